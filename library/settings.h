@@ -1,0 +1,25 @@
+#pragma once
+
+#include "library/app_paths.h"
+
+#include <string>
+
+namespace vellumo {
+
+// The three keys of Settings.ini, section "Settings".
+struct AppSettings {
+    bool saved = false;            // "Saved": the notice dialog's "Don't show this message again"
+    std::string pathSave = "0";    // "PathSave" (txtReg): "1" once the compatibility entry has been written
+    std::string path = "C:\\";     // "Path" (Text1)
+    bool operator==(const AppSettings&) const = default;
+};
+
+// Reads Settings.ini; a missing file gives the defaults, a missing key its default. "Saved" is ticked only
+// when it reads as the number 1; anything that is not a number counts as unticked.
+AppSettings LoadSettings(const AppPaths& paths);
+
+// Writes all three keys in one atomic step ("Path" from paths.executablePath), creating the data folder
+// and the file when missing and keeping any other line of the file. False when nothing could be written.
+[[nodiscard]] bool SaveSettings(const AppPaths& paths, const AppSettings& settings);
+
+}  // namespace vellumo

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "generator/colour_palette.h"
+#include "generator/listing_fields.h"
+
+#include <string>
+#include <string_view>
+
+namespace vellumo {
+
+inline constexpr const char* kTemplateSection = "STYLE";
+inline constexpr const char* kMissingKeyText = "Default";  // what a missing text key reads as
+inline constexpr const char* kMissingTitleText = "My Title";
+
+// What one saved template holds: the fields of one photo count and the looks of the listing.
+struct TemplateValues {
+    FieldGroup group;                // its photo count is the file's
+    std::string templatePosition;    // txtimgComb1: style picker position as text
+    std::string imagePosition;       // txtimgComb2: background picker position as text
+    std::string borderColour, fontColour, backgroundColour;  // txtBACK, txtFORE, txtBkgrnd
+    DisplayColour borderSwatch = 0, fontSwatch = 0, backgroundSwatch = 16777215;
+    bool operator==(const TemplateValues&) const = default;
+};
+
+enum class TemplateReadStatus {
+    Read,            // values holds what the file says
+    FileMissing,     // the file has gone: values is the current values, unchanged
+    NotAPhotoCount,  // the photo count text is not 2 to 5: nothing read, values unchanged
+};
+
+struct TemplateReadResult {
+    TemplateReadStatus status = TemplateReadStatus::Read;
+    TemplateValues values;
+};
+
+// Writes the whole template file in one atomic step, keys in reading order, "[STYLE]" first. Line breaks in
+// a value are kept as "&#13;" and "&#10;", which a browser renders as the line breaks themselves.
+[[nodiscard]] bool WriteTemplateFile(const std::string& path, const TemplateValues& values);
+
+// The file's text as WriteTemplateFile writes it (UTF-8, CR LF line ends).
+std::string TemplateFileText(const TemplateValues& values);
+
+// Reads a template file for the photo count in photoCountText (txtTag). Missing text keys give "Default"
+// ("My Title" for the title); a swatch key that is missing or not a whole number takes the display colour
+// of the palette entry named by the colour text just read, else keeps the current swatch. Fields the file
+// does not cover keep their current values.
+TemplateReadResult ReadTemplateFile(const std::string& path, std::string_view photoCountText,
+                                    const TemplateValues& current);
+
+// The same, from the bytes of a template file.
+TemplateReadResult ReadTemplateText(std::string_view bytes, std::string_view photoCountText,
+                                    const TemplateValues& current);
+
+}  // namespace vellumo
