@@ -1,0 +1,31 @@
+#include "platform/preview_page.h"
+
+#include "library/atomic_file.h"
+#include "platform/private_folder.h"
+
+#include <cerrno>
+#include <unistd.h>
+
+namespace vellumo {
+
+std::string PreviewPagePath(const AppPaths& paths) {
+    return paths.previewFolder + "/" + std::string(kPreviewPageName);
+}
+
+bool WritePreviewPage(const AppPaths& paths, std::string_view code) {
+    // The folder may have been cleaned away while the program ran; recreate it, refuse it when tampered.
+    if (!EnsurePrivateFolder(paths.previewFolder)) {
+        return false;
+    }
+    std::string page;
+    page.reserve(code.size() + 2);
+    page.append(code).append("\r\n");
+    return WriteFileAtomically(PreviewPagePath(paths), page);
+}
+
+bool DeletePreviewPage(const AppPaths& paths) {
+    // unlink removes a link itself, never the file it points to.
+    return ::unlink(PreviewPagePath(paths).c_str()) == 0 || errno == ENOENT;
+}
+
+}  // namespace vellumo
