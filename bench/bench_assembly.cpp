@@ -1,0 +1,60 @@
+#include "generator/assembly.h"
+#include "generator/template_style.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace {
+
+using namespace vellumo;
+
+ListingFields filledFields(int style) {
+    ListingFields fields;
+    fields.style = style;
+    FieldGroup& group = fields.fields.of(PhotoCountOfStyle(style));
+    group.title = "Hand painted bone china teapot, 1.2 litre";
+    for (int k = 0; k < group.photoCount(); ++k) {
+        group.pictures[k] = "https://i.example.com/images/teapot-" + std::to_string(k + 1) + ".jpg";
+        group.paragraphs[k] = std::string(240, 'a' + k);
+    }
+    fields.background = "https://www.brenvik.com/eBay/Background/007.jpg";
+    fields.borderColour = "#800000";
+    fields.fontColour = "#333399";
+    return fields;
+}
+
+// From the pristine layout, as the Preview tab does every time it opens.
+void CompleteFill(benchmark::State& state) {
+    const int style = static_cast<int>(state.range(0));
+    const ListingFields fields = filledFields(style);
+    for (auto _ : state) {
+        StyleSelection selection = SelectStyle(style, "", "0");
+        AssembleListing(selection.code, fields, selection.placed);
+        benchmark::DoNotOptimize(selection.code.data());
+    }
+    state.SetLabel(std::string(StyleAt(style)->caption));
+}
+BENCHMARK(CompleteFill)->DenseRange(2, 9)->Unit(benchmark::kMicrosecond);
+
+// One field changed since the last assembly, as a background pick on the Design tab does.
+void IncrementalAfterOneChange(benchmark::State& state) {
+    const int style = 9;
+    ListingFields fields = filledFields(style);
+    StyleSelection selection = SelectStyle(style, "", "0");
+    AssembleListing(selection.code, fields, selection.placed);
+    std::string& title = fields.fields.of(5).title;
+    bool flip = false;
+    for (auto _ : state) {
+        title.back() = flip ? 'A' : 'B';
+        flip = !flip;
+        AssembleListing(selection.code, fields, selection.placed);
+        benchmark::DoNotOptimize(selection.code.data());
+    }
+    state.SetLabel("5 Inline Photos, title changed");
+}
+BENCHMARK(IncrementalAfterOneChange)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

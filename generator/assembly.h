@@ -1,0 +1,33 @@
+#pragma once
+
+#include "listing_fields.h"
+#include "placed_values.h"
+
+#include <string>
+#include <string_view>
+
+namespace vellumo {
+
+// Replaces every occurrence of find, left to right and without overlap; an empty find changes nothing.
+void ReplaceAll(std::string& text, std::string_view find, std::string_view with);
+
+// Puts the current values into the code where the placed values stand, then records what now stands
+// there. With no style chosen nothing is replaced, but the values are still recorded.
+void AssembleListing(std::string& code, const ListingFields& fields, PlacedValues& placed);
+
+// Records the field values of the photo count in fields.photoCount and the four shared slots, without
+// touching the code. Returns false, recording nothing, when the photo count text is not a number.
+bool ResyncPlacedValues(const ListingFields& fields, PlacedValues& placed);
+
+// What choosing a style does to the generator's state.
+struct StyleSelection {
+    std::string code;
+    PlacedValues placed;
+    std::string photoCount;        // the new txtTag; unchanged (passed through) for "Select Template"
+    std::string designFrameIndex;  // the new DesignFrameIndex; unchanged for unknown positions
+};
+
+StyleSelection SelectStyle(int position, std::string_view currentPhotoCount,
+                           std::string_view currentDesignFrameIndex);
+
+}  // namespace vellumo

@@ -1,0 +1,33 @@
+#include "backgrounds.h"
+
+#include "listing_fields.h"
+
+#include <cstdio>
+
+namespace vellumo {
+
+const std::string_view BackgroundBaseAddress = "https://www.brenvik.com/eBay/Background/";
+
+std::string BackgroundEntryText(int entryPosition) {
+    if (entryPosition == 1) {
+        return kNoBackground;
+    }
+    if (entryPosition < 2 || entryPosition > kBackgroundEntryCount) {
+        return {};
+    }
+    char name[4];
+    std::snprintf(name, sizeof name, "%03d", entryPosition - 1);
+    return name;
+}
+
+std::string PickBackground(std::string_view entryText) {
+    if (entryText == kNoBackground) {
+        return kNoBackground;
+    }
+    std::string address(BackgroundBaseAddress);
+    address += entryText;
+    address += ".jpg";
+    return address;
+}
+
+}  // namespace vellumo

@@ -1,0 +1,28 @@
+# Sourced by scripts/run and scripts/test: installs the Debian packages the build needs when any is missing.
+
+VELLUMO_PACKAGES=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools libqt6webenginecore6-bin
+    libgl-dev libvulkan-dev
+    googletest libgtest-dev libbenchmark-dev
+    clang libclang-rt-14-dev clang-format
+    xvfb xauth x11-apps
+    fonts-liberation2 fonts-dejavu-core
+)
+
+vellumo_install_dependencies() {
+    local missing=()
+    local package
+    for package in "${VELLUMO_PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    echo "Installing missing Debian packages: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "generator/assembly.h"
+#include "generator/listing_fields.h"
+#include "generator/template_style.h"
+
+#include <string>
+
+namespace vellumo {
+
+// A listing as the window holds it: fields, code box and placed values, with the style just chosen.
+struct ListingUnderTest {
+    ListingFields fields;
+    std::string code;
+    PlacedValues placed = ResetPlacedValues();
+
+    explicit ListingUnderTest(int style) { chooseStyle(style); }
+
+    void chooseStyle(int style) {
+        fields.style = style;
+        StyleSelection selection = SelectStyle(style, fields.photoCount, "0");
+        code = std::move(selection.code);
+        placed = std::move(selection.placed);
+        fields.photoCount = selection.photoCount;
+    }
+
+    FieldGroup& group() { return fields.fields.of(PhotoCountOfStyle(fields.style)); }
+
+    // Every field of the current style's group with a distinct, recognisable value.
+    void fillGroup() {
+        FieldGroup& values = group();
+        values.title = "Blue teapot";
+        for (int k = 0; k < values.photoCount(); ++k) {
+            values.pictures[k] = "https://pics.example.com/teapot" + std::to_string(k + 1) + ".jpg";
+            values.paragraphs[k] = "Paragraph " + std::to_string(k + 1) + " about the teapot.";
+        }
+    }
+
+    void assemble() { AssembleListing(code, fields, placed); }
+};
+
+}  // namespace vellumo

@@ -1,0 +1,275 @@
+#include "generator/assembly.h"
+#include "generator/placed_values.h"
+#include "generator/promotional_footer.h"
+#include "listing_builder.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include <string>
+#include <string_view>
+
+namespace vellumo {
+namespace {
+
+std::size_t countOf(std::string_view text, std::string_view part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string_view::npos; at = text.find(part, at + part.size())) {
+        ++count;
+    }
+    return count;
+}
+
+TEST(ReplaceAll, ReplacesEveryOccurrenceLeftToRightWithoutOverlap) {
+    std::string text = "aaaa-aa";
+    ReplaceAll(text, "aa", "b");
+    EXPECT_EQ(text, "bb-b");
+
+    text = "x.x";
+    ReplaceAll(text, "x", "xx");  // the replacement holds the find text: no endless growth
+    EXPECT_EQ(text, "xx.xx");
+
+    text = "Title";
+    ReplaceAll(text, "title", "other");  // case matters
+    EXPECT_EQ(text, "Title");
+}
+
+// The plain left-to-right scan that ReplaceAll must agree with, whatever byte it searches by.
+std::string replacedByPlainScan(std::string text, const std::string& find, const std::string& with) {
+    for (std::size_t at = text.find(find); at != std::string::npos; at = text.find(find, at + with.size())) {
+        text.replace(at, find.size(), with);
+    }
+    return text;
+}
+
+TEST(ReplaceAll, AgreesWithAPlainScanOnRandomTexts) {
+    std::mt19937 random(20261207);
+    const std::string alphabet = "aA1 <\"";
+    const auto randomText = [&](std::size_t maxLength) {
+        std::string text(random() % (maxLength + 1), ' ');
+        for (char& c : text) {
+            c = alphabet[random() % alphabet.size()];
+        }
+        return text;
+    };
+    for (int round = 0; round < 20000; ++round) {
+        const std::string text = randomText(24);
+        std::string find = randomText(4);
+        if (find.empty()) {
+            find = "a";
+        }
+        const std::string with = randomText(5);
+        std::string replaced = text;
+        ReplaceAll(replaced, find, with);
+        ASSERT_EQ(replaced, replacedByPlainScan(text, find, with))
+            << "text '" << text << "' find '" << find << "' with '" << with << "'";
+    }
+}
+
+TEST(ReplaceAll, EmptyFindChangesNothing) {
+    std::string text = "abc";
+    ReplaceAll(text, "", "zzz");
+    EXPECT_EQ(text, "abc");
+}
+
+class CompleteFillTest : public testing::TestWithParam<int> {};
+
+TEST_P(CompleteFillTest, LeavesNoTokenAndWritesTheThreeColours) {
+    ListingUnderTest listing(GetParam());
+    listing.fillGroup();
+    listing.assemble();
+
+    const int photoCount = PhotoCountOfStyle(GetParam());
+    const FieldGroup& tokens = LayoutTokens(photoCount);
+    const std::string& code = listing.code;
+    EXPECT_EQ(countOf(code, tokens.title), 0u);
+    for (int k = 0; k < photoCount; ++k) {
+        EXPECT_EQ(countOf(code, tokens.pictures[k]), 0u);
+        EXPECT_EQ(countOf(code, tokens.paragraphs[k]), 0u);
+        EXPECT_EQ(countOf(code, listing.group().pictures[k]), 2u);
+        EXPECT_EQ(countOf(code, listing.group().paragraphs[k]), 1u);
+    }
+    for (std::string_view token : {"FntClr", "BrdrClr", "BkGrnd"}) {
+        EXPECT_EQ(countOf(code, token), 0u) << token;
+    }
+    EXPECT_EQ(countOf(code, "font color=\"#000000\""), static_cast<std::size_t>(photoCount + 1));
+    EXPECT_EQ(countOf(code, "bordercolor=\"#000000\""), 2u);
+    EXPECT_EQ(countOf(code, "bgcolor=\"#FFFFFF\""), 1u);
+    EXPECT_EQ(countOf(code, "background=\"No Background\""), 1u);
+}
+
+TEST_P(CompleteFillTest, SecondAssemblyWithoutChangesIsANoOp) {
+    ListingUnderTest listing(GetParam());
+    listing.fillGroup();
+    listing.fields.borderColour = "#800000";
+    listing.assemble();
+    const std::string first = listing.code;
+    const PlacedValues placed = listing.placed;
+    listing.assemble();
+    EXPECT_EQ(listing.code, first);
+    EXPECT_EQ(listing.placed, placed);
+}
+
+TEST_P(CompleteFillTest, ChoosingTheStyleAgainRestoresThePristineLayout) {
+    ListingUnderTest listing(GetParam());
+    listing.fillGroup();
+    listing.assemble();
+    listing.code = InsertFooter(listing.code);
+    listing.chooseStyle(GetParam());
+    EXPECT_EQ(listing.code, LayoutText(GetParam()));
+    EXPECT_EQ(listing.placed, ResetPlacedValues());
+    EXPECT_EQ(listing.group().title, "Blue teapot") << "style selection changes no field";
+}
+
+INSTANTIATE_TEST_SUITE_P(AllStyles, CompleteFillTest, testing::Range(2, 10));
+
+TEST(AssembleListing, ChangingOnlyTheTitleChangesOnlyTitleText) {
+    ListingUnderTest listing(4);
+    listing.fillGroup();
+    listing.assemble();
+    std::string expected = listing.code;
+    ReplaceAll(expected, "Blue teapot", "Green vase");
+
+    listing.group().title = "Green vase";
+    listing.assemble();
+    EXPECT_EQ(listing.code, expected);
+}
+
+TEST(AssembleListing, EmptiedSlotStaysEmptyUntilFreshLayout) {
+    ListingUnderTest listing(2);
+    listing.fillGroup();
+    listing.group().pictures[1].clear();
+    listing.assemble();
+    EXPECT_EQ(countOf(listing.code, "href=\"\""), 1u);
+    EXPECT_EQ(countOf(listing.code, "src=\"\""), 1u);
+    EXPECT_EQ(listing.placed.fields.of(2).pictures[1], "");
+
+    listing.group().pictures[1] = "https://pics.example.com/late.jpg";
+    listing.assemble();
+    EXPECT_EQ(countOf(listing.code, "late.jpg"), 0u) << "an empty placed value finds nothing";
+
+    listing.chooseStyle(2);
+    listing.assemble();
+    EXPECT_EQ(countOf(listing.code, "late.jpg"), 2u);
+}
+
+TEST(AssembleListing, TwoSlotsWithTheSameTextShareTheirFate) {
+    ListingUnderTest listing(2);
+    listing.fillGroup();
+    listing.group().pictures = {"https://a.example/A.jpg", "https://a.example/A.jpg"};
+    listing.assemble();
+    EXPECT_EQ(countOf(listing.code, "A.jpg"), 4u);
+
+    listing.group().pictures[1] = "https://a.example/B.jpg";
+    listing.assemble();
+    // Picture 1 still stands in its field, but its text in the code went with picture 2's.
+    EXPECT_EQ(countOf(listing.code, "A.jpg"), 0u);
+    EXPECT_EQ(countOf(listing.code, "B.jpg"), 4u);
+}
+
+TEST(AssembleListing, ColoursAreFoundOnlyInTheirOwnAttribute) {
+    ListingUnderTest listing(6);  // 4 Alternating Photos holds the fixed "#000080" line breaks
+    listing.fillGroup();
+    listing.assemble();
+    const std::size_t fixedNavy = countOf(listing.code, "\"#000080\"");
+    ASSERT_GT(fixedNavy, 0u);
+
+    // Border and font are both "#000000"; changing the font leaves the borders alone.
+    listing.fields.fontColour = "#333399";
+    listing.assemble();
+    EXPECT_EQ(countOf(listing.code, "bordercolor=\"#000000\""), 2u);
+    EXPECT_EQ(countOf(listing.code, "font color=\"#333399\""), 5u);
+
+    // Same colour for border and background, then only the border changes.
+    listing.fields.borderColour = "#FFFFFF";
+    listing.assemble();
+    listing.fields.borderColour = "#FF0000";
+    listing.assemble();
+    EXPECT_EQ(countOf(listing.code, "bordercolor=\"#FF0000\""), 2u);
+    EXPECT_EQ(countOf(listing.code, "bgcolor=\"#FFFFFF\""), 1u);
+    EXPECT_EQ(countOf(listing.code, "\"#000080\""), fixedNavy);
+}
+
+TEST(AssembleListing, WithoutAStyleReplacesNothingButStillRecords) {
+    ListingUnderTest listing(1);
+    listing.code = "kept as it was";
+    listing.fields.fields.of(3).title = "Recorded";
+    listing.fields.background = "https://bg.example/001.jpg";
+    listing.fields.fontColour = "#FF0000";
+    listing.assemble();
+
+    EXPECT_EQ(listing.code, "kept as it was");
+    EXPECT_EQ(listing.placed.fields.of(3).title, "Recorded");
+    EXPECT_EQ(listing.placed.background, "https://bg.example/001.jpg");
+    EXPECT_EQ(listing.placed.fontMarker, "font color=\"#FF0000");
+}
+
+TEST(AssembleListing, InsertsValuesAsTypedAndSeesEarlierInsertions) {
+    ListingUnderTest listing(2);
+    listing.fillGroup();
+    listing.group().title = "Best PicAlt21 <b>&</b>";
+    listing.group().paragraphs[0] = "  line one\r\nline two  ";
+    listing.assemble();
+
+    // The title went in first; the picture step then replaced its token text too.
+    EXPECT_EQ(countOf(listing.code, "Best https://pics.example.com/teapot1.jpg <b>&</b>"), 1u);
+    EXPECT_EQ(countOf(listing.code, "<b>  line one\r\nline two  </b>"), 1u);
+}
+
+TEST(AssembleListing, AFreshLayoutOfTheOtherArrangementGetsTheSameValues) {
+    ListingUnderTest listing(2);
+    listing.fillGroup();
+    listing.assemble();
+    listing.chooseStyle(3);
+    listing.assemble();
+    EXPECT_EQ(countOf(listing.code, "Blue teapot"), 1u);
+    EXPECT_EQ(countOf(listing.code, "teapot2.jpg"), 2u);
+    EXPECT_EQ(listing.fields.photoCount, "2");
+}
+
+TEST(AssembleListing, RecordsEveryGroupNotOnlyTheCurrentOne) {
+    ListingUnderTest listing(2);
+    listing.fields.fields.of(5).paragraphs[4] = "five-five";
+    listing.assemble();
+    EXPECT_EQ(listing.placed.fields.of(5).paragraphs[4], "five-five");
+    EXPECT_EQ(listing.placed.fields.of(4).title, "");
+}
+
+TEST(ResyncPlacedValues, RecordsTheGroupOfThePhotoCountAndTheSharedSlots) {
+    ListingUnderTest listing(4);
+    listing.fields.fields.of(3).title = "three";
+    listing.fields.fields.of(4).title = "four";
+    listing.fields.background = "bg";
+    listing.fields.photoCount = "3";
+
+    ASSERT_TRUE(ResyncPlacedValues(listing.fields, listing.placed));
+    EXPECT_EQ(listing.placed.fields.of(3).title, "three");
+    EXPECT_EQ(listing.placed.fields.of(4).title, "My Title4") << "other groups are left alone";
+    EXPECT_EQ(listing.placed.background, "bg");
+    EXPECT_EQ(listing.placed.borderMarker, "bordercolor=\"#000000");
+}
+
+TEST(ResyncPlacedValues, AnotherNumberRecordsOnlyTheSharedSlots) {
+    ListingUnderTest listing(4);
+    listing.fields.fields.of(3).title = "three";
+    listing.fields.background = "bg";
+    listing.fields.photoCount = " 7 ";
+    ASSERT_TRUE(ResyncPlacedValues(listing.fields, listing.placed));
+    EXPECT_EQ(listing.placed.fields, ResetPlacedValues().fields);
+    EXPECT_EQ(listing.placed.background, "bg");
+}
+
+TEST(ResyncPlacedValues, TextThatIsNoNumberRecordsNothing) {
+    for (std::string_view photoCount : {"", "three", "3a", " "}) {
+        ListingUnderTest listing(4);
+        listing.fields.fields.of(3).title = "three";
+        listing.fields.background = "bg";
+        listing.fields.photoCount = std::string(photoCount);
+        EXPECT_FALSE(ResyncPlacedValues(listing.fields, listing.placed)) << photoCount;
+        EXPECT_EQ(listing.placed, ResetPlacedValues()) << photoCount;
+    }
+}
+
+}  // namespace
+}  // namespace vellumo

@@ -1,0 +1,67 @@
+#include "generator/backgrounds.h"
+#include "listing_builder.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace vellumo {
+namespace {
+
+TEST(Backgrounds, EntriesAreNoBackgroundThenThreeDigitNames) {
+    EXPECT_EQ(BackgroundEntryText(1), "No Background");
+    EXPECT_EQ(BackgroundEntryText(2), "001");
+    EXPECT_EQ(BackgroundEntryText(8), "007");
+    EXPECT_EQ(BackgroundEntryText(68), "067");
+    EXPECT_EQ(BackgroundEntryText(0), "");
+    EXPECT_EQ(BackgroundEntryText(69), "");
+    std::set<std::string> distinct;
+    for (int position = 1; position <= kBackgroundEntryCount; ++position) {
+        distinct.insert(BackgroundEntryText(position));
+    }
+    EXPECT_EQ(distinct.size(), 68u);
+}
+
+TEST(Backgrounds, TheBaseAddressIsAnHttpsBackgroundFolder) {
+    EXPECT_TRUE(BackgroundBaseAddress.starts_with("https://"));
+    EXPECT_TRUE(BackgroundBaseAddress.ends_with("/eBay/Background/"));
+}
+
+TEST(PickBackground, NamesTheFullPictureOrNoBackground) {
+    EXPECT_EQ(PickBackground("001"), std::string(BackgroundBaseAddress) + "001.jpg");
+    EXPECT_TRUE(PickBackground("067").ends_with("/eBay/Background/067.jpg"));
+    EXPECT_EQ(PickBackground("No Background"), "No Background");
+    // The comparison is exact: any other text is taken as a picture name, unchanged.
+    EXPECT_EQ(PickBackground("no background"), std::string(BackgroundBaseAddress) + "no background.jpg");
+}
+
+TEST(PickBackground, TheListingFollowsEveryPick) {
+    ListingUnderTest listing(5);
+    listing.fillGroup();
+    listing.fields.background = PickBackground("007");
+    listing.assemble();
+    const std::string withPicture = listing.code;
+    EXPECT_NE(withPicture.find("background=\"" + PickBackground("007") + "\""), std::string::npos);
+
+    listing.assemble();  // the same pick again
+    EXPECT_EQ(listing.code, withPicture);
+
+    listing.fields.background = PickBackground("No Background");
+    listing.assemble();
+    EXPECT_NE(listing.code.find("bgcolor=\"#FFFFFF\" background=\"No Background\">"), std::string::npos);
+    EXPECT_EQ(listing.code.find("007.jpg"), std::string::npos);
+}
+
+TEST(PickBackground, ABackgroundPickedBeforeAStyleReachesTheListingLater) {
+    ListingUnderTest listing(1);
+    listing.fields.background = PickBackground("012");
+    listing.assemble();
+    EXPECT_TRUE(listing.code.empty());
+
+    listing.chooseStyle(2);
+    listing.assemble();
+    EXPECT_NE(listing.code.find("012.jpg"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vellumo
