@@ -19,7 +19,10 @@ bool NormalFileExists(const std::string& path);
 // Names (not paths) of the normal files directly inside folder, unsorted; empty when the folder is missing.
 std::vector<std::string> ListNormalFiles(const std::string& folder);
 
-// The whole content of a normal file; none when it is missing, hidden, unreadable or absurdly large.
+// The whole content of a file, hidden ones included; none when it is missing, unreadable or absurdly large.
+std::optional<std::string> ReadWholeFile(const std::string& path);
+
+// The same for a normal file only: a hidden file reads as missing.
 std::optional<std::string> ReadNormalFile(const std::string& path);
 
 }  // namespace vellumo

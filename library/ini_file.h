@@ -49,6 +49,9 @@ private:
 
 // The document of a normal file (hidden files count as missing); none when there is no such file.
 std::optional<IniDocument> LoadIniDocument(const std::string& file);
+// The document to edit a file in: empty when there is no file, the file's content when there is one (hidden
+// files too), none when a file is there but cannot be read, so that it is never replaced by a fresh one.
+std::optional<IniDocument> LoadIniDocumentForEdit(const std::string& file);
 // Writes the document in one atomic step.
 [[nodiscard]] bool SaveIniDocument(const std::string& file, const IniDocument& document);
 

@@ -3,6 +3,7 @@
 #include "generator/colour_palette.h"
 #include "generator/listing_fields.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,8 +38,9 @@ struct TemplateReadResult {
 // a value are kept as "&#13;" and "&#10;", which a browser renders as the line breaks themselves.
 [[nodiscard]] bool WriteTemplateFile(const std::string& path, const TemplateValues& values);
 
-// The file's text as WriteTemplateFile writes it (UTF-8, CR LF line ends).
-std::string TemplateFileText(const TemplateValues& values);
+// The file's text as WriteTemplateFile writes it (UTF-8, CR LF line ends); none when the values are not
+// for a photo count of 2 to 5 or hold text that is not UTF-8.
+std::optional<std::string> TemplateFileText(const TemplateValues& values);
 
 // Reads a template file for the photo count in photoCountText (txtTag). Missing text keys give "Default"
 // ("My Title" for the title); a swatch key that is missing or not a whole number takes the display colour

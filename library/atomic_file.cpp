@@ -1,0 +1,146 @@
+#include "library/atomic_file.h"
+
+#include <atomic>
+#include <cerrno>
+#include <fstream>
+#include <optional>
+#include <random>
+#include <sstream>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vellumo {
+
+namespace {
+
+// NAME_MAX is 255 on the usual file systems; the temporary name adds a dot and a suffix to the base.
+constexpr std::size_t kMaxBaseInTemporaryName = 200;
+constexpr int kTemporaryNameAttempts = 100;
+
+mode_t currentUmask() {
+    // Reading the mask from /proc avoids setting it, which would race with other threads creating files.
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("Umask:", 0) == 0) {
+            std::istringstream value(line.substr(6));
+            unsigned mask = 0;
+            if (value >> std::oct >> mask)
+                return static_cast<mode_t>(mask & 0777);
+        }
+    }
+    return 022;
+}
+
+mode_t finalMode(const std::string& path) {
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode))
+        return status.st_mode & 07777;
+    return 0666 & ~currentUmask();
+}
+
+std::string temporarySuffix() {
+    static std::atomic<unsigned> counter{0};
+    static const unsigned seed = std::random_device{}();
+    std::mt19937 generator(seed ^ (counter.fetch_add(1) * 2654435761u) ^ static_cast<unsigned>(::getpid()));
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::string suffix = ".tmp";
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof(kLetters) - 2);
+    for (int i = 0; i < 8; ++i)
+        suffix += kLetters[pick(generator)];
+    return suffix;
+}
+
+bool writeAll(int descriptor, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+struct PathParts {
+    std::string folder;
+    std::string base;
+};
+
+PathParts splitPath(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return {".", path};
+    return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
+}
+
+void syncFolder(const std::string& folder) {
+    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor >= 0) {
+        ::fsync(descriptor);
+        ::close(descriptor);
+    }
+}
+
+// A hidden temporary file beside the target, holding the bytes on disk; none (and nothing left) on failure.
+std::optional<std::string> writeTemporaryFile(const std::string& path, std::string_view bytes) {
+    const PathParts parts = splitPath(path);
+    if (parts.base.empty() || parts.base == "." || parts.base == "..")
+        return std::nullopt;
+    const mode_t mode = finalMode(path);
+    const std::string prefix =
+        (parts.folder == "/" ? "" : parts.folder) + "/." + parts.base.substr(0, kMaxBaseInTemporaryName);
+    std::string temporaryPath;
+    int descriptor = -1;
+    for (int attempt = 0; attempt < kTemporaryNameAttempts && descriptor < 0; ++attempt) {
+        temporaryPath = prefix + temporarySuffix();
+        descriptor = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (descriptor < 0 && errno != EEXIST)
+            return std::nullopt;
+    }
+    if (descriptor < 0)
+        return std::nullopt;
+    bool written = writeAll(descriptor, bytes) && ::fchmod(descriptor, mode) == 0 && ::fsync(descriptor) == 0;
+    written = (::close(descriptor) == 0) && written;
+    if (!written) {
+        ::unlink(temporaryPath.c_str());
+        return std::nullopt;
+    }
+    return temporaryPath;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    return WriteFilesAtomically({{path, bytes}});
+}
+
+bool WriteFilesAtomically(const std::vector<FileContent>& files) {
+    std::vector<std::string> temporaryPaths;
+    for (const FileContent& file : files) {
+        auto temporaryPath = writeTemporaryFile(file.path, file.bytes);
+        if (!temporaryPath) {
+            for (const std::string& written : temporaryPaths)
+                ::unlink(written.c_str());
+            return false;
+        }
+        temporaryPaths.push_back(std::move(*temporaryPath));
+    }
+    bool renamed = true;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        // Once a rename fails the remaining files keep their old content and their temporaries go.
+        if (!renamed || ::rename(temporaryPaths[i].c_str(), files[i].path.c_str()) != 0) {
+            renamed = false;
+            ::unlink(temporaryPaths[i].c_str());
+            continue;
+        }
+        syncFolder(splitPath(files[i].path).folder);
+    }
+    return renamed;
+}
+
+}  // namespace vellumo

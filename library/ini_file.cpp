@@ -1,0 +1,345 @@
+#include "library/ini_file.h"
+
+#include "library/atomic_file.h"
+#include "library/file_search.h"
+
+#include <array>
+#include <cstdint>
+
+namespace vellumo {
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t\v";
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+bool isLineBreak(char c) { return c == '\r' || c == '\n'; }
+bool isBlank(char c) { return kBlanks.find(c) != std::string_view::npos; }
+bool isQuote(char c) { return c == '"' || c == '\''; }
+
+std::string_view trimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos)
+        return {};
+    const auto last = text.find_last_not_of(kBlanks);
+    return text.substr(first, last - first + 1);
+}
+
+char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool sameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (asciiLower(a[i]) != asciiLower(b[i]))
+            return false;
+    }
+    return true;
+}
+
+bool isValidUtf8(std::string_view bytes) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        std::size_t length = 0;
+        std::uint32_t codePoint = 0;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+            codePoint = lead & 0x1F;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            codePoint = lead & 0x0F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            codePoint = lead & 0x07;
+        } else {
+            return false;
+        }
+        if (bytes.size() - i < length)
+            return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(bytes[i + k]);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            codePoint = (codePoint << 6) | (next & 0x3F);
+        }
+        const bool overlong = (length == 3 && codePoint < 0x800) || (length == 4 && codePoint < 0x10000);
+        const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
+        if (overlong || surrogate || codePoint > 0x10FFFF)
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+void appendUtf8(std::string& out, std::uint32_t codePoint) {
+    if (codePoint < 0x80) {
+        out += static_cast<char>(codePoint);
+    } else if (codePoint < 0x800) {
+        out += static_cast<char>(0xC0 | (codePoint >> 6));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (codePoint >> 12));
+        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    }
+}
+
+// Windows-1252 0x80..0x9F; the five unassigned bytes map to the C1 controls, as Windows does.
+constexpr std::array<std::uint16_t, 32> kWindows1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+std::string windows1252ToUtf8(std::string_view bytes) {
+    std::string text;
+    text.reserve(bytes.size() + bytes.size() / 4);
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x80 && byte <= 0x9F)
+            appendUtf8(text, kWindows1252High[byte - 0x80]);
+        else
+            appendUtf8(text, byte);
+    }
+    return text;
+}
+
+enum class LineKind { Section, Key, Other };
+
+// One non-blank line of the text: where its content lies and what it says.
+struct Line {
+    std::size_t begin = 0;
+    std::size_t end = 0;  // the content ends here; a line break or the end of the text follows
+    LineKind kind = LineKind::Other;
+    std::string_view name;   // section or key name, trimmed
+    std::string_view value;  // trimmed, quotes still on
+};
+
+std::vector<Line> scanLines(std::string_view text) {
+    std::vector<Line> lines;
+    std::size_t position = 0;
+    while (position < text.size()) {
+        if (isLineBreak(text[position])) {
+            ++position;
+            continue;
+        }
+        Line line;
+        line.begin = position;
+        while (position < text.size() && !isLineBreak(text[position]))
+            ++position;
+        line.end = position;
+        const std::string_view content = trimBlanks(text.substr(line.begin, line.end - line.begin));
+        if (content.empty())
+            continue;
+        if (content.front() == '[') {
+            line.kind = LineKind::Section;
+            line.name = trimBlanks(content.substr(1, content.find(']') - 1));
+        } else if (content.front() != ';') {
+            const auto equals = content.find('=');
+            if (equals != std::string_view::npos) {
+                line.kind = LineKind::Key;
+                line.name = trimBlanks(content.substr(0, equals));
+                line.value = trimBlanks(content.substr(equals + 1));
+            }
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+struct SectionRange {
+    std::size_t header = 0;  // index of the section line
+    std::size_t end = 0;     // index of the next section line, or the line count
+};
+
+std::optional<SectionRange> findSection(const std::vector<Line>& lines, std::string_view section) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].kind == LineKind::Section && sameName(lines[i].name, section)) {
+            std::size_t end = i + 1;
+            while (end < lines.size() && lines[end].kind != LineKind::Section)
+                ++end;
+            return SectionRange{i, end};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> findKey(const std::vector<Line>& lines, const SectionRange& range,
+                                   std::string_view key) {
+    for (std::size_t i = range.header + 1; i < range.end; ++i) {
+        if (lines[i].kind == LineKind::Key && sameName(lines[i].name, key))
+            return i;
+    }
+    return std::nullopt;
+}
+
+std::string_view withoutOuterQuotes(std::string_view value) {
+    if (value.size() >= 2 && isQuote(value.front()) && value.front() == value.back())
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+// The reader trims blanks and strips one pair of matching quotes; an extra pair protects such values.
+std::string storedForm(std::string_view value) {
+    const bool outerBlank = !value.empty() && (isBlank(value.front()) || isBlank(value.back()));
+    const bool outerQuotes = value.size() >= 2 && isQuote(value.front()) && value.front() == value.back();
+    if (outerBlank || outerQuotes)
+        return "\"" + std::string(value) + "\"";
+    return std::string(value);
+}
+
+bool hasLineBreak(std::string_view text) { return text.find_first_of(kLineEnd) != std::string_view::npos; }
+
+bool hasOuterBlank(std::string_view text) {
+    return !text.empty() && (isBlank(text.front()) || isBlank(text.back()));
+}
+
+bool isStorableSection(std::string_view section) {
+    return !section.empty() && !hasLineBreak(section) && !hasOuterBlank(section) &&
+           section.find(']') == std::string_view::npos && isValidUtf8(section);
+}
+
+bool isStorableKey(std::string_view key) {
+    return !key.empty() && !hasLineBreak(key) && !hasOuterBlank(key) && key.find('=') == std::string_view::npos &&
+           key.front() != ';' && key.front() != '[' && isValidUtf8(key);
+}
+
+std::size_t lineBreakLength(std::string_view text, std::size_t position) {
+    if (position >= text.size())
+        return 0;
+    if (text[position] == '\r' && position + 1 < text.size() && text[position + 1] == '\n')
+        return 2;
+    return 1;
+}
+
+}  // namespace
+
+IniDocument IniDocument::FromBytes(std::string_view bytes) {
+    IniDocument document;
+    if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        document.m_byteOrderMark = true;
+        bytes.remove_prefix(kByteOrderMark.size());
+    }
+    document.m_text = isValidUtf8(bytes) ? std::string(bytes) : windows1252ToUtf8(bytes);
+    return document;
+}
+
+std::optional<std::string> IniDocument::find(std::string_view section, std::string_view key) const {
+    const std::vector<Line> lines = scanLines(m_text);
+    const auto range = findSection(lines, section);
+    if (!range || key.empty())
+        return std::nullopt;
+    const auto index = findKey(lines, *range, key);
+    if (!index)
+        return std::nullopt;
+    return std::string(withoutOuterQuotes(lines[*index].value));
+}
+
+std::string IniDocument::value(std::string_view section, std::string_view key,
+                               std::string_view defaultValue) const {
+    if (auto found = find(section, key))
+        return std::move(*found);
+    const auto last = defaultValue.find_last_not_of(' ');
+    return std::string(last == std::string_view::npos ? std::string_view() : defaultValue.substr(0, last + 1));
+}
+
+bool IniDocument::hasSection(std::string_view section) const {
+    return findSection(scanLines(m_text), section).has_value();
+}
+
+bool IniDocument::set(std::string_view section, std::string_view key, std::string_view value) {
+    if (!isStorableSection(section) || !isStorableKey(key) || hasLineBreak(value) || !isValidUtf8(value))
+        return false;
+    const std::vector<Line> lines = scanLines(m_text);
+    const auto range = findSection(lines, section);
+    if (!range) {
+        if (!m_text.empty() && !isLineBreak(m_text.back()))
+            m_text += kLineEnd;
+        m_text += "[" + std::string(section) + "]" + std::string(kLineEnd);
+        m_text += std::string(key) + "=" + storedForm(value) + std::string(kLineEnd);
+        return true;
+    }
+    if (const auto index = findKey(lines, *range, key)) {
+        // The file's own spelling of the key stays.
+        const Line& line = lines[*index];
+        m_text.replace(line.begin, line.end - line.begin, std::string(line.name) + "=" + storedForm(value));
+        return true;
+    }
+    std::size_t anchor = range->header;
+    for (std::size_t i = range->header + 1; i < range->end; ++i) {
+        if (lines[i].kind == LineKind::Key)
+            anchor = i;
+    }
+    const std::size_t lineEnd = lines[anchor].end;
+    const std::size_t breakLength = lineBreakLength(m_text, lineEnd);
+    std::string inserted = std::string(key) + "=" + storedForm(value) + std::string(kLineEnd);
+    if (breakLength == 0)
+        inserted.insert(0, kLineEnd);
+    m_text.insert(lineEnd + breakLength, inserted);
+    return true;
+}
+
+bool IniDocument::addSection(std::string_view section) {
+    if (!isStorableSection(section))
+        return false;
+    if (hasSection(section))
+        return true;
+    if (!m_text.empty() && !isLineBreak(m_text.back()))
+        m_text += kLineEnd;
+    m_text += "[" + std::string(section) + "]" + std::string(kLineEnd);
+    return true;
+}
+
+std::string IniDocument::bytes() const {
+    return m_byteOrderMark ? std::string(kByteOrderMark) + m_text : m_text;
+}
+
+std::optional<IniDocument> LoadIniDocument(const std::string& file) {
+    const auto bytes = ReadNormalFile(file);
+    if (!bytes)
+        return std::nullopt;
+    return IniDocument::FromBytes(*bytes);
+}
+
+std::optional<IniDocument> LoadIniDocumentForEdit(const std::string& file) {
+    if (!FileExists(file))
+        return IniDocument();
+    const auto bytes = ReadWholeFile(file);
+    if (!bytes)
+        return std::nullopt;
+    return IniDocument::FromBytes(*bytes);
+}
+
+bool SaveIniDocument(const std::string& file, const IniDocument& document) {
+    return WriteFileAtomically(file, document.bytes());
+}
+
+std::string ReadIniValue(std::string_view section, std::string_view key, std::string_view defaultValue,
+                         const std::string& file) {
+    const auto document = LoadIniDocument(file);
+    return document ? document->value(section, key, defaultValue) : std::string();
+}
+
+bool WriteIniValue(std::string_view section, std::string_view key, std::string_view value,
+                   const std::string& file) {
+    return WriteIniValues(section, {{std::string(key), std::string(value)}}, file);
+}
+
+bool WriteIniValues(std::string_view section, const std::vector<std::pair<std::string, std::string>>& keyValues,
+                    const std::string& file) {
+    auto document = LoadIniDocumentForEdit(file);
+    if (!document)
+        return false;
+    for (const auto& [key, value] : keyValues) {
+        if (!document->set(section, key, value))
+            return false;
+    }
+    return SaveIniDocument(file, *document);
+}
+
+}  // namespace vellumo

@@ -1,0 +1,170 @@
+#include "library/template_file.h"
+
+#include "library/atomic_file.h"
+#include "library/file_search.h"
+#include "library/ini_file.h"
+
+#include <charconv>
+#include <cstdint>
+
+namespace vellumo {
+
+namespace {
+
+constexpr std::string_view kCarriageReturnReference = "&#13;";
+constexpr std::string_view kLineFeedReference = "&#10;";
+
+// One value is one line in the file; a paragraph's line breaks travel as character references.
+std::string encodeLineBreaks(std::string_view text) {
+    std::string encoded;
+    encoded.reserve(text.size());
+    for (const char c : text) {
+        if (c == '\r')
+            encoded += kCarriageReturnReference;
+        else if (c == '\n')
+            encoded += kLineFeedReference;
+        else
+            encoded += c;
+    }
+    return encoded;
+}
+
+std::string decodeLineBreaks(std::string_view text) {
+    std::string decoded;
+    decoded.reserve(text.size());
+    std::size_t position = 0;
+    while (position < text.size()) {
+        if (text.substr(position, kCarriageReturnReference.size()) == kCarriageReturnReference) {
+            decoded += '\r';
+            position += kCarriageReturnReference.size();
+        } else if (text.substr(position, kLineFeedReference.size()) == kLineFeedReference) {
+            decoded += '\n';
+            position += kLineFeedReference.size();
+        } else {
+            decoded += text[position++];
+        }
+    }
+    return decoded;
+}
+
+std::string_view trimmed(std::string_view text) {
+    constexpr std::string_view kBlanks = " \t\v";
+    const auto first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+// A signed decimal whole number that fits in 32 bits, blanks around it allowed.
+std::optional<std::int32_t> wholeNumber(std::string_view text) {
+    text = trimmed(text);
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    std::int32_t number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return number;
+}
+
+std::optional<int> photoCountFromText(std::string_view text) {
+    const auto number = wholeNumber(text);
+    if (!number || !IsPhotoCount(*number))
+        return std::nullopt;
+    return static_cast<int>(*number);
+}
+
+std::string swatchText(DisplayColour colour) { return std::to_string(colour); }
+
+// An unreadable swatch follows its colour text when the palette knows it, else stays as it was.
+DisplayColour swatchFromText(std::string_view swatch, std::string_view colourText, DisplayColour current) {
+    if (const auto number = wholeNumber(swatch))
+        return static_cast<DisplayColour>(*number);
+    if (const PaletteEntry* entry = PaletteEntryByHtmlValue(colourText))
+        return entry->displayColour;
+    return current;
+}
+
+bool isWellFormedGroup(const FieldGroup& group) {
+    return IsPhotoCount(group.photoCount()) && group.paragraphs.size() == group.pictures.size();
+}
+
+}  // namespace
+
+std::optional<std::string> TemplateFileText(const TemplateValues& values) {
+    const FieldGroup& group = values.group;
+    if (!isWellFormedGroup(group))
+        return std::nullopt;
+    std::vector<std::pair<std::string, std::string>> keyValues;
+    keyValues.emplace_back("Title", group.title);
+    for (int k = 0; k < group.photoCount(); ++k)
+        keyValues.emplace_back("Text" + std::to_string(k + 1), group.paragraphs[k]);
+    for (int k = 0; k < group.photoCount(); ++k)
+        keyValues.emplace_back("Pic" + std::to_string(k + 1), group.pictures[k]);
+    keyValues.emplace_back("Template", values.templatePosition);
+    keyValues.emplace_back("Image", values.imagePosition);
+    keyValues.emplace_back("TBack", values.borderColour);
+    keyValues.emplace_back("LBack", swatchText(values.borderSwatch));
+    keyValues.emplace_back("TFore", values.fontColour);
+    keyValues.emplace_back("LFore", swatchText(values.fontSwatch));
+    keyValues.emplace_back("TBkgrnd", values.backgroundColour);
+    keyValues.emplace_back("LBkgrnd", swatchText(values.backgroundSwatch));
+
+    IniDocument document;
+    for (const auto& [key, value] : keyValues) {
+        if (!document.set(kTemplateSection, key, encodeLineBreaks(value)))
+            return std::nullopt;
+    }
+    return document.text();
+}
+
+bool WriteTemplateFile(const std::string& path, const TemplateValues& values) {
+    const auto text = TemplateFileText(values);
+    return text && WriteFileAtomically(path, *text);
+}
+
+TemplateReadResult ReadTemplateText(std::string_view bytes, std::string_view photoCountText,
+                                    const TemplateValues& current) {
+    TemplateReadResult result{TemplateReadStatus::Read, current};
+    const auto photoCount = photoCountFromText(photoCountText);
+    if (!photoCount) {
+        result.status = TemplateReadStatus::NotAPhotoCount;
+        return result;
+    }
+    const IniDocument document = IniDocument::FromBytes(bytes);
+    const auto text = [&](std::string_view key, std::string_view defaultValue) {
+        return decodeLineBreaks(document.value(kTemplateSection, key, defaultValue));
+    };
+
+    TemplateValues& values = result.values;
+    FieldGroup& group = values.group;
+    group.pictures.resize(*photoCount);
+    group.paragraphs.resize(*photoCount);
+    group.title = text("Title", kMissingTitleText);
+    for (int k = 0; k < *photoCount; ++k)
+        group.paragraphs[k] = text("Text" + std::to_string(k + 1), kMissingKeyText);
+    for (int k = 0; k < *photoCount; ++k)
+        group.pictures[k] = text("Pic" + std::to_string(k + 1), kMissingKeyText);
+    values.templatePosition = text("Template", kMissingKeyText);
+    values.imagePosition = text("Image", kMissingKeyText);
+    values.borderColour = text("TBack", kMissingKeyText);
+    values.borderSwatch = swatchFromText(text("LBack", ""), values.borderColour, current.borderSwatch);
+    values.fontColour = text("TFore", kMissingKeyText);
+    values.fontSwatch = swatchFromText(text("LFore", ""), values.fontColour, current.fontSwatch);
+    values.backgroundColour = text("TBkgrnd", kMissingKeyText);
+    values.backgroundSwatch =
+        swatchFromText(text("LBkgrnd", ""), values.backgroundColour, current.backgroundSwatch);
+    return result;
+}
+
+TemplateReadResult ReadTemplateFile(const std::string& path, std::string_view photoCountText,
+                                    const TemplateValues& current) {
+    if (!photoCountFromText(photoCountText))
+        return {TemplateReadStatus::NotAPhotoCount, current};
+    const auto bytes = ReadNormalFile(path);
+    if (!bytes)
+        return {TemplateReadStatus::FileMissing, current};
+    return ReadTemplateText(*bytes, photoCountText, current);
+}
+
+}  // namespace vellumo

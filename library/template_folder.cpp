@@ -1,0 +1,260 @@
+#include "library/template_folder.h"
+
+#include "library/atomic_file.h"
+#include "library/file_search.h"
+
+#include <algorithm>
+#include <cerrno>
+
+#include <unistd.h>
+
+namespace vellumo {
+
+namespace {
+
+constexpr std::string_view kCodeExtension = ".txt";
+constexpr std::string_view kForbiddenNameCharacters = "\\/:*?\"<>|";
+
+char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool lessIgnoringCase(const std::string& a, const std::string& b) {
+    const auto folded = [](char left, char right) { return asciiLower(left) < asciiLower(right); };
+    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), folded))
+        return true;
+    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), folded))
+        return false;
+    return a < b;  // names differing only in case keep a fixed order
+}
+
+void sortIgnoringCase(std::vector<std::string>& entries) {
+    std::sort(entries.begin(), entries.end(), lessIgnoringCase);
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool endsWithIgnoringCase(std::string_view text, std::string_view suffix) {
+    if (text.size() < suffix.size())
+        return false;
+    const std::string_view tail = text.substr(text.size() - suffix.size());
+    return std::equal(tail.begin(), tail.end(), suffix.begin(),
+                      [](char a, char b) { return asciiLower(a) == asciiLower(b); });
+}
+
+bool isCodeFileName(std::string_view name) { return endsWithIgnoringCase(name, kCodeExtension); }
+
+// Every exact ".txt" goes, wherever it stands, in one left-to-right pass.
+std::string codeEntryOfFileName(std::string_view name) {
+    std::string entry;
+    std::size_t position = 0;
+    while (position < name.size()) {
+        if (name.substr(position, kCodeExtension.size()) == kCodeExtension)
+            position += kCodeExtension.size();
+        else
+            entry += name[position++];
+    }
+    return entry;
+}
+
+// A list entry must name a file directly inside the folder.
+bool isPlainFileName(std::string_view name) {
+    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string_view::npos &&
+           name.find('\0') == std::string_view::npos;
+}
+
+bool isControlCharacter(std::string_view text, std::size_t position, std::size_t& length) {
+    const auto byte = static_cast<unsigned char>(text[position]);
+    length = 1;
+    if (byte < 0x20 || byte == 0x7F)
+        return true;
+    // The C1 controls U+0080..U+009F, as UTF-8.
+    if (byte == 0xC2 && position + 1 < text.size()) {
+        const auto next = static_cast<unsigned char>(text[position + 1]);
+        if (next >= 0x80 && next <= 0x9F) {
+            length = 2;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool removeFile(const std::string& path) { return ::unlink(path.c_str()) == 0 || errno == ENOENT; }
+
+std::string templateFolderPath(const AppPaths& paths) {
+    std::string folder = paths.templateFolder();
+    folder.pop_back();
+    return folder;
+}
+
+// Template files of a design: "<name>-<digit>".
+bool isTemplateFileOf(std::string_view fileName, std::string_view name) {
+    return fileName.size() == name.size() + 2 && fileName.substr(0, name.size()) == name &&
+           fileName[name.size()] == '-' && isDigit(fileName.back());
+}
+
+}  // namespace
+
+std::vector<std::string> FillTemplateList(const AppPaths& paths) {
+    std::vector<std::string> entries;
+    for (std::string& name : ListNormalFiles(paths.templateFolder())) {
+        if (isDigit(name.back()))
+            entries.push_back(std::move(name));
+    }
+    sortIgnoringCase(entries);
+    return entries;
+}
+
+std::vector<std::string> FillCodeList(const AppPaths& paths) {
+    std::vector<std::string> entries;
+    for (const std::string& name : ListNormalFiles(paths.templateFolder())) {
+        if (isCodeFileName(name))
+            entries.push_back(codeEntryOfFileName(name));
+    }
+    sortIgnoringCase(entries);
+    return entries;
+}
+
+std::vector<std::string> PruneTemplateList(std::vector<std::string> entries) {
+    std::erase_if(entries, [](const std::string& entry) {
+        return entry.size() < 2 || entry[entry.size() - 2] != '-' || entry.back() < '2' || entry.back() > '5';
+    });
+    return entries;
+}
+
+std::string CleanTemplateName(std::string_view name) {
+    std::string cleaned;
+    for (std::size_t position = 0; position < name.size();) {
+        std::size_t length = 1;
+        if (isControlCharacter(name, position, length) ||
+            kForbiddenNameCharacters.find(name[position]) != std::string_view::npos) {
+            position += length;
+            continue;
+        }
+        cleaned += name[position++];
+    }
+    // A leading dot would hide the files from both lists.
+    const auto visible = cleaned.find_first_not_of(". ");
+    return visible == std::string::npos ? std::string() : cleaned.substr(visible);
+}
+
+std::string TemplateNameOfEntry(std::string_view entry) {
+    const auto hyphen = entry.find_last_of('-');
+    return std::string(hyphen == std::string_view::npos ? entry : entry.substr(0, hyphen));
+}
+
+std::string PhotoCountOfEntry(std::string_view entry) {
+    return entry.empty() ? std::string() : std::string(1, entry.back());
+}
+
+std::optional<std::size_t> CodeEntryOfTemplate(const std::vector<std::string>& codeList,
+                                               std::string_view templateEntry) {
+    const std::string name = TemplateNameOfEntry(templateEntry);
+    const auto found = std::find(codeList.begin(), codeList.end(), name);
+    if (found == codeList.end())
+        return std::nullopt;
+    return static_cast<std::size_t>(found - codeList.begin());
+}
+
+std::optional<std::size_t> TemplateEntryOfCode(const std::vector<std::string>& templateList,
+                                               std::string_view codeEntry) {
+    for (std::size_t i = 0; i < templateList.size(); ++i) {
+        if (TemplateNameOfEntry(templateList[i]) == codeEntry)
+            return i;
+    }
+    return std::nullopt;
+}
+
+TemplateSelection SelectTemplateEntry(const std::vector<std::string>& templateList,
+                                      const std::vector<std::string>& codeList, std::size_t templateIndex) {
+    TemplateSelection selection;
+    if (templateIndex >= templateList.size())
+        return selection;
+    const std::string& entry = templateList[templateIndex];
+    selection.photoCount = PhotoCountOfEntry(entry);
+    selection.codeIndex = CodeEntryOfTemplate(codeList, entry);
+    if (selection.codeIndex)
+        selection.name = TemplateNameOfEntry(entry);
+    return selection;
+}
+
+std::string TemplateFilePath(const AppPaths& paths, std::string_view templateEntry) {
+    if (!isPlainFileName(templateEntry))
+        return {};
+    return paths.templateFolder() + std::string(templateEntry);
+}
+
+std::string CodeFilePath(const AppPaths& paths, std::string_view codeEntry) {
+    if (!isPlainFileName(codeEntry))
+        return {};
+    const std::string direct = paths.templateFolder() + std::string(codeEntry) + std::string(kCodeExtension);
+    if (NormalFileExists(direct))
+        return direct;
+    // a.txt.txt and A.TXT list under other names than their own; find the file behind the entry.
+    std::vector<std::string> candidates;
+    for (std::string& name : ListNormalFiles(paths.templateFolder())) {
+        if (isCodeFileName(name) && codeEntryOfFileName(name) == codeEntry)
+            candidates.push_back(std::move(name));
+    }
+    if (candidates.empty())
+        return direct;
+    sortIgnoringCase(candidates);
+    return paths.templateFolder() + candidates.front();
+}
+
+bool DesignExists(const AppPaths& paths, std::string_view name) {
+    const std::string cleaned = CleanTemplateName(name);
+    if (cleaned.empty())
+        return false;
+    const std::string codeFile = cleaned + std::string(kCodeExtension);
+    const std::vector<std::string> files = ListNormalFiles(paths.templateFolder());
+    return std::any_of(files.begin(), files.end(), [&](const std::string& file) {
+        return file == codeFile || isTemplateFileOf(file, cleaned);
+    });
+}
+
+SaveDesignResult SaveDesign(const AppPaths& paths, std::string_view name, const TemplateValues& values,
+                            std::string_view code) {
+    SaveDesignResult result;
+    result.name = CleanTemplateName(name);
+    if (result.name.empty()) {
+        result.status = SaveDesignStatus::EmptyName;
+        return result;
+    }
+    const int photoCount = values.group.photoCount();
+    if (!IsPhotoCount(photoCount)) {
+        result.status = SaveDesignStatus::NoPhotoCount;
+        return result;
+    }
+    result.templateEntry = result.name + "-" + std::to_string(photoCount);
+    if (!CreateFolderIfMissing(templateFolderPath(paths))) {
+        result.status = SaveDesignStatus::FolderMissing;
+        return result;
+    }
+    const auto templateText = TemplateFileText(values);
+    const std::string templatePath = paths.templateFolder() + result.templateEntry;
+    const std::string codePath = paths.templateFolder() + result.name + std::string(kCodeExtension);
+    if (!templateText || !WriteFilesAtomically({{templatePath, *templateText}, {codePath, code}})) {
+        result.status = SaveDesignStatus::WriteFailed;
+        return result;
+    }
+    // The design of that name saved earlier with another photo count is replaced, not kept beside it.
+    for (const std::string& file : ListNormalFiles(paths.templateFolder())) {
+        if (file != result.templateEntry && isTemplateFileOf(file, result.name))
+            removeFile(paths.templateFolder() + file);
+    }
+    return result;
+}
+
+bool DeleteDesign(const AppPaths& paths, std::string_view templateEntry, std::string_view codeEntry) {
+    bool deleted = true;
+    if (!templateEntry.empty()) {
+        const std::string path = TemplateFilePath(paths, templateEntry);
+        deleted = !path.empty() && removeFile(path);
+    }
+    if (!codeEntry.empty()) {
+        const std::string path = CodeFilePath(paths, codeEntry);
+        deleted = !path.empty() && removeFile(path) && deleted;
+    }
+    return deleted;
+}
+
+}  // namespace vellumo
