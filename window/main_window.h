@@ -1,0 +1,262 @@
+#pragma once
+
+#include "generator/listing_fields.h"
+#include "generator/placed_values.h"
+#include "library/app_paths.h"
+#include "picker_lists.h"
+
+#include <QPointer>
+#include <QUrl>
+#include <QWidget>
+
+#include <array>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class QTabBar;
+class QWebEngineView;
+
+namespace vellumo {
+
+class BrowserCustomizer;
+class ClickableLabel;
+class DesktopServices;
+class FullScreenView;
+class MessageBoxes;
+class frmSaved;
+
+inline constexpr const char* kProgramTitle = "Vellumo";
+inline constexpr const char* kNoStyleCaption = "Select Template";
+
+// The values the window keeps in hidden boxes: nothing shows them, the handlers read and write them.
+struct StateHolders {
+    std::string txtCode;                     // the current listing HTML
+    std::string txtTag;                      // the current photo count, "2" to "5"
+    std::string txtBgrnLink = kNoBackground; // background address or "No Background"
+    std::string txtBACK = "#000000";         // border colour
+    std::string txtFORE = "#000000";         // font colour
+    std::string txtBkgrnd = "#FFFFFF";       // background colour
+    std::string txtVB = "16777215";          // the last picked colour as a decimal colour value
+    std::string txtimgComb1;                 // style position read from a saved template
+    std::string txtimgComb2;                 // background position read from a saved template
+    std::string txtReg;                      // "PathSave" of the settings: "1" once the entry is written
+    std::string Text1;                       // the running program's path
+    std::string DesignFrameIndex = "0";      // the Frame1 panel the Design tab shows
+};
+
+// The one main window. Everything the seller works with lives here; the listing itself is made by the
+// generator from the values the controls hold.
+class frmCorvex final : public QWidget {
+    Q_OBJECT
+public:
+    // Tab positions of TabStrip1, counted from 1.
+    enum Tab { DesignTab = 1, PreviewTab = 2, TemplatesTab = 3, HelpTab = 4 };
+    // Frame1 elements.
+    enum Panel { TwoPhotoPanel = 0, PreviewPanel = 1, TemplatesPanel = 5, HelpPanel = 6 };
+    static constexpr int kPanelCount = 7;
+
+    // Builds every control with its initial content; nothing is read or written yet.
+    frmCorvex(AppPaths paths, MessageBoxes& messageBoxes, DesktopServices& desktop, QWidget* parent = nullptr);
+    ~frmCorvex() override;
+
+    // The start-up sequence after the single-instance test, ending with the window shown and the focus in
+    // the title field. Runs once.
+    void Form_Load();
+
+    // The preview browser; made on first use, normally right after the window first painted.
+    QWebEngineView* browser();
+    bool hasBrowser() const { return WB1 != nullptr; }
+
+    const StateHolders& stateHolders() const { return m_state; }
+    const PlacedValues& placedValues() const { return m_placedValues; }
+    const AppPaths& paths() const { return m_paths; }
+    // The Frame1 element in front.
+    int panelInFront() const;
+    int selectedTab() const;
+    // Selecting a tab from code runs the tab handler as a seller's click does.
+    void selectTab(int tab);
+    frmSaved* savedDialog() const { return m_savedDialog; }
+    const PictureList& colourSwatches() const { return ImageList; }
+    // Every value the listing is generated from, as the controls hold them now.
+    ListingFields listingFields() const;
+
+    // Handlers, named after their control and event.
+    void ImageCombo_Click();
+    void ImageCombo1_Click();
+    void ImageCombo2_Click();
+    void TabStrip1_Click();
+    void cmdGenerate_Click();
+    void cmdFullScreen_Click();
+    void cmdExit_Click();
+    void insertFooter();
+
+signals:
+    void shown();
+    void browserCreated(QWebEngineView* view);
+    void browserLoadFinished(bool ok);
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildHeader();
+    void buildTabStrip();
+    void buildFieldPanels();
+    void buildPreviewPanel();
+    void buildTemplatesPanel();
+    void buildHelpPanel();
+    void buildColourStrip();
+    void buildTabOrder();
+    void connectHandlers();
+
+    QWidget* addPanel(int frameIndex, const char* panelName);
+    QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, int left, int top);
+    QLineEdit* addLineEdit(QWidget* parent, const char* name, int left, int top, int width, int height);
+    QPlainTextEdit* addParagraphBox(QWidget* parent, const char* name, int left, int top, int width, int height);
+    QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, const QString& toolTip,
+                           int left, int top, int width, int height);
+    ClickableLabel* addPicture(QWidget* parent, const char* name, const QString& resource, int left, int top,
+                               int width, int height);
+    void addLink(QPushButton* button, const QUrl& address);
+    void addLink(ClickableLabel* label, const QUrl& address);
+
+    void bringToFront(int frameIndex);
+    void setSwatch(QLabel* swatch, const QColor& colour);
+    // Writes the code box to the preview page and shows it; false (after telling the seller) when the
+    // page could not be written.
+    bool showPreviewPage();
+    void navigateBrowser(const QUrl& address);
+    void attachBrowserAfterFirstPaint();
+    void openHelpFile();
+    void showMessage(const std::string& text);
+
+    AppPaths m_paths;
+    MessageBoxes& m_messageBoxes;
+    DesktopServices& m_desktop;
+    StateHolders m_state;
+    PlacedValues m_placedValues;
+    BrowserCustomizer* m_browserCustomizer = nullptr;
+    QPointer<FullScreenView> m_fullScreenView;
+    frmSaved* m_savedDialog = nullptr;
+    QUrl m_browserAddress;
+    bool m_loaded = false;
+    bool m_shownOnce = false;
+    bool m_browserRequested = false;
+
+    // Header band.
+    QLabel* Label7 = nullptr;
+    ClickableLabel* Image1 = nullptr;
+    ClickableLabel* Image2 = nullptr;
+    ClickableLabel* Image3 = nullptr;
+    QFrame* Line1 = nullptr;
+    QFrame* Line2 = nullptr;
+
+    // Tabs and their pages.
+    QTabBar* TabStrip1 = nullptr;
+    QWidget* m_tabPane = nullptr;
+    QStackedWidget* m_frameStack = nullptr;
+    std::array<QGroupBox*, kPanelCount> Frame1{};
+
+    // Field panels, one per photo count.
+    QWidget* Picture1 = nullptr;
+    QWidget* Picture4 = nullptr;
+    QWidget* Picture5 = nullptr;
+    QWidget* Picture6 = nullptr;
+    QLineEdit* txtTitle = nullptr;
+    QLineEdit* txtTitle3 = nullptr;
+    QLineEdit* txtTitle4 = nullptr;
+    QLineEdit* txtTitle5 = nullptr;
+    QPlainTextEdit *txtAlt21 = nullptr, *txtAlt22 = nullptr;
+    QPlainTextEdit *txtAlt31 = nullptr, *txtAlt32 = nullptr, *txtAlt33 = nullptr;
+    QPlainTextEdit *txtAlt41 = nullptr, *txtAlt42 = nullptr, *txtAlt43 = nullptr, *txtAlt44 = nullptr;
+    QPlainTextEdit *txtAlt51 = nullptr, *txtAlt52 = nullptr, *txtAlt53 = nullptr, *txtAlt54 = nullptr,
+                   *txtAlt55 = nullptr;
+    QLineEdit *txtPicAlt21 = nullptr, *txtPicAlt22 = nullptr;
+    QLineEdit *txtPicAlt31 = nullptr, *txtPicAlt32 = nullptr, *txtPicAlt33 = nullptr;
+    QLineEdit *txtPicAlt41 = nullptr, *txtPicAlt42 = nullptr, *txtPicAlt43 = nullptr, *txtPicAlt44 = nullptr;
+    QLineEdit *txtPicAlt51 = nullptr, *txtPicAlt52 = nullptr, *txtPicAlt53 = nullptr, *txtPicAlt54 = nullptr,
+              *txtPicAlt55 = nullptr;
+    // The boxes of each FieldGroup, indexed by photo count - 2.
+    struct FieldBoxes {
+        QLineEdit* title = nullptr;
+        std::vector<QLineEdit*> pictures;
+        std::vector<QPlainTextEdit*> paragraphs;
+    };
+    std::array<FieldBoxes, 4> m_fieldBoxes;
+
+    // Preview panel.
+    QWidget* Picture3 = nullptr;
+    QWebEngineView* WB1 = nullptr;
+    QLabel* Label6 = nullptr;
+    QPushButton* cmdCopy = nullptr;
+    QPushButton* cmdFullScreen = nullptr;
+
+    // Template library panel.
+    QWidget* Picture7 = nullptr;
+    QLabel* Label35 = nullptr;
+    QListWidget* lstPlates = nullptr;
+    QLabel* Label36 = nullptr;
+    QListWidget* lstCode = nullptr;
+    QPushButton* cmdDelete = nullptr;
+    QPushButton* cmdLoad = nullptr;
+    QPushButton* cmdOpen = nullptr;
+    QLabel* Label38 = nullptr;
+    QLineEdit* txtFilename = nullptr;
+    QPushButton* cmdSave = nullptr;
+
+    // Help and about panel.
+    QWidget* Picture8 = nullptr;
+    ClickableLabel* Image5 = nullptr;
+    ClickableLabel* Image7 = nullptr;
+    ClickableLabel* Image4 = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    QWidget* Picture9 = nullptr;
+    ClickableLabel* Image6 = nullptr;
+    QGroupBox* Frame4 = nullptr;
+    QWidget* Picture10 = nullptr;
+    QLabel* lblTitle = nullptr;
+    QPushButton* Command8 = nullptr;
+    QPushButton* Command7 = nullptr;
+    QLabel* Label37 = nullptr;
+    ClickableLabel* Label40 = nullptr;
+    ClickableLabel* Label41 = nullptr;
+    ClickableLabel* Label42 = nullptr;
+    QLabel* Label43 = nullptr;
+
+    // Colour strip.
+    QGroupBox* Frame2 = nullptr;
+    QWidget* Picture2 = nullptr;
+    QComboBox* ImageCombo = nullptr;
+    QLabel* lblCOLOR = nullptr;
+    QRadioButton* optBACK = nullptr;
+    QLabel* lblCOLOR3 = nullptr;
+    QRadioButton* optBkgrnd = nullptr;
+    QLabel* lblCOLOR2 = nullptr;
+    QRadioButton* optFORE = nullptr;
+    QComboBox* ImageCombo2 = nullptr;
+    QComboBox* ImageCombo1 = nullptr;
+    QPushButton* cmdExit = nullptr;
+
+    // Below the client area: never seen, and out of the keyboard's reach.
+    QPushButton* cmdGenerate = nullptr;
+    QPushButton* cmdDummy = nullptr;
+
+    // Picker pictures.
+    PictureList ImageList;   // colour swatches, drawn at start-up
+    PictureList ImageList1; // style icon and miniatures
+    PictureList ImageList2; // background icon and thumbnails
+};
+
+}  // namespace vellumo

@@ -1,0 +1,20 @@
+#include "message_boxes.h"
+
+#include <QMessageBox>
+
+namespace vellumo {
+
+void QtMessageBoxes::information(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox::information(parent, title, text, QMessageBox::Ok);
+}
+
+void QtMessageBoxes::warning(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox::warning(parent, title, text, QMessageBox::Ok);
+}
+
+bool QtMessageBoxes::question(QWidget* parent, const QString& title, const QString& text) {
+    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+}  // namespace vellumo

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "generator/colour_palette.h"
+
+#include <QColor>
+#include <QList>
+#include <QPixmap>
+#include <QString>
+
+class QComboBox;
+
+namespace vellumo {
+
+// An image list: an ordered list of pictures, numbered from 1, each optionally under a key.
+class PictureList {
+public:
+    void add(const QPixmap& image, const QString& key = {});
+    int count() const { return static_cast<int>(m_images.size()); }
+    QPixmap image(int position) const;
+    QPixmap image(const QString& key) const;
+    QString key(int position) const;
+    // The size of the first picture; the list has none before one is added.
+    QSize imageSize() const;
+
+private:
+    QList<QPixmap> m_images;
+    QList<QString> m_keys;
+};
+
+inline constexpr int kSwatchWidth = 32;
+inline constexpr int kSwatchHeight = 12;
+
+QColor ToQColor(DisplayColour colour);
+
+// A display colour written as decimal text (txtVB); black when the text is no number.
+QColor ColourFromDecimalText(const QString& decimal);
+
+// An opaque 32 x 12 swatch filled with the colour and framed by one black pixel on every side.
+QPixmap DrawColourSwatch(DisplayColour colour);
+
+// Draws the swatch of a palette name and adds it under the upper-case name, which the name becomes.
+void AddColourSwatch(PictureList& swatches, QString& name);
+
+// The sixteen colours, each with its swatch; "Black" selected.
+void FillColourPicker(QComboBox* picker, PictureList& swatches);
+
+// The style icon and miniatures, and the background icon and thumbnails, from the program's pictures.
+PictureList LoadStyleImages();
+PictureList LoadBackgroundImages();
+
+// "Select Template" and the eight styles; "Select Template" selected.
+void FillStylePicker(QComboBox* picker, const PictureList& images);
+
+// "No Background" and "001" to "067".
+void FillBackgroundPicker(QComboBox* picker, const PictureList& images);
+
+// The key an entry was added under (the colour picker's upper-case names).
+QString EntryKey(const QComboBox* picker, int index);
+
+}  // namespace vellumo
