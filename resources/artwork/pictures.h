@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+namespace artwork {
+
+// The program's mark: a vellum sheet with a folded corner, an ink "V" and, from 32 px up, a wax seal.
+QImage programIcon(int size);
+// A small stack of listing sheets: the header's right-hand picture.
+QImage templatesIcon(int size);
+// 400 x 50, the product name on the header band's white.
+QImage productBanner();
+// 311 x 47, the maker's plate.
+QImage makerBanner();
+// 110 x 45, a price tag with "Sell online"; deliberately no marketplace trademark.
+QImage marketplacePicture();
+// A question mark in an ink-blue disc.
+QImage helpIcon(int size);
+
+// 32 x 32: an empty layout sheet, standing for "Select Template" and "No Background".
+QImage emptyTemplateIcon();
+// 48 x 48 miniature of one listing layout: title bar, then one row per photo.
+QImage styleMiniature(int photoCount, bool alternating);
+
+inline constexpr int kBackgroundCount = 67;
+// Thumbnail size of background n (1-based): 48 x 48 except the two odd ones the picker list expects.
+QSize backgroundThumbnailSize(int number);
+QImage backgroundThumbnail(int number);
+
+}  // namespace artwork

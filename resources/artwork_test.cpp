@@ -1,0 +1,148 @@
+#include <QCryptographicHash>
+#include <QDirIterator>
+#include <QImage>
+#include <QImageReader>
+#include <QSet>
+#include <QTest>
+
+#include <vector>
+
+// The window loads these pictures by resource path and lays them out at fixed sizes; a missing,
+// misnamed or wrongly sized picture would only show as a gap or a squashed image at run time.
+class ArtworkTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pictureHasItsFormatAndSize_data();
+    void pictureHasItsFormatAndSize();
+    void bundleHoldsExactlyTheListedPictures();
+    void backgroundThumbnailsAreAllDifferent();
+    void styleMiniatureShowsItsArrangement_data();
+    void styleMiniatureShowsItsArrangement();
+};
+
+namespace {
+
+struct Expected {
+    QString path;
+    QByteArray format;
+    QSize size;
+};
+
+std::vector<Expected> expectedPictures()
+{
+    std::vector<Expected> pictures{
+        {":/icons/vellumo-16.png", "png", {16, 16}},       {":/icons/vellumo-32.png", "png", {32, 32}},
+        {":/icons/vellumo-48.png", "png", {48, 48}},       {":/header/image2.png", "png", {48, 48}},
+        {":/header/banner.png", "png", {400, 50}},         {":/header/image3.png", "png", {48, 48}},
+        {":/help/icon72.png", "png", {72, 72}},            {":/help/maker-banner.png", "png", {311, 47}},
+        {":/help/marketplace.png", "png", {110, 45}},      {":/help/help-icon.png", "png", {48, 48}},
+        {":/styles/style-1.png", "png", {32, 32}},
+    };
+    for (int position = 2; position <= 9; ++position)
+        pictures.push_back({QStringLiteral(":/styles/style-%1.png").arg(position), "png", {48, 48}});
+    for (int number = 1; number <= 67; ++number) {
+        const QSize size = number == 51 ? QSize(44, 48) : number == 55 ? QSize(48, 49) : QSize(48, 48);
+        pictures.push_back(
+            {QStringLiteral(":/backgrounds/%1.jpg").arg(number, 3, 10, QLatin1Char('0')), "jpeg", size});
+    }
+    return pictures;
+}
+
+// The sky of a miniature's photo: the only clearly blue pixels in it.
+bool isSky(QRgb pixel)
+{
+    return qBlue(pixel) > 200 && qBlue(pixel) - qRed(pixel) > 25;
+}
+
+}  // namespace
+
+void ArtworkTest::pictureHasItsFormatAndSize_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("format");
+    QTest::addColumn<QSize>("size");
+    for (const Expected& picture : expectedPictures())
+        QTest::newRow(qPrintable(picture.path)) << picture.path << picture.format << picture.size;
+}
+
+void ArtworkTest::pictureHasItsFormatAndSize()
+{
+    QFETCH(QString, path);
+    QFETCH(QByteArray, format);
+    QFETCH(QSize, size);
+    QImageReader reader(path);
+    QCOMPARE(reader.format(), format);
+    const QImage image = reader.read();
+    QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+    QCOMPARE(image.size(), size);
+}
+
+void ArtworkTest::bundleHoldsExactlyTheListedPictures()
+{
+    QSet<QString> expected;
+    for (const Expected& picture : expectedPictures())
+        expected.insert(picture.path);
+    QSet<QString> bundled;
+    for (const char* folder : {":/icons", ":/header", ":/help", ":/styles", ":/backgrounds"}) {
+        QDirIterator files(QString::fromLatin1(folder), QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext())
+            bundled.insert(files.next());
+    }
+    QCOMPARE(bundled, expected);
+}
+
+void ArtworkTest::backgroundThumbnailsAreAllDifferent()
+{
+    QSet<QByteArray> fingerprints;
+    for (int number = 1; number <= 67; ++number) {
+        const QImage image(QStringLiteral(":/backgrounds/%1.jpg").arg(number, 3, 10, QLatin1Char('0')));
+        const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
+        fingerprints.insert(QCryptographicHash::hash(
+            QByteArray(reinterpret_cast<const char*>(pixels.constBits()), pixels.sizeInBytes()),
+            QCryptographicHash::Sha1));
+    }
+    QCOMPARE(fingerprints.size(), 67);
+}
+
+void ArtworkTest::styleMiniatureShowsItsArrangement_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("photoSides");  // one letter per photo row, top to bottom
+    QTest::newRow("2 Alternating") << 2 << "LR";
+    QTest::newRow("2 Inline") << 3 << "LL";
+    QTest::newRow("3 Alternating") << 4 << "LRL";
+    QTest::newRow("3 Inline") << 5 << "LLL";
+    QTest::newRow("4 Alternating") << 6 << "LRLR";
+    QTest::newRow("4 Inline") << 7 << "LLLL";
+    QTest::newRow("5 Alternating") << 8 << "LRLRL";
+    QTest::newRow("5 Inline") << 9 << "LLLLL";
+}
+
+void ArtworkTest::styleMiniatureShowsItsArrangement()
+{
+    QFETCH(int, position);
+    QFETCH(QString, photoSides);
+    const QImage image =
+        QImage(QStringLiteral(":/styles/style-%1.png").arg(position)).convertToFormat(QImage::Format_RGB32);
+    QVERIFY(!image.isNull());
+
+    // Walk down the picture; every run of lines with sky in it is one photo, on the side where the sky is.
+    QString sides;
+    bool inPhoto = false;
+    for (int y = 0; y < image.height(); ++y) {
+        bool left = false;
+        bool right = false;
+        for (int x = 0; x < image.width(); ++x)
+            if (isSky(image.pixel(x, y)))
+                (x < image.width() / 2 ? left : right) = true;
+        QVERIFY2(!(left && right), qPrintable(QStringLiteral("photos side by side on line %1").arg(y)));
+        if ((left || right) && !inPhoto)
+            sides += left ? QLatin1Char('L') : QLatin1Char('R');
+        inPhoto = left || right;
+    }
+    QCOMPARE(sides, photoSides);
+}
+
+QTEST_GUILESS_MAIN(ArtworkTest)
+#include "artwork_test.moc"
