@@ -236,14 +236,15 @@ void ricePaper(QImage& c)
     QPainter painter(&c);
     painterSetup(painter);
     Rng random(40);
-    for (int i = 0; i < 34; ++i) {
+    for (int i = 0; i < 70; ++i) {
         const QPointF start(random.range(0, c.width()), random.range(0, c.height()));
+        const double angle = random.range(0, 2 * kPi);
+        const double length = random.range(5, 12);
+        const QPointF along(std::cos(angle) * length, std::sin(angle) * length);
         QPainterPath fibre;
         fibre.moveTo(start);
-        fibre.cubicTo(start + QPointF(random.range(-14, 14), random.range(-14, 14)),
-                      start + QPointF(random.range(-14, 14), random.range(-14, 14)),
-                      start + QPointF(random.range(-24, 24), random.range(-24, 24)));
-        painter.setPen(QPen(QColor(0xbc, 0xaa, 0x80, 140), random.range(0.5, 1.1)));
+        fibre.quadTo(start + along * 0.5 + QPointF(random.range(-2, 2), random.range(-2, 2)), start + along);
+        painter.setPen(QPen(QColor(0xbf, 0xac, 0x7e, 150), random.range(0.6, 1.2)));
         drawWrapped(c, [&](QPointF offset) { painter.drawPath(fibre.translated(offset)); });
     }
 }
@@ -435,11 +436,14 @@ void clouds(QImage& c)
 
 void water(QImage& c)
 {
+    const std::vector<QPointF> cells = jitteredPoints(c, 6, 6, 0.35, 26);
     shadePixels(c, [&](int x, int y) {
-        const double n = canvasFbm(c, x, y, 3, 4, 26);
-        const double caustic = std::pow(1.0 - std::abs(std::sin(n * 14)), 6);
-        const QColor deep = mix(hex(0x58bcd4), hex(0x2a86aa), double(y) / c.height());
-        return mix(deep, hex(0xe6fbff), caustic * 0.7);
+        const double warpX = (canvasFbm(c, x, y, 3, 3, 126) - 0.5) * 14;
+        const double warpY = (canvasFbm(c, x, y, 3, 3, 226) - 0.5) * 14;
+        const CellDistance d = cellDistance(c, cells, positiveMod(x + warpX, c.width()), positiveMod(y + warpY, c.height()));
+        const double net = 1.0 - smoothStep(0.0, 3.5, d.second - d.nearest);
+        const QColor deep = mix(hex(0x5cc2d9), hex(0x2b88ad), double(y) / c.height());
+        return mix(deep, hex(0xeafcff), net * 0.75);
     });
 }
 
@@ -576,8 +580,8 @@ void basketWeave(QImage& c)
         const int across = flat ? y % 4 : x % 4;
         const double round = std::sin((across + 0.5) / 4.0 * kPi);
         const int along = flat ? x % 12 : y % 12;
-        const double tuck = 1.0 - 0.25 * std::pow(std::abs(along - 5.5) / 5.5, 4);
-        return shade(hex(0xcf9e5c), (0.72 + round * 0.3) * tuck);
+        const double tuck = 1.0 - 0.35 * std::pow(std::abs(along - 5.5) / 5.5, 4);
+        return shade(hex(0xd4a462), (0.5 + round * 0.6) * tuck);
     });
 }
 
@@ -661,13 +665,23 @@ void damask(QImage& c)
     painter.setPen(Qt::NoPen);
     painter.setBrush(gold);
     forGrid(c, 32, 40, false, [&](QPointF centre, int, int) {
-        QPainterPath fleur;
-        fleur.moveTo(centre + QPointF(0, -9));
-        fleur.cubicTo(centre + QPointF(4, -4), centre + QPointF(3, 2), centre + QPointF(0, 6));
-        fleur.cubicTo(centre + QPointF(-3, 2), centre + QPointF(-4, -4), centre + QPointF(0, -9));
-        painter.drawPath(fleur);
-        painter.drawEllipse(centre + QPointF(-6, 2), 2.6, 1.6);
-        painter.drawEllipse(centre + QPointF(6, 2), 2.6, 1.6);
+        QPainterPath lily;
+        lily.moveTo(centre + QPointF(0, -10));
+        lily.cubicTo(centre + QPointF(4, -5), centre + QPointF(3, 1), centre + QPointF(0, 3));
+        lily.cubicTo(centre + QPointF(-3, 1), centre + QPointF(-4, -5), centre + QPointF(0, -10));
+        for (double side : {-1.0, 1.0}) {
+            lily.moveTo(centre + QPointF(side * 1, 2));
+            lily.cubicTo(centre + QPointF(side * 4, -6), centre + QPointF(side * 11, -4), centre + QPointF(side * 8, 1));
+            lily.cubicTo(centre + QPointF(side * 7, -2), centre + QPointF(side * 4, -1), centre + QPointF(side * 1, 4));
+            lily.closeSubpath();
+        }
+        painter.drawPath(lily);
+        painter.drawRoundedRect(QRectF(centre.x() - 4, centre.y() + 3.5, 8, 2), 1, 1);
+        QPainterPath foot;
+        foot.moveTo(centre + QPointF(0, 5));
+        foot.cubicTo(centre + QPointF(2, 7), centre + QPointF(1.5, 9), centre + QPointF(0, 10));
+        foot.cubicTo(centre + QPointF(-1.5, 9), centre + QPointF(-2, 7), centre + QPointF(0, 5));
+        painter.drawPath(foot);
     });
 }
 
@@ -1101,16 +1115,20 @@ void vineScroll(QImage& c)
         vine.moveTo(-8, baseY);
         for (double x = -8; x < c.width() + 8; x += 2)
             vine.lineTo(x, baseY + 6 * std::sin(x / 48.0 * 2 * kPi));
-        painter.setPen(QPen(stem, 1.5));
+        painter.setPen(QPen(stem, 2));
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(vine);
-        for (double x = 4; x < c.width(); x += 24) {
+        for (double x = 6; x < c.width(); x += 24) {
             const double y = baseY + 6 * std::sin(x / 48.0 * 2 * kPi);
             const bool up = static_cast<int>(x / 24) % 2 == 0;
-            leaf(painter, QPointF(x, y), 8, up ? -50 : 50, hex(0x8bb06a));
-            painter.setPen(QPen(stem, 1.1));
-            const QRectF curl(x + 5, up ? y + 1 : y - 7, 6, 6);
-            painter.drawArc(curl, up ? 90 * 16 : -90 * 16, 270 * 16);
+            leaf(painter, QPointF(x, y), 12, up ? -55 : 55, hex(0x86ad63), 0.5);
+            painter.setPen(QPen(stem, 1.3));
+            painter.setBrush(Qt::NoBrush);
+            const QRectF curl(x + 6, up ? y + 1 : y - 9, 8, 8);
+            painter.drawArc(curl, up ? 90 * 16 : -90 * 16, 250 * 16);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(hex(0xd98aa0));
+            painter.drawEllipse(QPointF(x + 14, up ? y - 5 : y + 5), 2.2, 2.2);
         }
     }
 }

@@ -322,7 +322,7 @@ QImage makerBanner()
     tagFont.setLetterSpacing(QFont::AbsoluteSpacing, 2.4);
     painter.setFont(tagFont);
     painter.setPen(shade(kTeal, 1.75));
-    painter.drawText(QRectF(nameX, 32, lineWidth, 10), Qt::AlignHCenter | Qt::AlignVCenter,
+    painter.drawText(QRectF(roomLeft, 32, width - 6 - roomLeft, 10), Qt::AlignHCenter | Qt::AlignVCenter,
                      QStringLiteral("SOFTWARE FOR ONLINE SELLERS"));
     return image;
 }
@@ -432,16 +432,18 @@ QImage emptyTemplateIcon()
     paintSheet(painter, sheet, 6, true);
 
     // Dashed outlines of a title and two rows: the places a layout would fill.
-    QPen dashes(withAlpha(kInkLight, 170), 1, Qt::CustomDashLine);
-    dashes.setDashPattern({2, 1.5});
-    painter.setPen(dashes);
-    painter.setBrush(Qt::NoBrush);
+    QPen dots(withAlpha(kInkLight, 200), 1, Qt::CustomDashLine);
+    dots.setDashPattern({1, 1});
+    painter.setPen(dots);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.drawRect(8, 5, 11, 3);
-    painter.drawRect(8, 11, 7, 6);
-    painter.drawRect(17, 11, 6, 6);
-    painter.drawRect(8, 20, 7, 6);
-    painter.drawRect(17, 20, 6, 6);
+    painter.setBrush(withAlpha(kInkLight, 40));
+    painter.drawRect(8, 5, 10, 3);
+    painter.setBrush(Qt::NoBrush);
+    for (int top : {11, 20}) {
+        painter.drawRect(8, top, 7, 6);
+        for (int line = 0; line < 3; ++line)
+            painter.fillRect(QRect(18, top + 1 + line * 2, line == 2 ? 3 : 5, 1), withAlpha(kTextGrey, 150));
+    }
     return image;
 }
 
