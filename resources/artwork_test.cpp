@@ -29,14 +29,13 @@ struct Expected {
     QSize size;
 };
 
-std::vector<Expected> expectedPictures()
-{
+std::vector<Expected> expectedPictures() {
     std::vector<Expected> pictures{
-        {":/icons/vellumo-16.png", "png", {16, 16}},       {":/icons/vellumo-32.png", "png", {32, 32}},
-        {":/icons/vellumo-48.png", "png", {48, 48}},       {":/header/image2.png", "png", {48, 48}},
-        {":/header/banner.png", "png", {400, 50}},         {":/header/image3.png", "png", {48, 48}},
-        {":/help/icon72.png", "png", {72, 72}},            {":/help/maker-banner.png", "png", {311, 47}},
-        {":/help/marketplace.png", "png", {110, 45}},      {":/help/help-icon.png", "png", {48, 48}},
+        {":/icons/vellumo-16.png", "png", {16, 16}},  {":/icons/vellumo-32.png", "png", {32, 32}},
+        {":/icons/vellumo-48.png", "png", {48, 48}},  {":/header/image2.png", "png", {48, 48}},
+        {":/header/banner.png", "png", {400, 50}},    {":/header/image3.png", "png", {48, 48}},
+        {":/help/icon72.png", "png", {72, 72}},       {":/help/maker-banner.png", "png", {311, 47}},
+        {":/help/marketplace.png", "png", {110, 45}}, {":/help/help-icon.png", "png", {48, 48}},
         {":/styles/style-1.png", "png", {32, 32}},
     };
     for (int position = 2; position <= 9; ++position)
@@ -50,15 +49,13 @@ std::vector<Expected> expectedPictures()
 }
 
 // The sky of a miniature's photo: the only clearly blue pixels in it.
-bool isSky(QRgb pixel)
-{
+bool isSky(QRgb pixel) {
     return qBlue(pixel) > 200 && qBlue(pixel) - qRed(pixel) > 25;
 }
 
-}  // namespace
+} // namespace
 
-void ArtworkTest::pictureHasItsFormatAndSize_data()
-{
+void ArtworkTest::pictureHasItsFormatAndSize_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QByteArray>("format");
     QTest::addColumn<QSize>("size");
@@ -66,8 +63,7 @@ void ArtworkTest::pictureHasItsFormatAndSize_data()
         QTest::newRow(qPrintable(picture.path)) << picture.path << picture.format << picture.size;
 }
 
-void ArtworkTest::pictureHasItsFormatAndSize()
-{
+void ArtworkTest::pictureHasItsFormatAndSize() {
     QFETCH(QString, path);
     QFETCH(QByteArray, format);
     QFETCH(QSize, size);
@@ -78,8 +74,7 @@ void ArtworkTest::pictureHasItsFormatAndSize()
     QCOMPARE(image.size(), size);
 }
 
-void ArtworkTest::bundleHoldsExactlyTheListedPictures()
-{
+void ArtworkTest::bundleHoldsExactlyTheListedPictures() {
     QSet<QString> expected;
     for (const Expected& picture : expectedPictures())
         expected.insert(picture.path);
@@ -92,8 +87,7 @@ void ArtworkTest::bundleHoldsExactlyTheListedPictures()
     QCOMPARE(bundled, expected);
 }
 
-void ArtworkTest::backgroundThumbnailsAreAllDifferent()
-{
+void ArtworkTest::backgroundThumbnailsAreAllDifferent() {
     QSet<QByteArray> fingerprints;
     for (int number = 1; number <= 67; ++number) {
         const QImage image(QStringLiteral(":/backgrounds/%1.jpg").arg(number, 3, 10, QLatin1Char('0')));
@@ -105,10 +99,9 @@ void ArtworkTest::backgroundThumbnailsAreAllDifferent()
     QCOMPARE(fingerprints.size(), 67);
 }
 
-void ArtworkTest::styleMiniatureShowsItsArrangement_data()
-{
+void ArtworkTest::styleMiniatureShowsItsArrangement_data() {
     QTest::addColumn<int>("position");
-    QTest::addColumn<QString>("photoSides");  // one letter per photo row, top to bottom
+    QTest::addColumn<QString>("photoSides"); // one letter per photo row, top to bottom
     QTest::newRow("2 Alternating") << 2 << "LR";
     QTest::newRow("2 Inline") << 3 << "LL";
     QTest::newRow("3 Alternating") << 4 << "LRL";
@@ -119,8 +112,7 @@ void ArtworkTest::styleMiniatureShowsItsArrangement_data()
     QTest::newRow("5 Inline") << 9 << "LLLLL";
 }
 
-void ArtworkTest::styleMiniatureShowsItsArrangement()
-{
+void ArtworkTest::styleMiniatureShowsItsArrangement() {
     QFETCH(int, position);
     QFETCH(QString, photoSides);
     const QImage image =

@@ -18,53 +18,47 @@ constexpr double kPi = std::numbers::pi;
 // Textures are drawn at twice the thumbnail size and then reduced, which smooths every edge.
 constexpr int kOversample = 2;
 
-QColor hex(unsigned rgb)
-{
+QColor hex(unsigned rgb) {
     return QColor::fromRgb(static_cast<QRgb>(rgb));
 }
 
-double clamp01(double t)
-{
+double clamp01(double t) {
     return std::clamp(t, 0.0, 1.0);
 }
 
-double stretch(double value, double contrast)
-{
+double stretch(double value, double contrast) {
     return clamp01((value - 0.5) * contrast + 0.5);
 }
 
-double smoothStep(double edge0, double edge1, double x)
-{
+double smoothStep(double edge0, double edge1, double x) {
     const double t = clamp01((x - edge0) / (edge1 - edge0));
     return t * t * (3 - 2 * t);
 }
 
-double positiveMod(double value, double period)
-{
+double positiveMod(double value, double period) {
     const double r = std::fmod(value, period);
     return r < 0 ? r + period : r;
 }
 
 // Noise in lattice units that wraps exactly at the canvas edge.
-double canvasFbm(const QImage& canvas, int x, int y, int cells, int octaves, std::uint32_t seed)
-{
-    return tiledFbm(x * double(cells) / canvas.width(), y * double(cells) / canvas.height(), cells, octaves, seed);
+double canvasFbm(const QImage& canvas, int x, int y, int cells, int octaves, std::uint32_t seed) {
+    return tiledFbm(x * double(cells) / canvas.width(), y * double(cells) / canvas.height(), cells, octaves,
+                    seed);
 }
 
-void grain(QImage& canvas, double amount, std::uint32_t seed)
-{
+void grain(QImage& canvas, double amount, std::uint32_t seed) {
     Rng random(seed);
-    shadePixels(canvas, [&](int x, int y) { return shade(canvas.pixelColor(x, y), 1.0 + random.range(-amount, amount)); });
+    shadePixels(canvas, [&](int x, int y) {
+        return shade(canvas.pixelColor(x, y), 1.0 + random.range(-amount, amount));
+    });
 }
 
-void painterSetup(QPainter& painter)
-{
+void painterSetup(QPainter& painter) {
     painter.setRenderHint(QPainter::Antialiasing);
 }
 
 // Runs the drawing once per neighbouring copy of the canvas, so shapes that cross an edge wrap round.
-void drawWrapped(const QImage& canvas, const std::function<void(QPointF offset)>& draw)
-{
+void drawWrapped(const QImage& canvas, const std::function<void(QPointF offset)>& draw) {
     for (int dy = -1; dy <= 1; ++dy)
         for (int dx = -1; dx <= 1; ++dx)
             draw(QPointF(dx * canvas.width(), dy * canvas.height()));
@@ -72,14 +66,14 @@ void drawWrapped(const QImage& canvas, const std::function<void(QPointF offset)>
 
 // Calls the drawing for every cell centre of a grid covering the canvas; odd rows shift by half a cell.
 void forGrid(const QImage& canvas, double cellWidth, double cellHeight, bool staggered,
-             const std::function<void(QPointF centre, int column, int row)>& draw)
-{
+             const std::function<void(QPointF centre, int column, int row)>& draw) {
     const int rows = static_cast<int>(std::ceil(canvas.height() / cellHeight)) + 1;
     const int columns = static_cast<int>(std::ceil(canvas.width() / cellWidth)) + 1;
     for (int row = -1; row <= rows; ++row)
         for (int column = -1; column <= columns; ++column) {
             const double shift = staggered && (row & 1) ? cellWidth / 2 : 0;
-            draw(QPointF(column * cellWidth + cellWidth / 2 + shift, row * cellHeight + cellHeight / 2), column, row);
+            draw(QPointF(column * cellWidth + cellWidth / 2 + shift, row * cellHeight + cellHeight / 2),
+                 column, row);
         }
 }
 
@@ -90,8 +84,7 @@ struct CellDistance {
     int index;
 };
 
-CellDistance cellDistance(const QImage& canvas, const std::vector<QPointF>& points, double x, double y)
-{
+CellDistance cellDistance(const QImage& canvas, const std::vector<QPointF>& points, double x, double y) {
     CellDistance result{1e9, 1e9, 0};
     for (int i = 0; i < static_cast<int>(points.size()); ++i) {
         double dx = std::abs(points[i].x() - x);
@@ -110,8 +103,8 @@ CellDistance cellDistance(const QImage& canvas, const std::vector<QPointF>& poin
     return result;
 }
 
-std::vector<QPointF> jitteredPoints(const QImage& canvas, int across, int down, double jitter, std::uint32_t seed)
-{
+std::vector<QPointF> jitteredPoints(const QImage& canvas, int across, int down, double jitter,
+                                    std::uint32_t seed) {
     Rng random(seed);
     std::vector<QPointF> points;
     const double cellWidth = double(canvas.width()) / across;
@@ -124,15 +117,14 @@ std::vector<QPointF> jitteredPoints(const QImage& canvas, int across, int down, 
 }
 
 void noiseBlend(QImage& canvas, const QColor& light, const QColor& dark, int cells, double contrast,
-                std::uint32_t seed)
-{
+                std::uint32_t seed) {
     shadePixels(canvas, [&](int x, int y) {
         return mix(light, dark, stretch(canvasFbm(canvas, x, y, cells, 4, seed), contrast));
     });
 }
 
-void linearFill(QImage& canvas, QPointF from, QPointF to, std::initializer_list<std::pair<double, QColor>> stops)
-{
+void linearFill(QImage& canvas, QPointF from, QPointF to,
+                std::initializer_list<std::pair<double, QColor>> stops) {
     QPainter painter(&canvas);
     QLinearGradient gradient(from, to);
     for (const auto& [at, colour] : stops)
@@ -140,15 +132,13 @@ void linearFill(QImage& canvas, QPointF from, QPointF to, std::initializer_list<
     painter.fillRect(canvas.rect(), gradient);
 }
 
-void verticalFill(QImage& canvas, const QColor& top, const QColor& bottom)
-{
+void verticalFill(QImage& canvas, const QColor& top, const QColor& bottom) {
     linearFill(canvas, QPointF(0, 0), QPointF(0, canvas.height()), {{0.0, top}, {1.0, bottom}});
 }
 
 // --- paper and stone -------------------------------------------------------------------------------
 
-void parchment(QImage& c)
-{
+void parchment(QImage& c) {
     shadePixels(c, [&](int x, int y) {
         const double cloud = canvasFbm(c, x, y, 4, 5, 11);
         const double blot = canvasFbm(c, x, y, 2, 2, 12);
@@ -157,8 +147,7 @@ void parchment(QImage& c)
     grain(c, 0.02, 1);
 }
 
-void linen(QImage& c)
-{
+void linen(QImage& c) {
     Rng random(2);
     std::vector<double> rows(c.height()), columns(c.width());
     for (double& v : rows)
@@ -171,8 +160,7 @@ void linen(QImage& c)
     });
 }
 
-void wood(QImage& c, const QColor& light, const QColor& dark, double rings, std::uint32_t seed)
-{
+void wood(QImage& c, const QColor& light, const QColor& dark, double rings, std::uint32_t seed) {
     shadePixels(c, [&](int x, int y) {
         const double warp = canvasFbm(c, x, y, 3, 3, seed);
         const double u = double(x) / c.width();
@@ -182,8 +170,7 @@ void wood(QImage& c, const QColor& light, const QColor& dark, double rings, std:
     });
 }
 
-void marble(QImage& c, const QColor& base, const QColor& cloud, const QColor& vein, std::uint32_t seed)
-{
+void marble(QImage& c, const QColor& base, const QColor& cloud, const QColor& vein, std::uint32_t seed) {
     shadePixels(c, [&](int x, int y) {
         const double n = canvasFbm(c, x, y, 3, 5, seed);
         const double u = double(x) / c.width();
@@ -196,8 +183,7 @@ void marble(QImage& c, const QColor& base, const QColor& cloud, const QColor& ve
     });
 }
 
-void kraft(QImage& c)
-{
+void kraft(QImage& c) {
     noiseBlend(c, hex(0xc9a172), hex(0xa67a4c), 5, 2.0, 16);
     QPainter painter(&c);
     painterSetup(painter);
@@ -210,8 +196,7 @@ void kraft(QImage& c)
     }
 }
 
-void slate(QImage& c)
-{
+void slate(QImage& c) {
     shadePixels(c, [&](int x, int y) {
         const double layers = tiledFbm(x * 2.0 / c.width(), y * 8.0 / c.height(), 2, 4, 23);
         const double n = canvasFbm(c, x, y, 4, 4, 24);
@@ -220,8 +205,7 @@ void slate(QImage& c)
     grain(c, 0.025, 23);
 }
 
-void sand(QImage& c)
-{
+void sand(QImage& c) {
     shadePixels(c, [&](int x, int y) {
         const double n = canvasFbm(c, x, y, 3, 3, 25);
         const double ripple = 0.5 + 0.5 * std::sin((double(y) / c.height() * 7 + n * 2.5) * 2 * kPi);
@@ -230,8 +214,7 @@ void sand(QImage& c)
     grain(c, 0.035, 25);
 }
 
-void ricePaper(QImage& c)
-{
+void ricePaper(QImage& c) {
     noiseBlend(c, hex(0xfbf8f0), hex(0xede6d4), 4, 1.8, 40);
     QPainter painter(&c);
     painterSetup(painter);
@@ -249,8 +232,7 @@ void ricePaper(QImage& c)
     }
 }
 
-void cork(QImage& c)
-{
+void cork(QImage& c) {
     noiseBlend(c, hex(0xc89a64), hex(0xa5773f), 6, 1.8, 41);
     QPainter painter(&c);
     painterSetup(painter);
@@ -264,8 +246,7 @@ void cork(QImage& c)
     }
 }
 
-void granite(QImage& c)
-{
+void granite(QImage& c) {
     noiseBlend(c, hex(0xa6a4a0), hex(0x7d7b78), 5, 1.8, 42);
     QPainter painter(&c);
     painterSetup(painter);
@@ -274,27 +255,26 @@ void granite(QImage& c)
     const std::array<QColor, 4> flecks{hex(0x2a2928), hex(0xf1efec), hex(0xc6a79c), hex(0x55524f)};
     for (int i = 0; i < 420; ++i) {
         painter.setBrush(withAlpha(flecks[random.below(4)], 190));
-        painter.drawEllipse(QPointF(random.range(0, c.width()), random.range(0, c.height())), random.range(0.6, 1.7),
-                            random.range(0.6, 1.5));
+        painter.drawEllipse(QPointF(random.range(0, c.width()), random.range(0, c.height())),
+                            random.range(0.6, 1.7), random.range(0.6, 1.5));
     }
 }
 
-void brushedMetal(QImage& c)
-{
+void brushedMetal(QImage& c) {
     Rng random(43);
     std::vector<double> streaks(c.height());
     for (double& v : streaks)
         v = random.range(-1, 1);
     shadePixels(c, [&](int x, int y) {
-        const double sweep = 0.5 + 0.5 * std::sin((double(x) / c.width() * 0.8 + double(y) / c.height() * 0.4) * 2 * kPi);
+        const double sweep =
+            0.5 + 0.5 * std::sin((double(x) / c.width() * 0.8 + double(y) / c.height() * 0.4) * 2 * kPi);
         const double fine = tiledNoise(x * 3.0 / c.width(), y * 48.0 / c.height(), 48, 43);
         const QColor base = mix(hex(0xaeb3ba), hex(0xe3e6ea), sweep);
         return shade(base, 1.0 + streaks[y] * 0.035 + (fine - 0.5) * 0.08);
     });
 }
 
-void goldFoil(QImage& c)
-{
+void goldFoil(QImage& c) {
     shadePixels(c, [&](int x, int y) {
         const double n = canvasFbm(c, x, y, 4, 4, 44);
         const double u = double(x) / c.width();
@@ -305,8 +285,7 @@ void goldFoil(QImage& c)
     });
 }
 
-void leather(QImage& c)
-{
+void leather(QImage& c) {
     const std::vector<QPointF> pebbles = jitteredPoints(c, 8, 8, 0.42, 45);
     shadePixels(c, [&](int x, int y) {
         const CellDistance d = cellDistance(c, pebbles, x, y);
@@ -316,8 +295,7 @@ void leather(QImage& c)
     });
 }
 
-void velvet(QImage& c)
-{
+void velvet(QImage& c) {
     shadePixels(c, [&](int x, int y) {
         const double fold = canvasFbm(c, x, y, 2, 3, 46);
         return mix(hex(0x520d1d), hex(0xa22c49), smoothStep(0.3, 0.75, fold));
@@ -325,8 +303,7 @@ void velvet(QImage& c)
     grain(c, 0.02, 46);
 }
 
-void agedParchment(QImage& c)
-{
+void agedParchment(QImage& c) {
     shadePixels(c, [&](int x, int y) {
         const double n = canvasFbm(c, x, y, 4, 5, 62);
         const double dx = double(x) / c.width() - 0.5;
@@ -339,19 +316,16 @@ void agedParchment(QImage& c)
 
 // --- gradients ---------------------------------------------------------------------------------------
 
-void skyGradient(QImage& c)
-{
+void skyGradient(QImage& c) {
     verticalFill(c, hex(0xd4e9f9), hex(0x6fa5da));
 }
 
-void sunset(QImage& c)
-{
+void sunset(QImage& c) {
     linearFill(c, QPointF(0, 0), QPointF(c.width(), c.height()),
                {{0.0, hex(0xffe3b0)}, {0.5, hex(0xf6a88a)}, {1.0, hex(0xc9739e)}});
 }
 
-void lavender(QImage& c)
-{
+void lavender(QImage& c) {
     QPainter painter(&c);
     QRadialGradient glow(QPointF(c.width() * 0.5, c.height() * 0.45), c.width() * 0.75);
     glow.setColorAt(0.0, hex(0xf4ecfb));
@@ -359,13 +333,12 @@ void lavender(QImage& c)
     painter.fillRect(c.rect(), glow);
 }
 
-void tealGradient(QImage& c)
-{
-    linearFill(c, QPointF(0, 0), QPointF(c.width(), c.height()), {{0.0, hex(0x92d8cf)}, {1.0, hex(0x1b6462)}});
+void tealGradient(QImage& c) {
+    linearFill(c, QPointF(0, 0), QPointF(c.width(), c.height()),
+               {{0.0, hex(0x92d8cf)}, {1.0, hex(0x1b6462)}});
 }
 
-void bokeh(QImage& c)
-{
+void bokeh(QImage& c) {
     verticalFill(c, hex(0x2b1c40), hex(0x4f2b5f));
     QPainter painter(&c);
     painterSetup(painter);
@@ -387,8 +360,7 @@ void bokeh(QImage& c)
     }
 }
 
-void watercolour(QImage& c)
-{
+void watercolour(QImage& c) {
     shadePixels(c, [&](int x, int y) {
         const double blue = canvasFbm(c, x, y, 3, 5, 61);
         const double rose = canvasFbm(c, x, y, 3, 5, 161);
@@ -402,8 +374,7 @@ void watercolour(QImage& c)
     });
 }
 
-void sunburst(QImage& c)
-{
+void sunburst(QImage& c) {
     c.fill(hex(0xf4c45a));
     QPainter painter(&c);
     painterSetup(painter);
@@ -425,8 +396,7 @@ void sunburst(QImage& c)
     painter.fillRect(c.rect(), glow);
 }
 
-void clouds(QImage& c)
-{
+void clouds(QImage& c) {
     shadePixels(c, [&](int x, int y) {
         const QColor sky = mix(hex(0x8fc3ea), hex(0x5d9fd6), double(y) / c.height());
         const double puff = canvasFbm(c, x, y, 3, 5, 36);
@@ -434,21 +404,20 @@ void clouds(QImage& c)
     });
 }
 
-void water(QImage& c)
-{
+void water(QImage& c) {
     const std::vector<QPointF> cells = jitteredPoints(c, 6, 6, 0.35, 26);
     shadePixels(c, [&](int x, int y) {
         const double warpX = (canvasFbm(c, x, y, 3, 3, 126) - 0.5) * 14;
         const double warpY = (canvasFbm(c, x, y, 3, 3, 226) - 0.5) * 14;
-        const CellDistance d = cellDistance(c, cells, positiveMod(x + warpX, c.width()), positiveMod(y + warpY, c.height()));
+        const CellDistance d =
+            cellDistance(c, cells, positiveMod(x + warpX, c.width()), positiveMod(y + warpY, c.height()));
         const double net = 1.0 - smoothStep(0.0, 3.5, d.second - d.nearest);
         const QColor deep = mix(hex(0x5cc2d9), hex(0x2b88ad), double(y) / c.height());
         return mix(deep, hex(0xeafcff), net * 0.75);
     });
 }
 
-void pastelStripes(QImage& c)
-{
+void pastelStripes(QImage& c) {
     const std::array<QColor, 6> bands{hex(0xf8c8cf), hex(0xfbdcb8), hex(0xfbf1b8),
                                       hex(0xcdeccd), hex(0xc5ddf3), hex(0xdccaf0)};
     shadePixels(c, [&](int, int y) {
@@ -459,8 +428,7 @@ void pastelStripes(QImage& c)
 
 // --- woven and printed cloth ----------------------------------------------------------------------
 
-void pinstripes(QImage& c)
-{
+void pinstripes(QImage& c) {
     noiseBlend(c, hex(0x26365a), hex(0x1b2844), 6, 1.6, 9);
     QPainter painter(&c);
     painter.setPen(Qt::NoPen);
@@ -468,13 +436,11 @@ void pinstripes(QImage& c)
         painter.fillRect(QRectF(x, 0, 1.5, c.height()), QColor(0xc8, 0xd1, 0xe4, 170));
 }
 
-void diagonalStripes(QImage& c, const QColor& a, const QColor& b, int period)
-{
+void diagonalStripes(QImage& c, const QColor& a, const QColor& b, int period) {
     shadePixels(c, [&](int x, int y) { return positiveMod(x + y, period) < period / 2.0 ? a : b; });
 }
 
-void gingham(QImage& c, const QColor& colour)
-{
+void gingham(QImage& c, const QColor& colour) {
     const QColor light = mix(hex(0xffffff), colour, 0.45);
     shadePixels(c, [&](int x, int y) {
         const bool across = (x % 16) < 8;
@@ -484,8 +450,7 @@ void gingham(QImage& c, const QColor& colour)
     });
 }
 
-void denim(QImage& c)
-{
+void denim(QImage& c) {
     Rng random(17);
     shadePixels(c, [&](int x, int y) {
         const double n = canvasFbm(c, x, y, 4, 3, 17);
@@ -498,8 +463,7 @@ void denim(QImage& c)
     });
 }
 
-void canvasWeave(QImage& c)
-{
+void canvasWeave(QImage& c) {
     shadePixels(c, [&](int x, int y) {
         const bool warp = ((x / 6) + (y / 6)) % 2 == 0;
         const double across = ((warp ? x % 6 : y % 6) + 0.5) / 6.0;
@@ -514,8 +478,7 @@ struct TartanBand {
 };
 
 // A sett repeats its bands in both directions; the twill decides which thread shows at each point.
-void tartan(QImage& c, const std::vector<TartanBand>& sett)
-{
+void tartan(QImage& c, const std::vector<TartanBand>& sett) {
     int period = 0;
     for (const TartanBand& band : sett)
         period += band.width;
@@ -536,8 +499,7 @@ void tartan(QImage& c, const std::vector<TartanBand>& sett)
     });
 }
 
-void houndstooth(QImage& c)
-{
+void houndstooth(QImage& c) {
     // One repeat is 4 x 4 units: a dark block, a light block and two blocks split on the diagonal.
     const double unit = 4;
     shadePixels(c, [&](int x, int y) {
@@ -554,8 +516,7 @@ void houndstooth(QImage& c)
     });
 }
 
-void herringbone(QImage& c)
-{
+void herringbone(QImage& c) {
     shadePixels(c, [&](int x, int y) {
         const int column = x / 12;
         const double run = column % 2 == 0 ? x + y : x - y;
@@ -565,16 +526,14 @@ void herringbone(QImage& c)
     });
 }
 
-void chevron(QImage& c)
-{
+void chevron(QImage& c) {
     shadePixels(c, [&](int x, int y) {
         const double zig = std::abs(positiveMod(x, 24) - 12);
         return positiveMod(y + zig, 24) < 12 ? hex(0x2e8783) : hex(0xf3faf9);
     });
 }
 
-void basketWeave(QImage& c)
-{
+void basketWeave(QImage& c) {
     shadePixels(c, [&](int x, int y) {
         const bool flat = ((x / 12) + (y / 12)) % 2 == 0;
         const int across = flat ? y % 4 : x % 4;
@@ -587,19 +546,18 @@ void basketWeave(QImage& c)
 
 // --- repeating motifs ---------------------------------------------------------------------------------
 
-void polkaDots(QImage& c, const QColor& ground, const QColor& dot, double cell, double radius)
-{
+void polkaDots(QImage& c, const QColor& ground, const QColor& dot, double cell, double radius) {
     c.fill(ground);
     QPainter painter(&c);
     painterSetup(painter);
     painter.setPen(Qt::NoPen);
     painter.setBrush(dot);
-    forGrid(c, cell, cell, true, [&](QPointF centre, int, int) { painter.drawEllipse(centre, radius, radius); });
+    forGrid(c, cell, cell, true,
+            [&](QPointF centre, int, int) { painter.drawEllipse(centre, radius, radius); });
 }
 
-void flower(QPainter& painter, QPointF centre, double radius, int petals, const QColor& petal, const QColor& heart,
-            double turn)
-{
+void flower(QPainter& painter, QPointF centre, double radius, int petals, const QColor& petal,
+            const QColor& heart, double turn) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(petal);
     for (int i = 0; i < petals; ++i) {
@@ -613,8 +571,8 @@ void flower(QPainter& painter, QPointF centre, double radius, int petals, const 
     painter.drawEllipse(centre, radius * 0.3, radius * 0.3);
 }
 
-void leaf(QPainter& painter, QPointF at, double length, double angle, const QColor& colour, double breadth = 0.35)
-{
+void leaf(QPainter& painter, QPointF at, double length, double angle, const QColor& colour,
+          double breadth = 0.35) {
     painter.save();
     painter.translate(at);
     painter.rotate(angle);
@@ -630,8 +588,7 @@ void leaf(QPainter& painter, QPointF at, double length, double angle, const QCol
     painter.restore();
 }
 
-void smallFloral(QImage& c)
-{
+void smallFloral(QImage& c) {
     c.fill(hex(0xfbe8ed));
     QPainter painter(&c);
     painterSetup(painter);
@@ -642,8 +599,7 @@ void smallFloral(QImage& c)
     });
 }
 
-void damask(QImage& c)
-{
+void damask(QImage& c) {
     c.fill(hex(0xf2e6c9));
     QPainter painter(&c);
     painterSetup(painter);
@@ -671,8 +627,10 @@ void damask(QImage& c)
         lily.cubicTo(centre + QPointF(-3, 1), centre + QPointF(-4, -5), centre + QPointF(0, -10));
         for (double side : {-1.0, 1.0}) {
             lily.moveTo(centre + QPointF(side * 1, 2));
-            lily.cubicTo(centre + QPointF(side * 4, -6), centre + QPointF(side * 11, -4), centre + QPointF(side * 8, 1));
-            lily.cubicTo(centre + QPointF(side * 7, -2), centre + QPointF(side * 4, -1), centre + QPointF(side * 1, 4));
+            lily.cubicTo(centre + QPointF(side * 4, -6), centre + QPointF(side * 11, -4),
+                         centre + QPointF(side * 8, 1));
+            lily.cubicTo(centre + QPointF(side * 7, -2), centre + QPointF(side * 4, -1),
+                         centre + QPointF(side * 1, 4));
             lily.closeSubpath();
         }
         painter.drawPath(lily);
@@ -685,8 +643,7 @@ void damask(QImage& c)
     });
 }
 
-void roses(QImage& c)
-{
+void roses(QImage& c) {
     c.fill(hex(0xfffaf6));
     QPainter painter(&c);
     painterSetup(painter);
@@ -705,8 +662,7 @@ void roses(QImage& c)
     });
 }
 
-void daisies(QImage& c)
-{
+void daisies(QImage& c) {
     c.fill(hex(0x9ccbea));
     QPainter painter(&c);
     painterSetup(painter);
@@ -717,8 +673,7 @@ void daisies(QImage& c)
     });
 }
 
-QPainterPath heartPath(QPointF centre, double size)
-{
+QPainterPath heartPath(QPointF centre, double size) {
     QPainterPath heart;
     const double s = size / 2;
     heart.moveTo(centre + QPointF(0, s * 0.9));
@@ -729,8 +684,7 @@ QPainterPath heartPath(QPointF centre, double size)
     return heart;
 }
 
-void hearts(QImage& c)
-{
+void hearts(QImage& c) {
     c.fill(hex(0xfbd8e3));
     QPainter painter(&c);
     painterSetup(painter);
@@ -739,8 +693,7 @@ void hearts(QImage& c)
     });
 }
 
-QPainterPath starPath(QPointF centre, double outer, double inner, int points, double turn)
-{
+QPainterPath starPath(QPointF centre, double outer, double inner, int points, double turn) {
     QPainterPath star;
     for (int i = 0; i < points * 2; ++i) {
         const double angle = turn + kPi * i / points - kPi / 2;
@@ -755,8 +708,7 @@ QPainterPath starPath(QPointF centre, double outer, double inner, int points, do
     return star;
 }
 
-void starryNight(QImage& c)
-{
+void starryNight(QImage& c) {
     verticalFill(c, hex(0x101b44), hex(0x26396f));
     QPainter painter(&c);
     painterSetup(painter);
@@ -776,8 +728,7 @@ void starryNight(QImage& c)
     }
 }
 
-void argyle(QImage& c)
-{
+void argyle(QImage& c) {
     shadePixels(c, [&](int x, int y) {
         const double a = x / 32.0 + y / 48.0;
         const double b = x / 32.0 - y / 48.0;
@@ -795,8 +746,7 @@ void argyle(QImage& c)
     }
 }
 
-void honeycomb(QImage& c)
-{
+void honeycomb(QImage& c) {
     std::vector<QPointF> centres;
     const int columns = std::max(1, static_cast<int>(std::lround(c.width() / 19.0)));
     const double across = double(c.width()) / columns;
@@ -814,8 +764,7 @@ void honeycomb(QImage& c)
     });
 }
 
-void autumnLeaves(QImage& c)
-{
+void autumnLeaves(QImage& c) {
     c.fill(hex(0xf6ead3));
     QPainter painter(&c);
     painterSetup(painter);
@@ -830,8 +779,7 @@ void autumnLeaves(QImage& c)
     }
 }
 
-void seigaiha(QImage& c)
-{
+void seigaiha(QImage& c) {
     c.fill(hex(0xf6f3ea));
     QPainter painter(&c);
     painterSetup(painter);
@@ -849,8 +797,7 @@ void seigaiha(QImage& c)
         }
 }
 
-void trellis(QImage& c)
-{
+void trellis(QImage& c) {
     c.fill(hex(0xa2bd9c));
     QPainter painter(&c);
     painterSetup(painter);
@@ -865,8 +812,7 @@ void trellis(QImage& c)
     }
 }
 
-void quatrefoil(QImage& c)
-{
+void quatrefoil(QImage& c) {
     c.fill(hex(0xfbfbf8));
     QPainter painter(&c);
     painterSetup(painter);
@@ -886,13 +832,13 @@ void quatrefoil(QImage& c)
     forGrid(c, 32, 32, false, [&](QPointF centre, int, int) {
         const QPointF corner = centre + QPointF(16, 16);
         QPolygonF diamond;
-        diamond << corner + QPointF(0, -3) << corner + QPointF(3, 0) << corner + QPointF(0, 3) << corner + QPointF(-3, 0);
+        diamond << corner + QPointF(0, -3) << corner + QPointF(3, 0) << corner + QPointF(0, 3)
+                << corner + QPointF(-3, 0);
         painter.drawPolygon(diamond);
     });
 }
 
-void moroccan(QImage& c)
-{
+void moroccan(QImage& c) {
     c.fill(hex(0xf4eedf));
     QPainter painter(&c);
     painterSetup(painter);
@@ -911,8 +857,7 @@ void moroccan(QImage& c)
     });
 }
 
-void snowflakes(QImage& c)
-{
+void snowflakes(QImage& c) {
     verticalFill(c, hex(0xc02a32), hex(0x94161f));
     QPainter painter(&c);
     painterSetup(painter);
@@ -930,7 +875,8 @@ void snowflakes(QImage& c)
         }
     };
     forGrid(c, 32, 32, true, [&](QPointF centre, int, int) {
-        flake(centre + QPointF(random.range(-4, 4), random.range(-4, 4)), random.range(5, 8), random.range(0, 1));
+        flake(centre + QPointF(random.range(-4, 4), random.range(-4, 4)), random.range(5, 8),
+              random.range(0, 1));
     });
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 255, 255, 170));
@@ -938,14 +884,14 @@ void snowflakes(QImage& c)
         painter.drawEllipse(QPointF(random.range(0, c.width()), random.range(0, c.height())), 1, 1);
 }
 
-void confetti(QImage& c)
-{
+void confetti(QImage& c) {
     c.fill(hex(0xfffdf8));
     QPainter painter(&c);
     painterSetup(painter);
     painter.setPen(Qt::NoPen);
     Rng random(50);
-    const std::array<QColor, 5> colours{hex(0xef6f93), hex(0x5bb8dc), hex(0xf5c431), hex(0x5cc59a), hex(0xa17ad3)};
+    const std::array<QColor, 5> colours{hex(0xef6f93), hex(0x5bb8dc), hex(0xf5c431), hex(0x5cc59a),
+                                        hex(0xa17ad3)};
     for (int i = 0; i < 42; ++i) {
         const QPointF at(random.range(0, c.width()), random.range(0, c.height()));
         const QColor colour = colours[random.below(5)];
@@ -965,8 +911,7 @@ void confetti(QImage& c)
     }
 }
 
-void grass(QImage& c)
-{
+void grass(QImage& c) {
     verticalFill(c, hex(0x79b653), hex(0x3d7a2c));
     QPainter painter(&c);
     painterSetup(painter);
@@ -984,8 +929,7 @@ void grass(QImage& c)
     }
 }
 
-void camouflage(QImage& c)
-{
+void camouflage(QImage& c) {
     shadePixels(c, [&](int x, int y) {
         const double n = canvasFbm(c, x, y, 3, 4, 53);
         const double m = canvasFbm(c, x, y, 3, 4, 153);
@@ -999,8 +943,8 @@ void camouflage(QImage& c)
     });
 }
 
-void gridPaper(QImage& c, const QColor& ground, const QColor& minor, const QColor& major, int step, int majorEvery)
-{
+void gridPaper(QImage& c, const QColor& ground, const QColor& minor, const QColor& major, int step,
+               int majorEvery) {
     c.fill(ground);
     QPainter painter(&c);
     for (int i = 0; i * step < std::max(c.width(), c.height()); ++i) {
@@ -1010,8 +954,7 @@ void gridPaper(QImage& c, const QColor& ground, const QColor& minor, const QColo
     }
 }
 
-void notebook(QImage& c)
-{
+void notebook(QImage& c) {
     c.fill(hex(0xfffef8));
     QPainter painter(&c);
     for (int y = 10; y < c.height(); y += 12)
@@ -1019,8 +962,7 @@ void notebook(QImage& c)
     painter.fillRect(QRect(18, 0, 2, c.height()), hex(0xe59393));
 }
 
-void regencyStripes(QImage& c)
-{
+void regencyStripes(QImage& c) {
     c.fill(hex(0xf4ecd7));
     QPainter painter(&c);
     for (int x = 8; x < c.width(); x += 32) {
@@ -1030,8 +972,7 @@ void regencyStripes(QImage& c)
     }
 }
 
-void brick(QImage& c)
-{
+void brick(QImage& c) {
     c.fill(hex(0xd6cdbf));
     Rng random(22);
     const double brickWidth = 24;
@@ -1048,8 +989,7 @@ void brick(QImage& c)
         }
 }
 
-void bamboo(QImage& c)
-{
+void bamboo(QImage& c) {
     c.fill(hex(0x7f8a3b));
     QPainter painter(&c);
     painterSetup(painter);
@@ -1070,8 +1010,7 @@ void bamboo(QImage& c)
     }
 }
 
-void terracotta(QImage& c)
-{
+void terracotta(QImage& c) {
     QImage clay = c;
     noiseBlend(clay, hex(0xd0754a), hex(0xac5531), 6, 1.6, 63);
     c.fill(hex(0xe6ddcc));
@@ -1082,16 +1021,17 @@ void terracotta(QImage& c)
         for (int column = 0; column * tile < c.width(); ++column) {
             const QRectF face(column * tile + 1, row * tile + 1, tile - 2, tile - 2);
             painter.drawImage(face, clay, face);
-            painter.fillRect(face, QColor(random.next() < 0.5 ? 255 : 0, 210, 180, static_cast<int>(random.range(0, 30))));
-            painter.fillRect(QRectF(face.left(), face.bottom() - 1.5, face.width(), 1.5), QColor(0, 0, 0, 35));
+            painter.fillRect(
+                face, QColor(random.next() < 0.5 ? 255 : 0, 210, 180, static_cast<int>(random.range(0, 30))));
+            painter.fillRect(QRectF(face.left(), face.bottom() - 1.5, face.width(), 1.5),
+                             QColor(0, 0, 0, 35));
         }
 }
 
-void mosaic(QImage& c)
-{
+void mosaic(QImage& c) {
     Rng random(67);
-    const std::array<QColor, 6> tiles{hex(0x1f5f8b), hex(0x2f8a9a), hex(0x7cc3cf), hex(0xe9f1f2), hex(0x3c7fb8),
-                                      hex(0xa7d7d9)};
+    const std::array<QColor, 6> tiles{hex(0x1f5f8b), hex(0x2f8a9a), hex(0x7cc3cf),
+                                      hex(0xe9f1f2), hex(0x3c7fb8), hex(0xa7d7d9)};
     const int cell = 12;
     const int across = (c.width() + cell - 1) / cell;
     const int down = (c.height() + cell - 1) / cell;
@@ -1104,8 +1044,7 @@ void mosaic(QImage& c)
     });
 }
 
-void vineScroll(QImage& c)
-{
+void vineScroll(QImage& c) {
     c.fill(hex(0xf6f1e2));
     QPainter painter(&c);
     painterSetup(painter);
@@ -1139,8 +1078,7 @@ struct Texture {
 };
 
 // In catalogue order: entry k is background "00k".
-const std::vector<Texture>& catalogue()
-{
+const std::vector<Texture>& catalogue() {
     static const std::vector<Texture> textures{
         {"cream parchment", parchment},
         {"white linen", linen},
@@ -1176,13 +1114,21 @@ const std::vector<Texture>& catalogue()
         {"teal chevron", chevron},
         {"red tartan",
          [](QImage& c) {
-             tartan(c, {{14, hex(0xb3242c)}, {8, hex(0x1f4a35)}, {2, hex(0xb3242c)}, {6, hex(0x1d2a52)},
-                        {2, hex(0xe8c547)}, {16, hex(0xb3242c)}});
+             tartan(c, {{14, hex(0xb3242c)},
+                        {8, hex(0x1f4a35)},
+                        {2, hex(0xb3242c)},
+                        {6, hex(0x1d2a52)},
+                        {2, hex(0xe8c547)},
+                        {16, hex(0xb3242c)}});
          }},
         {"green tartan",
          [](QImage& c) {
-             tartan(c, {{12, hex(0x1c4a33)}, {8, hex(0x1b2340)}, {2, hex(0x3a6fb0)}, {8, hex(0x1b2340)},
-                        {14, hex(0x1c4a33)}, {4, hex(0x121212)}});
+             tartan(c, {{12, hex(0x1c4a33)},
+                        {8, hex(0x1b2340)},
+                        {2, hex(0x3a6fb0)},
+                        {8, hex(0x1b2340)},
+                        {14, hex(0x1c4a33)},
+                        {4, hex(0x121212)}});
          }},
         {"honeycomb", honeycomb},
         {"clouds", clouds},
@@ -1224,10 +1170,9 @@ const std::vector<Texture>& catalogue()
     return textures;
 }
 
-}  // namespace
+} // namespace
 
-QSize backgroundThumbnailSize(int number)
-{
+QSize backgroundThumbnailSize(int number) {
     if (number == 51)
         return QSize(44, 48);
     if (number == 55)
@@ -1235,8 +1180,7 @@ QSize backgroundThumbnailSize(int number)
     return QSize(48, 48);
 }
 
-QImage backgroundThumbnail(int number)
-{
+QImage backgroundThumbnail(int number) {
     const std::vector<Texture>& textures = catalogue();
     static_assert(kBackgroundCount == 67);
     if (textures.size() != static_cast<std::size_t>(kBackgroundCount))
@@ -1247,4 +1191,4 @@ QImage backgroundThumbnail(int number)
     return canvas.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-}  // namespace artwork
+} // namespace artwork

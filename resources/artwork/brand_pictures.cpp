@@ -14,16 +14,14 @@ namespace {
 
 using namespace brand;
 
-void prepare(QPainter& painter)
-{
+void prepare(QPainter& painter) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
 }
 
 // A page outline with its top-right corner folded down.
-QPainterPath sheetPath(const QRectF& sheet, double fold)
-{
+QPainterPath sheetPath(const QRectF& sheet, double fold) {
     QPainterPath path;
     path.moveTo(sheet.left(), sheet.top());
     path.lineTo(sheet.right() - fold, sheet.top());
@@ -34,8 +32,7 @@ QPainterPath sheetPath(const QRectF& sheet, double fold)
     return path;
 }
 
-void paintSheet(QPainter& painter, const QRectF& sheet, double fold, bool withShadow)
-{
+void paintSheet(QPainter& painter, const QRectF& sheet, double fold, bool withShadow) {
     const QPainterPath outline = sheetPath(sheet, fold);
     if (withShadow) {
         const double offset = std::max(1.0, sheet.width() / 28.0);
@@ -63,8 +60,7 @@ void paintSheet(QPainter& painter, const QRectF& sheet, double fold, bool withSh
 }
 
 // The glyph "V" of the serif face, scaled to fill the box.
-QPainterPath glyphIn(const QString& text, const QFont& font, const QRectF& box)
-{
+QPainterPath glyphIn(const QString& text, const QFont& font, const QRectF& box) {
     QPainterPath glyph;
     glyph.addText(0, 0, font, text);
     const QRectF bounds = glyph.boundingRect();
@@ -76,8 +72,7 @@ QPainterPath glyphIn(const QString& text, const QFont& font, const QRectF& box)
     return fit.map(glyph);
 }
 
-void paintSeal(QPainter& painter, const QPointF& centre, double radius, bool detailed)
-{
+void paintSeal(QPainter& painter, const QPointF& centre, double radius, bool detailed) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(60, 20, 10, 60));
     painter.drawEllipse(centre + QPointF(radius * 0.12, radius * 0.15), radius, radius);
@@ -92,21 +87,21 @@ void paintSeal(QPainter& painter, const QPointF& centre, double radius, bool det
         painter.setPen(QPen(withAlpha(kSealDark, 200), std::max(0.8, radius / 7)));
         painter.drawEllipse(centre, radius * 0.68, radius * 0.68);
         painter.setPen(QPen(withAlpha(shade(kSeal, 1.6), 160), std::max(0.6, radius / 10)));
-        painter.drawArc(QRectF(centre.x() - radius * 0.68, centre.y() - radius * 0.68, radius * 1.36, radius * 1.36),
-                        100 * 16, 70 * 16);
+        painter.drawArc(
+            QRectF(centre.x() - radius * 0.68, centre.y() - radius * 0.68, radius * 1.36, radius * 1.36),
+            100 * 16, 70 * 16);
     }
 }
 
-QRectF pixelRect(double left, double top, double width, double height)
-{
+QRectF pixelRect(double left, double top, double width, double height) {
     // Edges on half pixels keep a 1 px outline crisp.
-    return QRectF(std::round(left) + 0.5, std::round(top) + 0.5, std::round(width) - 1, std::round(height) - 1);
+    return QRectF(std::round(left) + 0.5, std::round(top) + 0.5, std::round(width) - 1,
+                  std::round(height) - 1);
 }
 
-}  // namespace
+} // namespace
 
-QImage programIcon(int size)
-{
+QImage programIcon(int size) {
     QImage image = transparentImage(size, size);
     QPainter painter(&image);
     prepare(painter);
@@ -121,13 +116,15 @@ QImage programIcon(int size)
         painter.setPen(QPen(withAlpha(kVellumEdge, 110), std::max(1.0, s / 48)));
         for (int line = 0; line < 3; ++line) {
             const double y = std::round(sheet.top() + sheet.height() * (0.8 + line * 0.07)) + 0.5;
-            painter.drawLine(QPointF(sheet.left() + s * 0.07, y), QPointF(sheet.left() + sheet.width() * 0.45, y));
+            painter.drawLine(QPointF(sheet.left() + s * 0.07, y),
+                             QPointF(sheet.left() + sheet.width() * 0.45, y));
         }
     }
 
-    const QRectF letterBox = tiny ? QRectF(3.2, 3.0, 9.6, 11.0)
-                                  : QRectF(sheet.left() + sheet.width() * 0.1, sheet.top() + sheet.height() * 0.2,
-                                           sheet.width() * 0.8, sheet.height() * 0.52);
+    const QRectF letterBox =
+        tiny ? QRectF(3.2, 3.0, 9.6, 11.0)
+             : QRectF(sheet.left() + sheet.width() * 0.1, sheet.top() + sheet.height() * 0.2,
+                      sheet.width() * 0.8, sheet.height() * 0.52);
     const QPainterPath letter = glyphIn(QStringLiteral("V"), serifFont(200, true), letterBox);
     QLinearGradient ink(letterBox.topLeft(), letterBox.bottomLeft());
     ink.setColorAt(0.0, kInkLight);
@@ -135,12 +132,12 @@ QImage programIcon(int size)
     painter.fillPath(letter, ink);
 
     if (!tiny)
-        paintSeal(painter, QPointF(sheet.right() - s * 0.05, sheet.bottom() - s * 0.12), s * 0.14, size >= 48);
+        paintSeal(painter, QPointF(sheet.right() - s * 0.05, sheet.bottom() - s * 0.12), s * 0.14,
+                  size >= 48);
     return image;
 }
 
-QImage templatesIcon(int size)
-{
+QImage templatesIcon(int size) {
     QImage image = transparentImage(size, size);
     QPainter painter(&image);
     prepare(painter);
@@ -193,8 +190,7 @@ QImage templatesIcon(int size)
     return image;
 }
 
-QImage productBanner()
-{
+QImage productBanner() {
     QImage image = opaqueImage(400, 50, Qt::white);
     QPainter painter(&image);
     prepare(painter);
@@ -238,8 +234,7 @@ QImage productBanner()
     return image;
 }
 
-QImage makerBanner()
-{
+QImage makerBanner() {
     const int width = 311;
     const int height = 47;
     QImage image = transparentImage(width, height);
@@ -327,8 +322,7 @@ QImage makerBanner()
     return image;
 }
 
-QImage marketplacePicture()
-{
+QImage marketplacePicture() {
     const int width = 110;
     const int height = 45;
     QImage image = transparentImage(width, height);
@@ -386,8 +380,7 @@ QImage marketplacePicture()
     return image;
 }
 
-QImage helpIcon(int size)
-{
+QImage helpIcon(int size) {
     QImage image = transparentImage(size, size);
     QPainter painter(&image);
     prepare(painter);
@@ -408,14 +401,16 @@ QImage helpIcon(int size)
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(centre, radius - s * 0.05, radius - s * 0.05);
 
-    const QPainterPath mark = glyphIn(QStringLiteral("?"), serifFont(200, true),
-                                      QRectF(centre.x() - s * 0.16, centre.y() - s * 0.25, s * 0.32, s * 0.5));
+    const QPainterPath mark =
+        glyphIn(QStringLiteral("?"), serifFont(200, true),
+                QRectF(centre.x() - s * 0.16, centre.y() - s * 0.25, s * 0.32, s * 0.5));
     painter.fillPath(mark.translated(0, s * 0.015), QColor(0, 0, 30, 90));
     painter.fillPath(mark, Qt::white);
 
     // A soft gloss over the upper half.
     QPainterPath gloss;
-    gloss.addEllipse(QRectF(centre.x() - radius * 0.7, centre.y() - radius * 0.92, radius * 1.4, radius * 0.8));
+    gloss.addEllipse(
+        QRectF(centre.x() - radius * 0.7, centre.y() - radius * 0.92, radius * 1.4, radius * 0.8));
     QLinearGradient shine(0, centre.y() - radius, 0, centre.y() - radius * 0.1);
     shine.setColorAt(0.0, QColor(255, 255, 255, 90));
     shine.setColorAt(1.0, QColor(255, 255, 255, 0));
@@ -423,8 +418,7 @@ QImage helpIcon(int size)
     return image;
 }
 
-QImage emptyTemplateIcon()
-{
+QImage emptyTemplateIcon() {
     QImage image = transparentImage(32, 32);
     QPainter painter(&image);
     prepare(painter);
@@ -447,4 +441,4 @@ QImage emptyTemplateIcon()
     return image;
 }
 
-}  // namespace artwork
+} // namespace artwork

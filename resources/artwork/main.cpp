@@ -10,8 +10,7 @@ using namespace artwork;
 
 namespace {
 
-QString pathIn(const QDir& root, const QString& folder, const QString& name)
-{
+QString pathIn(const QDir& root, const QString& folder, const QString& name) {
     if (!root.mkpath(folder)) {
         std::fprintf(stderr, "vellumo-artwork: cannot create %s\n", qPrintable(root.filePath(folder)));
         std::exit(1);
@@ -19,11 +18,10 @@ QString pathIn(const QDir& root, const QString& folder, const QString& name)
     return root.filePath(folder + QLatin1Char('/') + name);
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char** argv)
-{
-    QGuiApplication app(argc, argv);  // text drawing needs the font database
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv); // text drawing needs the font database
     if (argc != 2) {
         std::fprintf(stderr, "usage: vellumo-artwork <resources folder>\n");
         return 2;
@@ -53,6 +51,7 @@ int main(int argc, char** argv)
 
     for (int number = 1; number <= kBackgroundCount; ++number)
         saveJpeg(backgroundThumbnail(number),
-                 pathIn(root, "backgrounds", QStringLiteral("%1.jpg").arg(number, 3, 10, QLatin1Char('0'))), 80);
+                 pathIn(root, "backgrounds", QStringLiteral("%1.jpg").arg(number, 3, 10, QLatin1Char('0'))),
+                 80);
     return 0;
 }

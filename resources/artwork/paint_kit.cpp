@@ -11,8 +11,7 @@
 
 namespace artwork {
 
-double Rng::next()
-{
+double Rng::next() {
     // splitmix64: tiny, well mixed and fully specified, unlike std:: distributions.
     m_state += 0x9e3779b97f4a7c15ull;
     std::uint64_t z = m_state;
@@ -24,30 +23,26 @@ double Rng::next()
 
 namespace {
 
-double latticeValue(int ix, int iy, std::uint32_t seed)
-{
-    std::uint32_t h = static_cast<std::uint32_t>(ix) * 374761393u + static_cast<std::uint32_t>(iy) * 668265263u +
-                      seed * 2246822519u;
+double latticeValue(int ix, int iy, std::uint32_t seed) {
+    std::uint32_t h = static_cast<std::uint32_t>(ix) * 374761393u +
+                      static_cast<std::uint32_t>(iy) * 668265263u + seed * 2246822519u;
     h = (h ^ (h >> 13)) * 1274126177u;
     h ^= h >> 16;
     return static_cast<double>(h & 0xffffff) / 16777215.0;
 }
 
-int wrap(int value, int period)
-{
+int wrap(int value, int period) {
     const int r = value % period;
     return r < 0 ? r + period : r;
 }
 
-double smooth(double t)
-{
+double smooth(double t) {
     return t * t * (3.0 - 2.0 * t);
 }
 
-}  // namespace
+} // namespace
 
-double tiledNoise(double x, double y, int period, std::uint32_t seed)
-{
+double tiledNoise(double x, double y, int period, std::uint32_t seed) {
     const double fx = std::floor(x);
     const double fy = std::floor(y);
     const int x0 = static_cast<int>(fx);
@@ -61,8 +56,7 @@ double tiledNoise(double x, double y, int period, std::uint32_t seed)
     return (a + (b - a) * tx) + ((c + (d - c) * tx) - (a + (b - a) * tx)) * ty;
 }
 
-double tiledFbm(double x, double y, int period, int octaves, std::uint32_t seed)
-{
+double tiledFbm(double x, double y, int period, int octaves, std::uint32_t seed) {
     double sum = 0.0;
     double amplitude = 0.5;
     double norm = 0.0;
@@ -77,8 +71,7 @@ double tiledFbm(double x, double y, int period, int octaves, std::uint32_t seed)
     return sum / norm;
 }
 
-QColor mix(const QColor& a, const QColor& b, double t)
-{
+QColor mix(const QColor& a, const QColor& b, double t) {
     t = std::clamp(t, 0.0, 1.0);
     return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * t),
                             static_cast<float>(a.greenF() + (b.greenF() - a.greenF()) * t),
@@ -86,36 +79,31 @@ QColor mix(const QColor& a, const QColor& b, double t)
                             static_cast<float>(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
 }
 
-QColor shade(const QColor& c, double factor)
-{
+QColor shade(const QColor& c, double factor) {
     if (factor >= 1.0)
         return mix(c, QColor(255, 255, 255, c.alpha()), factor - 1.0);
     return mix(QColor(0, 0, 0, c.alpha()), c, factor);
 }
 
-QColor withAlpha(const QColor& c, int alpha)
-{
+QColor withAlpha(const QColor& c, int alpha) {
     QColor result = c;
     result.setAlpha(alpha);
     return result;
 }
 
-void shadePixels(QImage& image, const std::function<QColor(int x, int y)>& colourAt)
-{
+void shadePixels(QImage& image, const std::function<QColor(int x, int y)>& colourAt) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             image.setPixelColor(x, y, colourAt(x, y));
 }
 
-QImage transparentImage(int width, int height)
-{
+QImage transparentImage(int width, int height) {
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
 }
 
-QImage opaqueImage(int width, int height, const QColor& fill)
-{
+QImage opaqueImage(int width, int height, const QColor& fill) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(fill);
     return image;
@@ -123,8 +111,7 @@ QImage opaqueImage(int width, int height, const QColor& fill)
 
 namespace {
 
-void write(QImageWriter& writer, const QImage& image)
-{
+void write(QImageWriter& writer, const QImage& image) {
     if (!writer.write(image)) {
         std::fprintf(stderr, "vellumo-artwork: cannot write %s: %s\n", qPrintable(writer.fileName()),
                      qPrintable(writer.errorString()));
@@ -132,18 +119,16 @@ void write(QImageWriter& writer, const QImage& image)
     }
 }
 
-}  // namespace
+} // namespace
 
-void savePng(const QImage& image, const QString& path)
-{
+void savePng(const QImage& image, const QString& path) {
     QImageWriter writer(path, "png");
-    writer.setQuality(0);  // lossless either way; 0 asks zlib for its strongest compression
+    writer.setQuality(0); // lossless either way; 0 asks zlib for its strongest compression
     const bool opaque = !image.hasAlphaChannel();
     write(writer, image.convertToFormat(opaque ? QImage::Format_RGB888 : QImage::Format_ARGB32));
 }
 
-void saveJpeg(const QImage& image, const QString& path, int quality)
-{
+void saveJpeg(const QImage& image, const QString& path, int quality) {
     QImageWriter writer(path, "jpeg");
     writer.setQuality(quality);
     writer.setOptimizedWrite(true);
@@ -152,8 +137,7 @@ void saveJpeg(const QImage& image, const QString& path, int quality)
 
 namespace {
 
-QFont pickFont(const char* family, double pixelSize, bool bold)
-{
+QFont pickFont(const char* family, double pixelSize, bool bold) {
     QFont font(QString::fromLatin1(family));
     font.setPixelSize(static_cast<int>(std::lround(pixelSize)));
     font.setBold(bold);
@@ -165,16 +149,14 @@ QFont pickFont(const char* family, double pixelSize, bool bold)
     return font;
 }
 
-}  // namespace
+} // namespace
 
-QFont serifFont(double pixelSize, bool bold)
-{
+QFont serifFont(double pixelSize, bool bold) {
     return pickFont("P052", pixelSize, bold);
 }
 
-QFont sansFont(double pixelSize, bool bold)
-{
+QFont sansFont(double pixelSize, bool bold) {
     return pickFont("DejaVu Sans", pixelSize, bold);
 }
 
-}  // namespace artwork
+} // namespace artwork

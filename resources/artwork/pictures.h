@@ -28,4 +28,4 @@ inline constexpr int kBackgroundCount = 67;
 QSize backgroundThumbnailSize(int number);
 QImage backgroundThumbnail(int number);
 
-}  // namespace artwork
+} // namespace artwork

@@ -10,8 +10,7 @@ namespace {
 using namespace brand;
 
 // Drawn on whole pixels without anti-aliasing: at 48 x 48 every row must stay sharp.
-void paintPhoto(QPainter& painter, const QRect& frame)
-{
+void paintPhoto(QPainter& painter, const QRect& frame) {
     QLinearGradient sky(frame.topLeft(), frame.bottomLeft());
     sky.setColorAt(0.0, shade(kPhotoSky, 1.3));
     sky.setColorAt(1.0, kPhotoSky);
@@ -29,8 +28,7 @@ void paintPhoto(QPainter& painter, const QRect& frame)
     painter.drawRect(frame.adjusted(0, 0, -1, -1));
 }
 
-void paintParagraph(QPainter& painter, const QRect& area)
-{
+void paintParagraph(QPainter& painter, const QRect& area) {
     const int lines = (area.height() + 1) / 2;
     for (int line = 0; line < lines; ++line) {
         const bool last = line == lines - 1 && lines > 1;
@@ -39,10 +37,9 @@ void paintParagraph(QPainter& painter, const QRect& area)
     }
 }
 
-}  // namespace
+} // namespace
 
-QImage styleMiniature(int photoCount, bool alternating)
-{
+QImage styleMiniature(int photoCount, bool alternating) {
     const int size = 48;
     QImage image = opaqueImage(size, size, kInk);
     QPainter painter(&image);
@@ -53,7 +50,7 @@ QImage styleMiniature(int photoCount, bool alternating)
     painter.fillRect(QRect(14, 6, 20, 2), shade(kVellum, 1.2));
 
     const int rowsTop = 12;
-    const int rowsBottom = 44;  // inclusive
+    const int rowsBottom = 44; // inclusive
     const int gap = photoCount <= 3 ? 2 : 1;
     const int available = rowsBottom - rowsTop + 1 - gap * (photoCount - 1);
     int y = rowsTop;
@@ -63,8 +60,8 @@ QImage styleMiniature(int photoCount, bool alternating)
         const bool pictureLeft = !alternating || row % 2 == 0;
         const int pictureWidth = 17;
         const QRect picture(pictureLeft ? 4 : 44 - pictureWidth, y, pictureWidth, height);
-        const QRect paragraph(pictureLeft ? 4 + pictureWidth + 3 : 4, y + (height > 6 ? 1 : 0), 40 - pictureWidth - 3,
-                              height - (height > 6 ? 1 : 0));
+        const QRect paragraph(pictureLeft ? 4 + pictureWidth + 3 : 4, y + (height > 6 ? 1 : 0),
+                              40 - pictureWidth - 3, height - (height > 6 ? 1 : 0));
         paintPhoto(painter, picture);
         paintParagraph(painter, paragraph);
         y += height + gap;
@@ -72,4 +69,4 @@ QImage styleMiniature(int photoCount, bool alternating)
     return image;
 }
 
-}  // namespace artwork
+} // namespace artwork
