@@ -55,6 +55,6 @@ void IncrementalAfterOneChange(benchmark::State& state) {
 }
 BENCHMARK(IncrementalAfterOneChange)->Unit(benchmark::kMicrosecond);
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

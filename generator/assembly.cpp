@@ -30,7 +30,8 @@ int commonness(unsigned char c) {
 std::size_t rarestIndex(std::string_view find) {
     std::size_t rarest = 0;
     for (std::size_t i = 1; i < find.size(); ++i) {
-        if (commonness(static_cast<unsigned char>(find[i])) < commonness(static_cast<unsigned char>(find[rarest]))) {
+        if (commonness(static_cast<unsigned char>(find[i])) <
+            commonness(static_cast<unsigned char>(find[rarest]))) {
             rarest = i;
         }
     }
@@ -54,7 +55,7 @@ std::size_t findFrom(std::string_view text, std::string_view find, std::size_t a
     return std::string_view::npos;
 }
 
-}  // namespace
+} // namespace
 
 void ReplaceAll(std::string& text, std::string_view find, std::string_view with) {
     // Replacing a text by itself changes nothing; skipping it keeps an incremental assembly cheap.
@@ -116,7 +117,7 @@ std::optional<int> parseWholeNumber(std::string_view text) {
     return value;
 }
 
-}  // namespace
+} // namespace
 
 void AssembleListing(std::string& code, const ListingFields& fields, PlacedValues& placed) {
     const int photoCount = PhotoCountOfStyle(fields.style);
@@ -160,4 +161,4 @@ StyleSelection SelectStyle(int position, std::string_view currentPhotoCount,
     return selection;
 }
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -23,11 +23,11 @@ bool ResyncPlacedValues(const ListingFields& fields, PlacedValues& placed);
 struct StyleSelection {
     std::string code;
     PlacedValues placed;
-    std::string photoCount;        // the new txtTag; unchanged (passed through) for "Select Template"
-    std::string designFrameIndex;  // the new DesignFrameIndex; unchanged for unknown positions
+    std::string photoCount;       // the new txtTag; unchanged (passed through) for "Select Template"
+    std::string designFrameIndex; // the new DesignFrameIndex; unchanged for unknown positions
 };
 
 StyleSelection SelectStyle(int position, std::string_view currentPhotoCount,
                            std::string_view currentDesignFrameIndex);
 
-}  // namespace vellumo
+} // namespace vellumo

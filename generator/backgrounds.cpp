@@ -30,4 +30,4 @@ std::string PickBackground(std::string_view entryText) {
     return address;
 }
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -6,7 +6,7 @@
 namespace vellumo {
 
 inline constexpr int kBackgroundCount = 67;
-inline constexpr int kBackgroundEntryCount = kBackgroundCount + 1;  // "No Background" first
+inline constexpr int kBackgroundEntryCount = kBackgroundCount + 1; // "No Background" first
 
 // The web folder holding the full-size background pictures; ends with "/eBay/Background/".
 extern const std::string_view BackgroundBaseAddress;
@@ -18,4 +18,4 @@ std::string BackgroundEntryText(int entryPosition);
 // The new txtBgrnLink for a picked entry text; the text is used unchanged.
 std::string PickBackground(std::string_view entryText);
 
-}  // namespace vellumo
+} // namespace vellumo

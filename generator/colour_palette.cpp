@@ -81,4 +81,4 @@ std::string ColourMarker(ColourTarget target, std::string_view colour) {
     return marker;
 }
 
-}  // namespace vellumo
+} // namespace vellumo

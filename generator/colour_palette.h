@@ -13,8 +13,8 @@ using DisplayColour = std::uint32_t;
 
 struct PaletteEntry {
     std::string_view name;
-    std::string_view htmlValue;    // what the listing gets
-    DisplayColour displayColour;   // what the swatch shows
+    std::string_view htmlValue;  // what the listing gets
+    DisplayColour displayColour; // what the swatch shows
 };
 
 inline constexpr int kPaletteSize = 16;
@@ -34,8 +34,8 @@ enum class ColourTarget { Border, Font, Background };
 ColourTarget ChooseColourTarget(bool borderSelected, bool backgroundSelected);
 
 struct ColourPick {
-    std::string valueBoxText;  // the new text of the target's value box
-    std::string vbText;        // the new txtVB: the display colour as decimal text
+    std::string valueBoxText; // the new text of the target's value box
+    std::string vbText;       // the new txtVB: the display colour as decimal text
 };
 
 // A picker text that is exactly a palette name (case-sensitive) gives the new texts; anything else none.
@@ -47,4 +47,4 @@ std::string_view ColourAttribute(ColourTarget target);
 // Attribute, a double quote and the colour: the text assembly finds a colour by.
 std::string ColourMarker(ColourTarget target, std::string_view colour);
 
-}  // namespace vellumo
+} // namespace vellumo

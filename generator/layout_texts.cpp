@@ -168,7 +168,7 @@ const std::array<Lines, 22> kCells = {{
 }};
 
 struct RowCells {
-    int left;  // cell numbers of the catalogue, from 1
+    int left; // cell numbers of the catalogue, from 1
     int right;
 };
 
@@ -236,7 +236,7 @@ const std::array<std::string, kStyleCount + 1>& layoutTexts() {
     return texts;
 }
 
-}  // namespace
+} // namespace
 
 const std::string& LayoutText(int position) {
     static const std::string kNone;
@@ -246,4 +246,4 @@ const std::string& LayoutText(int position) {
     return layoutTexts()[position];
 }
 
-}  // namespace vellumo
+} // namespace vellumo

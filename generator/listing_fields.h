@@ -9,7 +9,9 @@ namespace vellumo {
 inline constexpr int kMinPhotoCount = 2;
 inline constexpr int kMaxPhotoCount = 5;
 
-inline bool IsPhotoCount(int count) { return count >= kMinPhotoCount && count <= kMaxPhotoCount; }
+inline bool IsPhotoCount(int count) {
+    return count >= kMinPhotoCount && count <= kMaxPhotoCount;
+}
 
 // The title, picture addresses and paragraphs of one photo count; shared by both styles of that count.
 struct FieldGroup {
@@ -41,13 +43,13 @@ inline constexpr const char* kNoBackground = "No Background";
 
 // Every value one listing is generated from.
 struct ListingFields {
-    int style = 1;            // position in the style picker; 1 is "Select Template"
-    std::string photoCount;   // txtTag: "2" to "5", or empty
+    int style = 1;          // position in the style picker; 1 is "Select Template"
+    std::string photoCount; // txtTag: "2" to "5", or empty
     FieldGroups fields;
-    std::string background = kNoBackground;  // txtBgrnLink
-    std::string borderColour = "#000000";    // txtBACK
-    std::string fontColour = "#000000";      // txtFORE
-    std::string backgroundColour = "#FFFFFF";  // txtBkgrnd
+    std::string background = kNoBackground;   // txtBgrnLink
+    std::string borderColour = "#000000";     // txtBACK
+    std::string fontColour = "#000000";       // txtFORE
+    std::string backgroundColour = "#FFFFFF"; // txtBkgrnd
 };
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -22,7 +22,7 @@ FieldGroup tokensOf(int photoCount) {
     return tokens;
 }
 
-}  // namespace
+} // namespace
 
 const FieldGroup& LayoutTokens(int photoCount) {
     static const std::array<FieldGroup, 4> kTokens = {tokensOf(2), tokensOf(3), tokensOf(4), tokensOf(5)};
@@ -41,4 +41,4 @@ PlacedValues ResetPlacedValues() {
     return placed;
 }
 
-}  // namespace vellumo
+} // namespace vellumo

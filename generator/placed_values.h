@@ -23,4 +23,4 @@ PlacedValues ResetPlacedValues();
 // The placeholder tokens of one photo count as they stand in its layouts ("My Title3", "txtPicAlt31", ...).
 const FieldGroup& LayoutTokens(int photoCount);
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -17,7 +17,7 @@ constexpr std::string_view kFooter =
     "authored software</font>\r\n"
     "<a target=\"_blank\" href=\"https://www.brenvik.com/\">www.brenvik.com</a></b>\r\n";
 
-}  // namespace
+} // namespace
 
 const std::string& PromotionalFooter() {
     static const std::string footer(kFooter);
@@ -30,4 +30,4 @@ std::string InsertFooter(std::string_view code) {
     return withFooter;
 }
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -13,4 +13,4 @@ const std::string& PromotionalFooter();
 // What F12 does to the code: every comment marker becomes the footer.
 std::string InsertFooter(std::string_view code);
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -29,4 +29,4 @@ int PhotoCountOfStyle(int position) {
     return style ? style->photoCount : 0;
 }
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -12,10 +12,10 @@ enum class Arrangement { None, Alternating, Inline };
 struct TemplateStyle {
     int position;
     std::string_view caption;
-    int photoCount;  // 0 for "Select Template"
+    int photoCount; // 0 for "Select Template"
     Arrangement arrangement;
-    std::string_view layoutName;  // the hidden box holding the layout text, e.g. "txt3Alt"
-    int frameIndex;               // the Frame1 panel that holds the style's fields
+    std::string_view layoutName; // the hidden box holding the layout text, e.g. "txt3Alt"
+    int frameIndex;              // the Frame1 panel that holds the style's fields
 };
 
 inline constexpr int kNoStylePosition = 1;
@@ -32,4 +32,4 @@ int PhotoCountOfStyle(int position);
 // The pristine layout text of a style; empty for "Select Template" and unknown positions.
 const std::string& LayoutText(int position);
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -39,4 +39,4 @@ struct ListingUnderTest {
     void assemble() { AssembleListing(code, fields, placed); }
 };
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -22,7 +22,7 @@ constexpr std::uint32_t rotateRight(std::uint32_t value, int bits) {
     return (value >> bits) | (value << (32 - bits));
 }
 
-}  // namespace
+} // namespace
 
 std::string Sha256Hex(std::string_view data) {
     std::array<std::uint32_t, 8> state = {0x6a09e667, 0xbb67ae85, 0x3c6ef372, 0xa54ff53a,
@@ -41,10 +41,12 @@ std::string Sha256Hex(std::string_view data) {
         std::array<std::uint32_t, 64> w{};
         for (int i = 0; i < 16; ++i) {
             const unsigned char* p = &message[chunk + 4 * i];
-            w[i] = (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | p[3];
+            w[i] =
+                (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | p[3];
         }
         for (int i = 16; i < 64; ++i) {
-            const std::uint32_t s0 = rotateRight(w[i - 15], 7) ^ rotateRight(w[i - 15], 18) ^ (w[i - 15] >> 3);
+            const std::uint32_t s0 =
+                rotateRight(w[i - 15], 7) ^ rotateRight(w[i - 15], 18) ^ (w[i - 15] >> 3);
             const std::uint32_t s1 = rotateRight(w[i - 2], 17) ^ rotateRight(w[i - 2], 19) ^ (w[i - 2] >> 10);
             w[i] = w[i - 16] + s0 + w[i - 7] + s1;
         }

@@ -15,7 +15,8 @@ namespace {
 
 std::size_t countOf(std::string_view text, std::string_view part) {
     std::size_t count = 0;
-    for (std::size_t at = text.find(part); at != std::string_view::npos; at = text.find(part, at + part.size())) {
+    for (std::size_t at = text.find(part); at != std::string_view::npos;
+         at = text.find(part, at + part.size())) {
         ++count;
     }
     return count;
@@ -27,11 +28,11 @@ TEST(ReplaceAll, ReplacesEveryOccurrenceLeftToRightWithoutOverlap) {
     EXPECT_EQ(text, "bb-b");
 
     text = "x.x";
-    ReplaceAll(text, "x", "xx");  // the replacement holds the find text: no endless growth
+    ReplaceAll(text, "x", "xx"); // the replacement holds the find text: no endless growth
     EXPECT_EQ(text, "xx.xx");
 
     text = "Title";
-    ReplaceAll(text, "title", "other");  // case matters
+    ReplaceAll(text, "title", "other"); // case matters
     EXPECT_EQ(text, "Title");
 }
 
@@ -169,7 +170,7 @@ TEST(AssembleListing, TwoSlotsWithTheSameTextShareTheirFate) {
 }
 
 TEST(AssembleListing, ColoursAreFoundOnlyInTheirOwnAttribute) {
-    ListingUnderTest listing(6);  // 4 Alternating Photos holds the fixed "#000080" line breaks
+    ListingUnderTest listing(6); // 4 Alternating Photos holds the fixed "#000080" line breaks
     listing.fillGroup();
     listing.assemble();
     const std::size_t fixedNavy = countOf(listing.code, "\"#000080\"");
@@ -271,5 +272,5 @@ TEST(ResyncPlacedValues, TextThatIsNoNumberRecordsNothing) {
     }
 }
 
-}  // namespace
-}  // namespace vellumo
+} // namespace
+} // namespace vellumo

@@ -43,7 +43,7 @@ TEST(PickBackground, TheListingFollowsEveryPick) {
     const std::string withPicture = listing.code;
     EXPECT_NE(withPicture.find("background=\"" + PickBackground("007") + "\""), std::string::npos);
 
-    listing.assemble();  // the same pick again
+    listing.assemble(); // the same pick again
     EXPECT_EQ(listing.code, withPicture);
 
     listing.fields.background = PickBackground("No Background");
@@ -63,5 +63,5 @@ TEST(PickBackground, ABackgroundPickedBeforeAStyleReachesTheListingLater) {
     EXPECT_NE(listing.code.find("012.jpg"), std::string::npos);
 }
 
-}  // namespace
-}  // namespace vellumo
+} // namespace
+} // namespace vellumo

@@ -13,7 +13,9 @@ TEST(ColourPalette, ListsTheSixteenNamesInPickerOrder) {
     for (const PaletteEntry& entry : ColourPalette()) {
         names += (names.empty() ? "" : ",") + std::string(entry.name);
     }
-    EXPECT_EQ(names, "White,Maroon,Green,Olive,Navy,Purple,Teal,Gray,Silver,Red,Lime,Yellow,Blue,Fuchsia,Aqua,Black");
+    EXPECT_EQ(
+        names,
+        "White,Maroon,Green,Olive,Navy,Purple,Teal,Gray,Silver,Red,Lime,Yellow,Blue,Fuchsia,Aqua,Black");
 }
 
 TEST(ColourPalette, HtmlValuesAreSevenCharacterUpperCaseHex) {
@@ -82,5 +84,5 @@ TEST(ColourMarker, CarriesTheAttributeAndAnOpeningQuote) {
     EXPECT_EQ(ColourMarker(ColourTarget::Background, "BkGrnd"), "bgcolor=\"BkGrnd");
 }
 
-}  // namespace
-}  // namespace vellumo
+} // namespace
+} // namespace vellumo

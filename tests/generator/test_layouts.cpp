@@ -12,7 +12,8 @@ namespace {
 
 std::size_t countOf(std::string_view text, std::string_view part) {
     std::size_t count = 0;
-    for (std::size_t at = text.find(part); at != std::string_view::npos; at = text.find(part, at + part.size())) {
+    for (std::size_t at = text.find(part); at != std::string_view::npos;
+         at = text.find(part, at + part.size())) {
         ++count;
     }
     return count;
@@ -83,7 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
         PinnedLayout{6, "txt4Alt", 3189, "659d2ed196be66764c7468f935ff8720ab33e666bb1ecb58497ad93207df4504"},
         PinnedLayout{7, "txt4Line", 3311, "de0948743d7597744a1467bc7f577ca3e2a2fcdeac8d23289987a7d13998aeee"},
         PinnedLayout{8, "txt5Alt", 3508, "17b54682a28a54277f3ae3d4dc0efcac55855007fcfe0836b15151a680f64f79"},
-        PinnedLayout{9, "txt5Line", 3794, "9f2ebd6e4d522946af985b63311f60d2f98eeffeb6419cce7b45b7438c271902"}),
+        PinnedLayout{9, "txt5Line", 3794,
+                     "9f2ebd6e4d522946af985b63311f60d2f98eeffeb6419cce7b45b7438c271902"}),
     [](const testing::TestParamInfo<PinnedLayout>& info) { return std::string(info.param.name); });
 
 TEST(LayoutText, IsEmptyWithoutAStyle) {
@@ -99,5 +101,5 @@ TEST(Sha256, MatchesKnownDigests) {
               "41edece42d63e8d9bf515a9ba6932e1c20cbc9f5a5d134645adb5db1b9737ea3");
 }
 
-}  // namespace
-}  // namespace vellumo
+} // namespace
+} // namespace vellumo

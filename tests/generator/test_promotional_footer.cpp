@@ -10,7 +10,8 @@ namespace {
 
 std::size_t countOf(std::string_view text, std::string_view part) {
     std::size_t count = 0;
-    for (std::size_t at = text.find(part); at != std::string_view::npos; at = text.find(part, at + part.size())) {
+    for (std::size_t at = text.find(part); at != std::string_view::npos;
+         at = text.find(part, at + part.size())) {
         ++count;
     }
     return count;
@@ -40,5 +41,5 @@ TEST(InsertFooter, ReplacesTheCommentMarkerOnce) {
     EXPECT_EQ(InsertFooter(""), "");
 }
 
-}  // namespace
-}  // namespace vellumo
+} // namespace
+} // namespace vellumo

@@ -73,5 +73,5 @@ TEST(TemplateStyles, ArrangementsFollowTheCaptions) {
     }
 }
 
-}  // namespace
-}  // namespace vellumo
+} // namespace
+} // namespace vellumo
