@@ -4,6 +4,7 @@
 #include "platform/private_folder.h"
 
 #include <cerrno>
+
 #include <unistd.h>
 
 namespace vellumo {
@@ -28,4 +29,4 @@ bool DeletePreviewPage(const AppPaths& paths) {
     return ::unlink(PreviewPagePath(paths).c_str()) == 0 || errno == ENOENT;
 }
 
-}  // namespace vellumo
+} // namespace vellumo

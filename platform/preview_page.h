@@ -21,4 +21,4 @@ std::string PreviewPagePath(const AppPaths& paths);
 // left, including when there was none.
 bool DeletePreviewPage(const AppPaths& paths);
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -1,6 +1,7 @@
 #include "platform/private_folder.h"
 
 #include <cerrno>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,12 +14,13 @@ constexpr mode_t kPrivateMode = S_IRWXU;
 
 // Creates the missing parents of path; an existing or uncreatable parent is left for the final check.
 void createParents(const std::string& path) {
-    for (std::size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1)) {
+    for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
+         slash = path.find('/', slash + 1)) {
         ::mkdir(path.substr(0, slash).c_str(), kPrivateMode);
     }
 }
 
-}  // namespace
+} // namespace
 
 bool EnsurePrivateFolder(const std::string& path) {
     std::string folder = path;
@@ -39,7 +41,8 @@ bool EnsurePrivateFolder(const std::string& path) {
         return false;
     }
     struct stat status {};
-    bool isPrivate = ::fstat(descriptor, &status) == 0 && S_ISDIR(status.st_mode) && status.st_uid == ::geteuid();
+    bool isPrivate =
+        ::fstat(descriptor, &status) == 0 && S_ISDIR(status.st_mode) && status.st_uid == ::geteuid();
     if (isPrivate && (status.st_mode & 07777) != kPrivateMode) {
         isPrivate = ::fchmod(descriptor, kPrivateMode) == 0;
     }
@@ -47,4 +50,4 @@ bool EnsurePrivateFolder(const std::string& path) {
     return isPrivate;
 }
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -9,4 +9,4 @@ namespace vellumo {
 // folder, and a folder owned by someone else, leaving them untouched.
 bool EnsurePrivateFolder(const std::string& path);
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -1,20 +1,23 @@
 #include "platform/single_instance.h"
 
 #include <cerrno>
+#include <utility>
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
-#include <utility>
 
 namespace vellumo {
 
-std::optional<SingleInstanceLock> SingleInstanceLock::Acquire(const std::string& folder, std::error_code* failure) {
+std::optional<SingleInstanceLock> SingleInstanceLock::Acquire(const std::string& folder,
+                                                              std::error_code* failure) {
     if (failure != nullptr) {
         failure->clear();
     }
     const std::string lockPath = folder + "/" + std::string(kLockFileName);
     // Close-on-exec: a helper process started later (the web engine's) must not keep the lock alive.
-    const int lockFile = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    const int lockFile =
+        ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
     if (lockFile < 0) {
         if (failure != nullptr) {
             *failure = std::error_code(errno, std::generic_category());
@@ -44,7 +47,9 @@ SingleInstanceLock& SingleInstanceLock::operator=(SingleInstanceLock&& other) no
     return *this;
 }
 
-SingleInstanceLock::~SingleInstanceLock() { release(); }
+SingleInstanceLock::~SingleInstanceLock() {
+    release();
+}
 
 void SingleInstanceLock::release() noexcept {
     if (m_lockFile >= 0) {
@@ -54,4 +59,4 @@ void SingleInstanceLock::release() noexcept {
     }
 }
 
-}  // namespace vellumo
+} // namespace vellumo

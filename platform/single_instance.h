@@ -26,10 +26,11 @@ public:
     ~SingleInstanceLock();
 
 private:
-    explicit SingleInstanceLock(int lockFile) : m_lockFile(lockFile) {}
+    explicit SingleInstanceLock(int lockFile)
+        : m_lockFile(lockFile) {}
     void release() noexcept;
 
     int m_lockFile = -1;
 };
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -60,9 +60,11 @@ TEST_P(PreviewPageContent, HoldsTheCodeAndExactlyOneLineBreak) {
 INSTANTIATE_TEST_SUITE_P(
     Codes, PreviewPageContent,
     ::testing::Values(PageCase{"Empty", ""},
-                      PageCase{"Listing", "<table bordercolor=\"#800000\"><tr><td>My Title2</td></tr></table>"},
+                      PageCase{"Listing",
+                               "<table bordercolor=\"#800000\"><tr><td>My Title2</td></tr></table>"},
                       PageCase{"EndsWithLineBreak", "<p>first</p>\r\n<p>second</p>\r\n"},
-                      PageCase{"Utf8Unchanged", "Gr\xC3\xB6\xC3\x9F" "e \xE2\x82\xAC 12"},
+                      PageCase{"Utf8Unchanged", "Gr\xC3\xB6\xC3\x9F"
+                                                "e \xE2\x82\xAC 12"},
                       PageCase{"EmbeddedNul", "before\0after"s}),
     [](const ::testing::TestParamInfo<PageCase>& info) { return info.param.name; });
 
@@ -97,7 +99,8 @@ TEST_F(PreviewPage, DanglingLinkAtThePageCreatesNothingAtItsTarget) {
 TEST_F(PreviewPage, LeavesNoTemporaryFileBehind) {
     ASSERT_TRUE(WritePreviewPage(m_paths, "<p>one</p>"));
     ASSERT_TRUE(WritePreviewPage(m_paths, "<p>two</p>"));
-    const auto entries = std::distance(fs::directory_iterator(m_paths.previewFolder), fs::directory_iterator());
+    const auto entries =
+        std::distance(fs::directory_iterator(m_paths.previewFolder), fs::directory_iterator());
     EXPECT_EQ(entries, 1);
 }
 
@@ -149,5 +152,5 @@ TEST_F(PreviewPage, DeleteReportsAPageItCannotRemove) {
     EXPECT_FALSE(DeletePreviewPage(m_paths));
 }
 
-}  // namespace
-}  // namespace vellumo
+} // namespace
+} // namespace vellumo

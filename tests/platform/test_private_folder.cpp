@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
+#include <cstdio>
 #include <filesystem>
 #include <string>
+
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -50,7 +52,9 @@ TEST_F(PrivateFolder, AcceptsTrailingSlashAndAnExistingPrivateFolder) {
     EXPECT_EQ(ModeOf(folder), 0700u);
 }
 
-TEST_F(PrivateFolder, RefusesEmptyPath) { EXPECT_FALSE(EnsurePrivateFolder("")); }
+TEST_F(PrivateFolder, RefusesEmptyPath) {
+    EXPECT_FALSE(EnsurePrivateFolder(""));
+}
 
 class PrivateFolderMode : public PrivateFolder, public ::testing::WithParamInterface<mode_t> {};
 
@@ -65,7 +69,12 @@ TEST_P(PrivateFolderMode, RepairsModeToOwnerOnly) {
 
 // Open to others, unusable by the owner, or carrying special bits.
 INSTANTIATE_TEST_SUITE_P(LooseOrUnusable, PrivateFolderMode,
-                         ::testing::Values(0755, 0777, 0750, 0701, 0500, 01700, 02700));
+                         ::testing::Values(0755, 0777, 0750, 0701, 0500, 01700, 02700),
+                         [](const ::testing::TestParamInfo<mode_t>& info) {
+                             char name[16];
+                             std::snprintf(name, sizeof name, "Mode%04o", static_cast<unsigned>(info.param));
+                             return std::string(name);
+                         });
 
 TEST_F(PrivateFolder, RefusesSymbolicLinkToOwnFolderAndLeavesTargetAlone) {
     const std::string target = m_root + "/elsewhere";
@@ -113,5 +122,5 @@ TEST_F(PrivateFolder, RefusesFolderOwnedBySomeoneElseAndKeepsItsMode) {
     EXPECT_EQ(ModeOf(folder), 0755u);
 }
 
-}  // namespace
-}  // namespace vellumo
+} // namespace
+} // namespace vellumo

@@ -76,7 +76,7 @@ TEST_F(SingleInstance, MovedLockStaysHeldUntilItsLastOwnerGoes) {
 
     auto second = SingleInstanceLock::Acquire(otherFolder);
     ASSERT_TRUE(second.has_value());
-    *moved = std::move(*second);  // gives up the first lock, takes over the second
+    *moved = std::move(*second); // gives up the first lock, takes over the second
     second.reset();
     EXPECT_EQ(AcquireInChild(m_folder), kChildAcquired);
     EXPECT_EQ(AcquireInChild(otherFolder), kChildRefused);
@@ -140,5 +140,5 @@ TEST_F(SingleInstance, LinkPlantedAtTheLockFileIsNotFollowed) {
     EXPECT_FALSE(fs::exists(target));
 }
 
-}  // namespace
-}  // namespace vellumo
+} // namespace
+} // namespace vellumo
