@@ -91,6 +91,10 @@ std::optional<std::string> writeTemporaryFile(const std::string& path, std::stri
     const PathParts parts = splitPath(path);
     if (parts.base.empty() || parts.base == "." || parts.base == "..")
         return std::nullopt;
+    // A folder at the target cannot be renamed over; finding out now keeps the other files of a group old.
+    struct stat target {};
+    if (::lstat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode))
+        return std::nullopt;
     const mode_t mode = finalMode(path);
     const std::string prefix =
         (parts.folder == "/" ? "" : parts.folder) + "/." + parts.base.substr(0, kMaxBaseInTemporaryName);

@@ -1,0 +1,202 @@
+#include "library/template_file.h"
+
+#include "temporary_folder.h"
+#include "test_paths.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+namespace vellumo {
+namespace {
+
+using testing::ReadBytes;
+using testing::TemporaryFolder;
+using testing::WriteBytes;
+
+TemplateValues BlueTeapot() {
+    TemplateValues values;
+    values.group = FieldGroup::ForPhotoCount(2);
+    values.group.title = "Blue teapot";
+    values.group.paragraphs = {"Fine china, hand painted.", "Ships in a padded box."};
+    values.group.pictures = {"photo1.jpg", "photo2.jpg"};
+    values.templatePosition = "2";
+    values.imagePosition = "1";
+    values.borderColour = "#000000";
+    values.fontColour = "#0000FF";
+    values.backgroundColour = "#FFFFFF";
+    values.borderSwatch = 0;
+    values.fontSwatch = 16711680;
+    values.backgroundSwatch = 16777215;
+    return values;
+}
+
+// Every field distinct, with the awkward texts sellers type.
+TemplateValues EveryFieldDistinct(int photoCount) {
+    TemplateValues values;
+    values.group = FieldGroup::ForPhotoCount(photoCount);
+    values.group.title = " \"Blue\" teapot, Caf\xC3\xA9 \xE2\x82\xAC 12 ";
+    for (int k = 0; k < photoCount; ++k) {
+        const std::string n = std::to_string(k + 1);
+        values.group.paragraphs[k] = "Line one of " + n + "\r\nLine two\nthree; x=y " + std::string(1200, 'p');
+        values.group.pictures[k] = "http://example.com/pic.php?id=" + n;
+    }
+    values.group.paragraphs[0] = "'quoted whole'";
+    values.templatePosition = std::to_string(2 * photoCount - 2);
+    values.imagePosition = "68";
+    values.borderColour = "#FF0000";
+    values.fontColour = "#333399";
+    values.backgroundColour = "#C0C0C0";
+    values.borderSwatch = 255;
+    values.fontSwatch = 8388608;
+    values.backgroundSwatch = 12632256;
+    return values;
+}
+
+class TemplateFile : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_FALSE(m_folder.path().empty()); }
+    TemporaryFolder m_folder;
+};
+
+TEST_F(TemplateFile, WritesTheKnownLayoutInReadingOrder) {
+    const std::string path = m_folder / "Blue teapot-2";
+    ASSERT_TRUE(WriteTemplateFile(path, BlueTeapot()));
+    EXPECT_EQ(ReadBytes(path), "[STYLE]\r\nTitle=Blue teapot\r\nText1=Fine china, hand painted.\r\n"
+                               "Text2=Ships in a padded box.\r\nPic1=photo1.jpg\r\nPic2=photo2.jpg\r\n"
+                               "Template=2\r\nImage=1\r\nTBack=#000000\r\nLBack=0\r\nTFore=#0000FF\r\n"
+                               "LFore=16711680\r\nTBkgrnd=#FFFFFF\r\nLBkgrnd=16777215\r\n");
+}
+
+TEST_F(TemplateFile, LineBreaksTravelAsCharacterReferencesOnOneLine) {
+    TemplateValues values = BlueTeapot();
+    values.group.paragraphs[0] = "one\r\ntwo\nthree\rfour";
+    const auto text = TemplateFileText(values);
+    ASSERT_TRUE(text.has_value());
+    EXPECT_NE(text->find("\r\nText1=one&#13;&#10;two&#10;three&#13;four\r\n"), std::string::npos);
+}
+
+class TemplateRoundTrip : public TemplateFile, public ::testing::WithParamInterface<int> {};
+
+TEST_P(TemplateRoundTrip, EveryKeyComesBackAsSaved) {
+    const std::string path = m_folder / ("design-" + std::to_string(GetParam()));
+    const TemplateValues saved = EveryFieldDistinct(GetParam());
+    ASSERT_TRUE(WriteTemplateFile(path, saved));
+    const TemplateReadResult read = ReadTemplateFile(path, std::to_string(GetParam()), TemplateValues{});
+    EXPECT_EQ(read.status, TemplateReadStatus::Read);
+    EXPECT_EQ(read.values, saved);
+}
+
+INSTANTIATE_TEST_SUITE_P(PhotoCounts, TemplateRoundTrip, ::testing::Values(2, 3, 4, 5));
+
+TEST_F(TemplateFile, GoneFileChangesNothingAndSaysSo) {
+    const TemplateValues current = EveryFieldDistinct(3);
+    const TemplateReadResult read = ReadTemplateFile(m_folder / "Blue teapot-3", "3", current);
+    EXPECT_EQ(read.status, TemplateReadStatus::FileMissing);
+    EXPECT_EQ(read.values, current);
+}
+
+class PhotoCountText : public TemplateFile, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(PhotoCountText, OutsideTwoToFiveReadsNothing) {
+    const std::string path = m_folder / "x-3";
+    ASSERT_TRUE(WriteTemplateFile(path, EveryFieldDistinct(3)));
+    const TemplateValues current = BlueTeapot();
+    const TemplateReadResult read = ReadTemplateFile(path, GetParam(), current);
+    EXPECT_EQ(read.status, TemplateReadStatus::NotAPhotoCount);
+    EXPECT_EQ(read.values, current);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, PhotoCountText, ::testing::Values("", "x", "1", "6", "7", "3x", "-3", "99999999999"));
+
+TEST_F(TemplateFile, MissingKeysReadAsTheirDefaults) {
+    const std::string path = m_folder / "sparse-3";
+    WriteBytes(path, "[STYLE]\r\nText2=only this\r\n");
+    const TemplateReadResult read = ReadTemplateFile(path, "3", TemplateValues{});
+    ASSERT_EQ(read.status, TemplateReadStatus::Read);
+    EXPECT_EQ(read.values.group.title, "My Title");
+    EXPECT_EQ(read.values.group.paragraphs, (std::vector<std::string>{"Default", "only this", "Default"}));
+    EXPECT_EQ(read.values.group.pictures, (std::vector<std::string>{"Default", "Default", "Default"}));
+    EXPECT_EQ(read.values.templatePosition, "Default");
+    EXPECT_EQ(read.values.imagePosition, "Default");
+    EXPECT_EQ(read.values.borderColour, "Default");
+}
+
+TEST_F(TemplateFile, OnlyTheKeysOfItsPhotoCountAreRead) {
+    const std::string path = m_folder / "two-2";
+    WriteBytes(path, "[STYLE]\r\nText1=a\r\nText2=b\r\nText3=c\r\nPic3=z\r\n");
+    const TemplateReadResult read = ReadTemplateFile(path, " 2 ", TemplateValues{});
+    EXPECT_EQ(read.values.group.paragraphs, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(read.values.group.pictures.size(), 2u);
+}
+
+struct SwatchCase {
+    const char* name;
+    const char* lback;  // nullptr: key absent
+    DisplayColour expected;
+};
+
+void PrintTo(const SwatchCase& c, std::ostream* out) { *out << c.name; }
+
+class UnreadableSwatch : public TemplateFile, public ::testing::WithParamInterface<SwatchCase> {};
+
+TEST_P(UnreadableSwatch, FollowsItsColourAndTheRestIsStillRead) {
+    const std::string path = m_folder / "swatch-2";
+    std::string bytes = "[STYLE]\r\nTitle=t\r\nTBack=#0000FF\r\n";
+    if (GetParam().lback)
+        bytes += std::string("LBack=") + GetParam().lback + "\r\n";
+    bytes += "TFore=#FF0000\r\nLFore=255\r\nTBkgrnd=#123456\r\nLBkgrnd=nonsense\r\n";
+    WriteBytes(path, bytes);
+    TemplateValues current;
+    current.borderSwatch = 42;
+    current.backgroundSwatch = 77;
+    const TemplateReadResult read = ReadTemplateFile(path, "2", current);
+    EXPECT_EQ(read.values.borderSwatch, GetParam().expected);
+    EXPECT_EQ(read.values.fontColour, "#FF0000");
+    EXPECT_EQ(read.values.fontSwatch, 255u);
+    EXPECT_EQ(read.values.backgroundColour, "#123456");
+    // No palette entry has that colour: the swatch stays as it was.
+    EXPECT_EQ(read.values.backgroundSwatch, 77u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, UnreadableSwatch,
+    ::testing::Values(SwatchCase{"Absent", nullptr, 16711680}, SwatchCase{"Empty", "", 16711680},
+                      SwatchCase{"Text", "blue", 16711680}, SwatchCase{"Decimal", "1.5", 16711680},
+                      SwatchCase{"TooBig", "4294967296", 16711680}, SwatchCase{"Readable", " 128 ", 128},
+                      SwatchCase{"Signed", "+65280", 65280}),
+    [](const ::testing::TestParamInfo<SwatchCase>& info) { return info.param.name; });
+
+TEST_F(TemplateFile, Windows1252FileWrittenOnWindowsReadsCorrectly) {
+    const TemplateReadResult read =
+        ReadTemplateFile(std::string(kTestDataDir) + "/windows-1252-template-3", "3", TemplateValues{});
+    ASSERT_EQ(read.status, TemplateReadStatus::Read);
+    EXPECT_EQ(read.values.group.title, "Caf\xC3\xA9 cr\xC3\xA8me \xE2\x80\x93 \xE2\x82\xAC 12");
+    EXPECT_EQ(read.values.group.paragraphs[0], "\xE2\x80\x9CHand painted\xE2\x80\x9D in Limoges, sign\xC3\xA9.");
+    EXPECT_EQ(read.values.group.paragraphs[2], "\xC3\x98 21 cm, 250 g; Gr\xC3\xBC\xC3\x9F" "e aus K\xC3\xB6ln");
+    EXPECT_EQ(read.values.group.pictures[0], "http://example.com/caf\xC3\xA9" "1.jpg");
+    EXPECT_EQ(read.values.templatePosition, "4");
+    EXPECT_EQ(read.values.imagePosition, "3");
+    EXPECT_EQ(read.values.fontSwatch, 16711680u);
+    EXPECT_EQ(read.values.backgroundSwatch, 16777215u);
+}
+
+TEST_F(TemplateFile, HiddenTemplateFileCountsAsGone) {
+    const std::string path = m_folder / ".Blue teapot-2";
+    ASSERT_TRUE(WriteTemplateFile(path, BlueTeapot()));
+    EXPECT_EQ(ReadTemplateFile(path, "2", TemplateValues{}).status, TemplateReadStatus::FileMissing);
+}
+
+TEST_F(TemplateFile, WriteFailuresAreReported) {
+    EXPECT_FALSE(WriteTemplateFile(m_folder / "missing folder/x-2", BlueTeapot()));
+    TemplateValues noStyle = BlueTeapot();
+    noStyle.group = FieldGroup::ForPhotoCount(1);
+    EXPECT_FALSE(WriteTemplateFile(m_folder / "x-1", noStyle));
+    TemplateValues notUtf8 = BlueTeapot();
+    notUtf8.group.title = "\xFF";
+    EXPECT_FALSE(WriteTemplateFile(m_folder / "x-2", notUtf8));
+    EXPECT_TRUE(testing::AllNames(m_folder.path()).empty());
+}
+
+}  // namespace
+}  // namespace vellumo
