@@ -74,7 +74,8 @@ std::optional<int> photoCountFromText(std::string_view text) {
     return static_cast<int>(*number);
 }
 
-std::string swatchText(DisplayColour colour) { return std::to_string(colour); }
+// Written as the signed 32-bit number the reader takes, so every swatch that was read is written back.
+std::string swatchText(DisplayColour colour) { return std::to_string(static_cast<std::int32_t>(colour)); }
 
 // An unreadable swatch follows its colour text when the palette knows it, else stays as it was.
 DisplayColour swatchFromText(std::string_view swatch, std::string_view colourText, DisplayColour current) {
