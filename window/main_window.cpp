@@ -197,12 +197,13 @@ QWebEngineView* frmCorvex::browser() {
             m_browserCustomizer->attach(WB1);
             m_browserCustomizer->setContextMenuEnabled(false);
         }
-        setTabOrder(TabStrip1, WB1);
-        setTabOrder(WB1, cmdFullScreen);
         connect(WB1, &QWebEngineView::loadFinished, this, &frmCorvex::browserLoadFinished);
         WB1->show();
-        if (!m_browserAddress.isEmpty()) {
-            WB1->load(m_browserAddress);
+        WB1->load(m_browserAddress.isEmpty() ? QUrl(QStringLiteral("about:blank")) : m_browserAddress);
+        // The view itself takes no focus: the widget it renders into does (made by the first load), and
+        // that one joins the tab order between the tab strip and Full Screen.
+        if (QWidget* renderer = WB1->focusProxy()) {
+            setTabOrder(TabStrip1, renderer);
         }
         emit browserCreated(WB1);
     }

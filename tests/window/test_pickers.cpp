@@ -1,0 +1,254 @@
+// The three pickers: their entries and pictures, and what a pick by the seller does (and a selection
+// from code does not).
+
+#include "generator/backgrounds.h"
+#include "generator/template_style.h"
+#include "picker_lists.h"
+#include "window_test_support.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace vellumo;
+using namespace vellumo::test;
+
+namespace {
+
+QColor SwatchColour(const WindowUnderTest& under, const char* name) {
+    return under.child<QLabel>(name)->palette().color(QPalette::Window);
+}
+
+}  // namespace
+
+class PickersTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void ColourSwatchesAreFramedAndFilled_data() {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QColor>("fill");
+        QTest::newRow("White") << 1 << "WHITE" << QColor(0xFF, 0xFF, 0xFF);
+        QTest::newRow("Olive") << 4 << "OLIVE" << QColor(0x80, 0x80, 0x00);
+        QTest::newRow("Navy") << 5 << "NAVY" << QColor(0x00, 0x00, 0x80);
+        QTest::newRow("Aqua") << 15 << "AQUA" << QColor(0x00, 0xFF, 0xFF);
+        QTest::newRow("Black") << 16 << "BLACK" << QColor(0x00, 0x00, 0x00);
+    }
+
+    void ColourSwatchesAreFramedAndFilled() {
+        QFETCH(int, position);
+        QFETCH(QString, key);
+        QFETCH(QColor, fill);
+        WindowUnderTest under;
+        QVERIFY(under.load());
+        const PictureList& swatches = under.window->colourSwatches();
+        QCOMPARE(swatches.count(), 16);
+        QCOMPARE(swatches.key(position), key);
+        const QImage swatch = swatches.image(key).toImage();
+        QCOMPARE(swatch.size(), QSize(32, 12));
+        QVERIFY(!swatch.hasAlphaChannel() || swatch.pixelColor(5, 5).alpha() == 255);
+        for (int x = 0; x < 32; ++x) {
+            QCOMPARE(swatch.pixelColor(x, 0), QColor(Qt::black));
+            QCOMPARE(swatch.pixelColor(x, 11), QColor(Qt::black));
+        }
+        for (int y = 0; y < 12; ++y) {
+            QCOMPARE(swatch.pixelColor(0, y), QColor(Qt::black));
+            QCOMPARE(swatch.pixelColor(31, y), QColor(Qt::black));
+        }
+        for (int y = 1; y < 11; ++y) {
+            for (int x = 1; x < 31; ++x) {
+                QCOMPARE(swatch.pixelColor(x, y), fill);
+            }
+        }
+    }
+
+    void PickerEntriesAreFilledAtStartUp() {
+        WindowUnderTest under;
+        QVERIFY(under.load());
+        auto* colours = under.child<QComboBox>("ImageCombo");
+        QCOMPARE(colours->count(), 16);
+        QCOMPARE(colours->itemText(0), QStringLiteral("White"));
+        QCOMPARE(colours->itemText(13), QStringLiteral("Fuchsia"));
+        QCOMPARE(EntryKey(colours, 13), QStringLiteral("FUCHSIA"));
+        QCOMPARE(colours->currentIndex(), 15);
+        QVERIFY(!colours->itemIcon(15).isNull());
+
+        auto* styles = under.child<QComboBox>("ImageCombo1");
+        QCOMPARE(styles->count(), 9);
+        QCOMPARE(styles->itemText(0), QStringLiteral("Select Template"));
+        QCOMPARE(styles->itemText(8), QStringLiteral("5 Inline Photos"));
+        QCOMPARE(styles->view()->iconSize(), QSize(48, 48));
+        for (int index = 1; index < 9; ++index) {
+            QCOMPARE(styles->itemIcon(index).availableSizes().value(0), QSize(48, 48));
+        }
+
+        auto* backgrounds = under.child<QComboBox>("ImageCombo2");
+        QCOMPARE(backgrounds->count(), 68);
+        QCOMPARE(backgrounds->itemText(0), QStringLiteral("No Background"));
+        QCOMPARE(backgrounds->itemText(1), QStringLiteral("001"));
+        QCOMPARE(backgrounds->itemText(67), QStringLiteral("067"));
+        QVERIFY(!backgrounds->itemIcon(67).isNull());
+    }
+
+    void ColourPickSetsValueBoxAndSwatch_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("colour");
+        QTest::addColumn<QString>("swatch");
+        QTest::addColumn<std::string StateHolders::*>("valueBox");
+        QTest::addColumn<std::string>("html");
+        QTest::addColumn<std::string>("vb");
+        QTest::addColumn<QColor>("shown");
+        QTest::newRow("olive borders") << "optBACK" << "Olive" << "lblCOLOR" << &StateHolders::txtBACK
+                                       << std::string("#008080") << std::string("32896") << QColor(0x80, 0x80, 0);
+        QTest::newRow("navy text") << "optFORE" << "Navy" << "lblCOLOR2" << &StateHolders::txtFORE
+                                   << std::string("#333399") << std::string("8388608") << QColor(0, 0, 0x80);
+        QTest::newRow("aqua background") << "optBkgrnd" << "Aqua" << "lblCOLOR3" << &StateHolders::txtBkgrnd
+                                         << std::string("#66CCFF") << std::string("16776960")
+                                         << QColor(0, 0xFF, 0xFF);
+    }
+
+    void ColourPickSetsValueBoxAndSwatch() {
+        QFETCH(QString, option);
+        QFETCH(QString, colour);
+        QFETCH(QString, swatch);
+        QFETCH(std::string StateHolders::*, valueBox);
+        QFETCH(std::string, html);
+        QFETCH(std::string, vb);
+        QFETCH(QColor, shown);
+        WindowUnderTest under;
+        QVERIFY(under.load());
+        under.child<QRadioButton>(qPrintable(option))->setChecked(true);
+        PickText(under.child<QComboBox>("ImageCombo"), colour);
+        const StateHolders& state = under.window->stateHolders();
+        QCOMPARE(state.*valueBox, html);
+        QCOMPARE(state.txtVB, vb);
+        QCOMPARE(SwatchColour(under, qPrintable(swatch)), shown);
+        // The other two colours keep their start values.
+        int unchanged = 0;
+        for (const auto& [box, start] : {std::pair{&StateHolders::txtBACK, "#000000"},
+                                         std::pair{&StateHolders::txtFORE, "#000000"},
+                                         std::pair{&StateHolders::txtBkgrnd, "#FFFFFF"}}) {
+            if (box != valueBox) {
+                QCOMPARE(state.*box, std::string(start));
+                ++unchanged;
+            }
+        }
+        QCOMPARE(unchanged, 2);
+        // No style chosen: no tab is refreshed, the code stays empty.
+        QVERIFY(state.txtCode.empty());
+        QCOMPARE(QApplication::focusWidget(), under.child<QWidget>("cmdDummy"));
+    }
+
+    void SelectingFromCodeRunsNoPickHandler() {
+        WindowUnderTest under;
+        QVERIFY(under.load());
+        under.child<QComboBox>("ImageCombo1")->setCurrentIndex(4);
+        under.child<QComboBox>("ImageCombo2")->setCurrentIndex(8);
+        under.child<QComboBox>("ImageCombo")->setCurrentIndex(9);
+        const StateHolders& state = under.window->stateHolders();
+        QVERIFY(state.txtCode.empty());
+        QCOMPARE(state.txtBgrnLink, std::string("No Background"));
+        QCOMPARE(state.txtBACK, std::string("#000000"));
+        QCOMPARE(under.window->panelInFront(), int(frmCorvex::TwoPhotoPanel));
+    }
+
+    void StylePickLoadsLayoutAndBringsItsFields_data() {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<std::string>("photoCount");
+        QTest::addColumn<int>("panel");
+        QTest::newRow("2 Inline Photos") << 3 << std::string("2") << 0;
+        QTest::newRow("3 Alternating Photos") << 4 << std::string("3") << 2;
+        QTest::newRow("4 Inline Photos") << 7 << std::string("4") << 3;
+        QTest::newRow("5 Alternating Photos") << 8 << std::string("5") << 4;
+    }
+
+    void StylePickLoadsLayoutAndBringsItsFields() {
+        QFETCH(int, position);
+        QFETCH(std::string, photoCount);
+        QFETCH(int, panel);
+        WindowUnderTest under;
+        QVERIFY(under.load());
+        auto* styles = under.child<QComboBox>("ImageCombo1");
+        Pick(styles, position - 1);
+        const StateHolders& state = under.window->stateHolders();
+        QCOMPARE(state.txtCode, LayoutText(position));
+        QCOMPARE(state.txtTag, photoCount);
+        QCOMPARE(under.window->panelInFront(), panel);
+        QCOMPARE(QApplication::focusWidget(), under.child<QWidget>("cmdDummy"));
+
+        // The Design tab shows that panel after a visit elsewhere.
+        under.window->selectTab(frmCorvex::HelpTab);
+        under.window->selectTab(frmCorvex::DesignTab);
+        QCOMPARE(under.window->panelInFront(), panel);
+
+        // "Select Template" empties the code and shows the 2-photo fields; the photo count stays.
+        Pick(styles, 0);
+        QVERIFY(state.txtCode.empty());
+        QCOMPARE(state.txtTag, photoCount);
+        QCOMPARE(under.window->panelInFront(), int(frmCorvex::TwoPhotoPanel));
+        QCOMPARE(state.DesignFrameIndex, std::string("0"));
+    }
+
+    void BackgroundPickWritesAddressIntoListing_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<std::string>("address");
+        QTest::newRow("first") << "001" << std::string(BackgroundBaseAddress) + "001.jpg";
+        QTest::newRow("last") << "067" << std::string(BackgroundBaseAddress) + "067.jpg";
+    }
+
+    void BackgroundPickWritesAddressIntoListing() {
+        QFETCH(QString, entry);
+        QFETCH(std::string, address);
+        WindowUnderTest under;
+        QVERIFY(under.load());
+        PickText(under.child<QComboBox>("ImageCombo1"), "2 Alternating Photos");
+        auto* backgrounds = under.child<QComboBox>("ImageCombo2");
+        PickText(backgrounds, entry);
+        const StateHolders& state = under.window->stateHolders();
+        QCOMPARE(state.txtBgrnLink, address);
+        QVERIFY(state.txtCode.find("background=\"" + address + "\"") != std::string::npos);
+        QVERIFY(state.txtCode.find("No Background") == std::string::npos);
+        QCOMPARE(QApplication::focusWidget(), under.child<QWidget>("cmdDummy"));
+
+        // Back to none: the literal returns to the attribute.
+        PickText(backgrounds, "No Background");
+        QVERIFY(state.txtCode.find("background=\"No Background\"") != std::string::npos);
+        QVERIFY(state.txtCode.find(address) == std::string::npos);
+    }
+
+    void BackgroundPickedBeforeStyleReachesListingOnAssembly() {
+        WindowUnderTest under;
+        QVERIFY(under.load());
+        PickText(under.child<QComboBox>("ImageCombo2"), "007");
+        const StateHolders& state = under.window->stateHolders();
+        QVERIFY(state.txtCode.empty());
+        PickText(under.child<QComboBox>("ImageCombo1"), "4 Alternating Photos");
+        QVERIFY(state.txtCode.find("No Background") != std::string::npos);
+        under.child<QPushButton>("cmdGenerate")->click();
+        QVERIFY(state.txtCode.find(std::string(BackgroundBaseAddress) + "007.jpg") != std::string::npos);
+    }
+
+    void StyleSwitchKeepsTypedValuesOfThePhotoCount() {
+        WindowUnderTest under;
+        QVERIFY(under.load());
+        auto* styles = under.child<QComboBox>("ImageCombo1");
+        PickText(styles, "3 Alternating Photos");
+        under.child<QLineEdit>("txtTitle3")->setText("Teapot");
+        PickText(styles, "3 Inline Photos");
+        QCOMPARE(under.child<QLineEdit>("txtTitle3")->text(), QStringLiteral("Teapot"));
+        QCOMPARE(under.window->panelInFront(), 2);
+        under.child<QPushButton>("cmdGenerate")->click();
+        QVERIFY(under.window->stateHolders().txtCode.find("Teapot</b></font></td>") !=
+                std::string::npos);
+    }
+};
+
+VELLUMO_WINDOW_TEST_MAIN(PickersTest)
+#include "test_pickers.moc"

@@ -1,0 +1,314 @@
+// The tab handler with the live preview: the page written, what the browser really shows, F12, Generate,
+// Full Screen and the preview page's end at shut-down.
+
+#include "full_screen_view.h"
+#include "generator/backgrounds.h"
+#include "generator/promotional_footer.h"
+#include "generator/template_style.h"
+#include "window_test_support.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+using namespace vellumo;
+using namespace vellumo::test;
+
+namespace {
+
+constexpr int kLoadTimeout = 20000;
+
+const QString kNoStyleMessage = QStringLiteral(
+    "Please select a Template Style, fill in the title and all other fields before previewing.  "
+    "Alternatively you may load an existing template from the My Templates tab.    ");
+
+void ClickTab(WindowUnderTest& under, int tab) {
+    auto* tabs = under.child<QTabBar>("TabStrip1");
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab - 1).center());
+}
+
+// Runs a script in the preview browser and waits for its result.
+QVariant Evaluate(QWebEngineView* view, const QString& script) {
+    QVariant result;
+    bool done = false;
+    view->page()->runJavaScript(script, [&](const QVariant& value) {
+        result = value;
+        done = true;
+    });
+    if (!QTest::qWaitFor([&] { return done; }, 10000)) {
+        return QStringLiteral("<no answer>");
+    }
+    return result;
+}
+
+// F12 as the seller presses it: the key goes to whatever has the focus.
+void PressF12(WindowUnderTest& under, Qt::KeyboardModifiers modifiers = {}) {
+    QWidget* focused = QApplication::focusWidget();
+    QTest::keyClick(focused != nullptr ? focused : under.window.get(), Qt::Key_F12, modifiers);
+}
+
+bool FileExists(const std::string& path) { return QFile::exists(QString::fromStdString(path)); }
+
+}  // namespace
+
+class PreviewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void PreviewWithoutStyleShowsMessageAndStaysOnDesign() {
+        WindowUnderTest under;
+        QVERIFY(under.load());
+        ClickTab(under, frmCorvex::PreviewTab);
+        QCOMPARE(under.messageBoxes.messages.size(), std::size_t(1));
+        const RecordedMessage& message = under.messageBoxes.messages.front();
+        QCOMPARE(message.kind, QStringLiteral("information"));
+        QCOMPARE(message.title, QStringLiteral("Vellumo"));
+        QCOMPARE(message.text, kNoStyleMessage);
+        QCOMPARE(under.window->selectedTab(), int(frmCorvex::DesignTab));
+        QCOMPARE(under.window->panelInFront(), int(frmCorvex::TwoPhotoPanel));
+        QCOMPARE(QApplication::focusWidget(), under.child<QWidget>("ImageCombo1"));
+        QVERIFY(!FileExists(under.previewPagePath()));
+    }
+
+    void PreviewWritesPageAndBrowserShowsListing() {
+        WindowUnderTest under;
+        QVERIFY(under.load());
+        PickText(under.child<QComboBox>("ImageCombo1"), "3 Alternating Photos");
+        under.child<QLineEdit>("txtTitle3")->setText("Teapot <b>&amp;</b> cups");
+        under.child<QPlainTextEdit>("txtAlt31")->setPlainText("Line one\nLine two");
+        const QStringList pictures = {"https://img.example/1.jpg", "https://img.example/2.jpg",
+                                      "https://img.example/3.jpg"};
+        for (int k = 0; k < 3; ++k) {
+            under.child<QLineEdit>(qPrintable(QStringLiteral("txtPicAlt3%1").arg(k + 1)))->setText(pictures.at(k));
+        }
+        PickText(under.child<QComboBox>("ImageCombo"), "Navy");  // borders
+
+        QSignalSpy loaded(under.window.get(), &frmCorvex::browserLoadFinished);
+        ClickTab(under, frmCorvex::PreviewTab);
+        QCOMPARE(under.window->panelInFront(), int(frmCorvex::PreviewPanel));
+        QVERIFY(under.messageBoxes.messages.empty());
+
+        const std::string& code = under.window->stateHolders().txtCode;
+        QCOMPARE(ReadFile(under.previewPagePath()), code + "\r\n");
+        QVERIFY(code.find("Line one\r\nLine two") != std::string::npos);
+        QVERIFY(code.find("txtPicAlt") == std::string::npos);
+
+        QWebEngineView* view = under.window->browser();
+        QTRY_VERIFY_WITH_TIMEOUT(view->url() == QUrl::fromLocalFile(QString::fromStdString(under.previewPagePath())) &&
+                                     !loaded.isEmpty() && loaded.last().value(0).toBool(),
+                                 kLoadTimeout);
+        QCOMPARE(Evaluate(view, "document.images.length").toInt(), 3);
+        QCOMPARE(Evaluate(view, "Array.from(document.images).map(i => i.getAttribute('src')).join(' ')").toString(),
+                 pictures.join(' '));
+        QCOMPARE(Evaluate(view, "Array.from(document.querySelectorAll('[bordercolor]'))"
+                                ".map(t => t.getAttribute('bordercolor')).join(' ')")
+                     .toString(),
+                 QStringLiteral("#333399 #333399"));
+        // Values go in unescaped: the title's markup is markup.
+        QCOMPARE(Evaluate(view, "document.querySelector('b b') ? document.querySelector('b b').textContent : ''")
+                     .toString(),
+                 QStringLiteral("&"));
+    }
+
+    void PicksWithPreviewOpenRegenerateIt() {
+        WindowUnderTest under;
+        QVERIFY(under.load());
+        PickText(under.child<QComboBox>("ImageCombo1"), "2 Inline Photos");
+        QSignalSpy loaded(under.window.get(), &frmCorvex::browserLoadFinished);
+        ClickTab(under, frmCorvex::PreviewTab);
+        QWebEngineView* view = under.window->browser();
+        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty() && view->url().isLocalFile(), kLoadTimeout);
+
+        loaded.clear();
+        PickText(under.child<QComboBox>("ImageCombo"), "Red");
+        QCOMPARE(under.window->panelInFront(), int(frmCorvex::PreviewPanel));
+        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), kLoadTimeout);
+        QCOMPARE(Evaluate(view, "document.querySelector('table').getAttribute('bordercolor')").toString(),
+                 QStringLiteral("#FF0000"));
+
+        loaded.clear();
+        PickText(under.child<QComboBox>("ImageCombo2"), "012");
+        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), kLoadTimeout);
+        QCOMPARE(Evaluate(view, "document.querySelector('table').getAttribute('background')").toString(),
+                 QString::fromStdString(std::string(BackgroundBaseAddress) + "012.jpg"));
+        QCOMPARE(ReadFile(under.previewPagePath()), under.window->stateHolders().txtCode + "\r\n");
+    }
+
+    void NoStyleWithPreviewOpenThenBackgroundPickShowsMessage() {
+        WindowUnderTest under;
+        QVERIFY(under.load());
+        auto* styles = under.child<QComboBox>("ImageCombo1");
+        PickText(styles, "2 Alternating Photos");
+        ClickTab(under, frmCorvex::PreviewTab);
+        PickText(styles, "Select Template");
+        QVERIFY(under.messageBoxes.messages.empty());
+        PickText(under.child<QComboBox>("ImageCombo2"), "003");
+        QCOMPARE(under.messageBoxes.messages.size(), std::size_t(1));
+        QCOMPARE(under.messageBoxes.messages.front().text, kNoStyleMessage);
+        QCOMPARE(under.window->selectedTab(), int(frmCorvex::DesignTab));
+        QCOMPARE(under.window->panelInFront(), int(frmCorvex::TwoPhotoPanel));
+    }
+
+    void PreviewStartsFromPristineLayoutEachTime() {
+        WindowUnderTest under;
+        QVERIFY(under.load());
+        PickText(under.child<QComboBox>("ImageCombo1"), "2 Alternating Photos");
+        auto* picture = under.child<QLineEdit>("txtPicAlt22");
+        ClickTab(under, frmCorvex::PreviewTab);
+        const std::string emptyPicture = ReadFile(under.previewPagePath());
+        ClickTab(under, frmCorvex::PreviewTab);
+        QCOMPARE(ReadFile(under.previewPagePath()), emptyPicture);
+
+        // An address typed after the slot was emptied reaches the preview, which refills every slot.
+        under.window->selectTab(frmCorvex::DesignTab);
+        picture->setText("https://img.example/late.jpg");
+        ClickTab(under, frmCorvex::PreviewTab);
+        const std::string page = ReadFile(under.previewPagePath());
+        QVERIFY(page.find("src=\"https://img.example/late.jpg\"") != std::string::npos);
+    }
+
+    void OtherTabsNeverWriteThePage() {
+        WindowUnderTest under;
+        QVERIFY(under.load());
+        PickText(under.child<QComboBox>("ImageCombo1"), "5 Inline Photos");
+        const std::string code = under.window->stateHolders().txtCode;
+        for (int tab : {frmCorvex::TemplatesTab, frmCorvex::HelpTab, frmCorvex::DesignTab, frmCorvex::HelpTab}) {
+            ClickTab(under, tab);
+        }
+        QCOMPARE(under.window->panelInFront(), int(frmCorvex::HelpPanel));
+        QVERIFY(!FileExists(under.previewPagePath()));
+        QCOMPARE(under.window->stateHolders().txtCode, code);
+        QVERIFY(!under.window->hasBrowser() || under.window->browser()->url() == QUrl("about:blank"));
+    }
+
+    void F12InsertsFooterOnceWhateverHasFocus_data() {
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("title box") << "txtTitle";
+        QTest::newRow("paragraph box") << "txtAlt21";
+        QTest::newRow("exit button") << "cmdExit";
+    }
+
+    void F12InsertsFooterOnceWhateverHasFocus() {
+        QFETCH(QString, focused);
+        WindowUnderTest under;
+        QVERIFY(under.load());
+        // No code yet: nothing to insert into.
+        PressF12(under);
+        QVERIFY(under.window->stateHolders().txtCode.empty());
+
+        PickText(under.child<QComboBox>("ImageCombo1"), "2 Inline Photos");
+        auto* target = under.child<QWidget>(qPrintable(focused));
+        target->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), target);
+        PressF12(under, Qt::ShiftModifier);
+        const std::string& code = under.window->stateHolders().txtCode;
+        std::string expected = LayoutText(3);
+        expected.replace(expected.find(kCommentMarker), kCommentMarker.size(), PromotionalFooter());
+        QCOMPARE(code, expected);
+        PressF12(under);
+        QCOMPARE(code, expected);
+        // The key still reaches the control.
+        if (auto* box = qobject_cast<QLineEdit*>(target)) {
+            QTest::keyClicks(box, "x");
+            QCOMPARE(box->text(), QStringLiteral("x"));
+        }
+    }
+
+    void F12LeavesPreviewUntilThePreviewTabIsClickedAgain() {
+        WindowUnderTest under;
+        QVERIFY(under.load());
+        PickText(under.child<QComboBox>("ImageCombo1"), "3 Inline Photos");
+        ClickTab(under, frmCorvex::PreviewTab);
+        const std::string page = ReadFile(under.previewPagePath());
+        PressF12(under);
+        QVERIFY(under.window->stateHolders().txtCode.find(PromotionalFooter()) != std::string::npos);
+        QCOMPARE(ReadFile(under.previewPagePath()), page);
+        ClickTab(under, frmCorvex::PreviewTab);
+        QCOMPARE(ReadFile(under.previewPagePath()), page);
+        QVERIFY(under.window->stateHolders().txtCode.find(PromotionalFooter()) == std::string::npos);
+    }
+
+    void GenerateWritesWhateverTheCodeHolds() {
+        WindowUnderTest under;
+        QVERIFY(under.load());
+        auto* generate = under.child<QPushButton>("cmdGenerate");
+        QCOMPARE(generate->focusPolicy(), Qt::NoFocus);
+        generate->click();
+        QCOMPARE(ReadFile(under.previewPagePath()), std::string("\r\n"));
+        QVERIFY(under.messageBoxes.messages.empty());
+
+        PickText(under.child<QComboBox>("ImageCombo1"), "4 Alternating Photos");
+        under.child<QLineEdit>("txtTitle4")->setText("Four");
+        PressF12(under);
+        generate->click();
+        const std::string page = ReadFile(under.previewPagePath());
+        QVERIFY(page.find(PromotionalFooter()) != std::string::npos);
+        QVERIFY(page.find("Four</b>") != std::string::npos);
+        QCOMPARE(page, under.window->stateHolders().txtCode + "\r\n");
+        QCOMPARE(under.window->panelInFront(), 3);
+        QTRY_COMPARE_WITH_TIMEOUT(under.window->browser()->url(),
+                                  QUrl::fromLocalFile(QString::fromStdString(under.previewPagePath())), kLoadTimeout);
+    }
+
+    void FullScreenShowsTheListingAndEscCloses() {
+        WindowUnderTest under;
+        QVERIFY(under.load());
+        PickText(under.child<QComboBox>("ImageCombo1"), "2 Alternating Photos");
+        under.child<QLineEdit>("txtPicAlt21")->setText("https://img.example/big.jpg");
+        ClickTab(under, frmCorvex::PreviewTab);
+        QTest::mouseClick(under.child<QPushButton>("cmdFullScreen"), Qt::LeftButton);
+        auto* full = under.window->findChild<FullScreenView*>();
+        QVERIFY(full != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(full));
+        QVERIFY(full->isFullScreen());
+        QSignalSpy loaded(full->view(), &QWebEngineView::loadFinished);
+        QTRY_VERIFY_WITH_TIMEOUT(Evaluate(full->view(), "document.images.length").toInt() == 2, kLoadTimeout);
+        QTest::keyClick(full, Qt::Key_Escape);
+        QTRY_VERIFY(under.window->findChild<FullScreenView*>() == nullptr);
+    }
+
+    void ClosingDeletesThePreviewPage_data() {
+        QTest::addColumn<bool>("byExitButton");
+        QTest::newRow("Exit button") << true;
+        QTest::newRow("close box") << false;
+    }
+
+    void ClosingDeletesThePreviewPage() {
+        QFETCH(bool, byExitButton);
+        WindowUnderTest under;
+        QVERIFY(under.load());
+        PickText(under.child<QComboBox>("ImageCombo1"), "2 Alternating Photos");
+        ClickTab(under, frmCorvex::PreviewTab);
+        QVERIFY(FileExists(under.previewPagePath()));
+        if (byExitButton) {
+            QTest::mouseClick(under.child<QPushButton>("cmdExit"), Qt::LeftButton);
+        } else {
+            under.window->close();
+        }
+        QVERIFY(!under.window->isVisible());
+        QVERIFY(!FileExists(under.previewPagePath()));
+    }
+
+    void ClosingDeletesAPageLeftByAnEarlierRun() {
+        WindowUnderTest under;
+        QFile leftover(QString::fromStdString(under.previewPagePath()));
+        QVERIFY(leftover.open(QIODevice::WriteOnly));
+        leftover.write("old\r\n");
+        leftover.close();
+        QVERIFY(under.load());
+        under.window->close();
+        QVERIFY(!FileExists(under.previewPagePath()));
+    }
+};
+
+VELLUMO_WINDOW_TEST_MAIN(PreviewTest)
+#include "test_preview.moc"

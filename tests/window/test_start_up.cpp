@@ -1,0 +1,157 @@
+// Start-up: the compatibility entry and the settings, the library lists, and the single-instance rule
+// with the real program.
+
+#include "library/file_search.h"
+#include "platform/compatibility_entry.h"
+#include "platform/key_store.h"
+#include "platform/private_folder.h"
+#include "platform/single_instance.h"
+#include "saved_dialog.h"
+#include "window_test_support.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QProcess>
+#include <QTest>
+
+#include <optional>
+
+using namespace vellumo;
+using namespace vellumo::test;
+
+namespace {
+
+void WriteText(const std::string& path, const std::string& text) {
+    QFile file(QString::fromStdString(path));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text.data(), static_cast<qint64>(text.size()));
+}
+
+QStringList Entries(const QListWidget* list) {
+    QStringList entries;
+    for (int row = 0; row < list->count(); ++row) {
+        entries << list->item(row)->text();
+    }
+    return entries;
+}
+
+// The real program on its own folders, as a seller's second start would run it.
+struct ProgramFolders {
+    QTemporaryDir root;
+    QString runtime = root.path() + "/run";
+    QString dataHome = root.path() + "/data";
+
+    ProgramFolders() {
+        EnsurePrivateFolder(previewFolder());
+        QDir().mkpath(dataHome);
+    }
+    std::string previewFolder() const { return runtime.toStdString() + "/vellumo"; }
+    QString settingsFile() const { return dataHome + "/Vellumo/Settings.ini"; }
+    void start(QProcess& program) const {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_RUNTIME_DIR", runtime);
+        environment.insert("XDG_DATA_HOME", dataHome);
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(VELLUMO_EXECUTABLE), {});
+    }
+};
+
+}  // namespace
+
+class StartUpTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void CompatibilityEntryOnlyWhileFlagIsZero_data() {
+        QTest::addColumn<std::optional<std::string>>("settings");
+        QTest::addColumn<bool>("writesEntry");
+        QTest::addColumn<bool>("savedTicked");
+        QTest::newRow("no settings file") << std::optional<std::string>() << true << false;
+        QTest::newRow("flag 0") << std::optional<std::string>("[Settings]\r\nSaved=0\r\nPathSave=0\r\n") << true
+                                << false;
+        QTest::newRow("flag absent") << std::optional<std::string>("[Settings]\r\nSaved=1\r\n") << true << true;
+        QTest::newRow("flag 1") << std::optional<std::string>("[Settings]\r\nSaved=1\r\nPathSave=1\r\nPath=C:\\\r\n")
+                                << false << true;
+        QTest::newRow("flag a word") << std::optional<std::string>("[Settings]\r\nPathSave=done\r\n") << false
+                                     << false;
+        QTest::newRow("flag empty") << std::optional<std::string>("[Settings]\r\nPathSave=\r\n") << false << false;
+    }
+
+    void CompatibilityEntryOnlyWhileFlagIsZero() {
+        QFETCH(std::optional<std::string>, settings);
+        QFETCH(bool, writesEntry);
+        QFETCH(bool, savedTicked);
+        WindowUnderTest under;
+        const std::string settingsFile = under.paths.settingsFile();
+        if (settings) {
+            WriteText(settingsFile, *settings);
+        }
+        QVERIFY(under.load());
+
+        QCOMPARE(under.window->savedDialog()->checkBox()->isChecked(), savedTicked);
+        QCOMPARE(under.window->stateHolders().Text1, under.paths.executablePath);
+        const std::optional<std::string> entry =
+            ReadRegistryString(under.paths.keyStoreFile, kCompatibilityLayersKey, under.paths.executablePath);
+        if (writesEntry) {
+            QCOMPARE(entry.value_or("<none>"), std::string(kCompatibilityMode));
+            QCOMPARE(under.window->stateHolders().txtReg, std::string("1"));
+            const std::string written = ReadFile(settingsFile);
+            QVERIFY(written.find("PathSave=1") != std::string::npos);
+            QVERIFY(written.find(savedTicked ? "Saved=1" : "Saved=0") != std::string::npos);
+            QVERIFY(written.find("Path=" + under.paths.executablePath) != std::string::npos);
+        } else {
+            QVERIFY(!entry);
+            QVERIFY(!FileExists(under.paths.keyStoreFile));
+            QCOMPARE(ReadFile(settingsFile), *settings);
+        }
+    }
+
+    void LibraryListsShowSavedFilesWithNothingSelected() {
+        WindowUnderTest under;
+        const std::string folder = under.paths.templateFolder();
+        QVERIFY(QDir().mkpath(QString::fromStdString(folder)));
+        for (const char* name : {"Blue teapot-3", "Blue teapot.txt", "notes.doc", "old-7", "a.txt.txt"}) {
+            WriteText(folder + name, "x");
+        }
+        QVERIFY(under.load());
+        const auto* templates = under.child<QListWidget>("lstPlates");
+        const auto* codes = under.child<QListWidget>("lstCode");
+        QCOMPARE(Entries(templates), (QStringList{"Blue teapot-3", "old-7"}));
+        QCOMPARE(Entries(codes), (QStringList{"a", "Blue teapot"}));
+        QVERIFY(templates->selectedItems().isEmpty());
+        QVERIFY(codes->selectedItems().isEmpty());
+    }
+
+    void SecondStartEndsSilently() {
+        ProgramFolders folders;
+        {
+            const auto running = SingleInstanceLock::Acquire(folders.previewFolder());
+            QVERIFY(running.has_value());
+            QProcess second;
+            folders.start(second);
+            QVERIFY(second.waitForFinished(10000));
+            QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(second.exitCode(), 0);
+            QVERIFY(second.readAllStandardOutput().isEmpty());
+            // Nothing written: a first start would have created the settings file.
+            QVERIFY(!QFile::exists(folders.settingsFile()));
+        }
+
+        // With nobody holding the lock the same start does come up, and writes its settings.
+        QProcess first;
+        folders.start(first);
+        QVERIFY(first.waitForStarted(10000));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folders.settingsFile()), 20000);
+        QCOMPARE(first.state(), QProcess::Running);
+        first.terminate();
+        if (!first.waitForFinished(10000)) {
+            first.kill();
+            first.waitForFinished(5000);
+        }
+    }
+};
+
+VELLUMO_WINDOW_TEST_MAIN(StartUpTest)
+#include "test_start_up.moc"

@@ -1,0 +1,115 @@
+// Not a test: opens the window on temporary folders, goes through its tabs and pickers, and saves a
+// screenshot of each state into the folder given as argument. Run it under a real X display (Xvfb).
+
+#include "program_look.h"
+#include "window_test_support.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTest>
+#include <QWebEngineView>
+
+using namespace vellumo;
+using namespace vellumo::test;
+
+namespace {
+
+QString g_folder;
+
+void Shoot(QWidget* window, const QString& name, bool wholeScreen = false) {
+    QTest::qWait(400);
+    QScreen* screen = window->screen();
+    const QPixmap picture = wholeScreen ? screen->grabWindow(0, 0, 0, 760, 600) : screen->grabWindow(window->winId());
+    picture.save(g_folder + "/" + name + ".png");
+}
+
+// A stand-in product photo, so the preview shows real pictures without the network.
+QString MakePhoto(const QString& folder, int number, const QColor& colour) {
+    QImage photo(400, 300, QImage::Format_RGB32);
+    QPainter painter(&photo);
+    QLinearGradient gradient(0, 0, 400, 300);
+    gradient.setColorAt(0, colour.lighter(160));
+    gradient.setColorAt(1, colour.darker(130));
+    painter.fillRect(photo.rect(), gradient);
+    painter.setPen(Qt::white);
+    QFont font = painter.font();
+    font.setPixelSize(40);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(photo.rect(), Qt::AlignCenter, QStringLiteral("Photo %1").arg(number));
+    const QString path = folder + QStringLiteral("/photo%1.png").arg(number);
+    photo.save(path);
+    return QUrl::fromLocalFile(path).toString();
+}
+
+void WaitForLoad(frmCorvex* window) {
+    QSignalSpy loaded(window, &frmCorvex::browserLoadFinished);
+    loaded.wait(15000);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication application(argc, argv);
+    g_folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    UseProgramLook();
+
+    WindowUnderTest under;
+    if (!under.load()) {
+        return 1;
+    }
+    frmCorvex* window = under.window.get();
+    window->move(0, 0);
+    WaitForLoad(window);
+    Shoot(window, "design-start");
+
+    PickText(under.child<QComboBox>("ImageCombo1"), "3 Alternating Photos");
+    under.child<QLineEdit>("txtTitle3")->setText("Hand-thrown stoneware teapot, 1.2 litre");
+    under.child<QPlainTextEdit>("txtAlt31")->setPlainText(
+        "Thrown on the wheel and glazed in a deep blue that breaks to brown at the rim. Holds six cups.");
+    under.child<QPlainTextEdit>("txtAlt32")->setPlainText(
+        "The lid sits deep and stays put while pouring; the spout is cut to pour without drips.");
+    under.child<QPlainTextEdit>("txtAlt33")->setPlainText("Dishwasher safe. Shipped double-boxed.");
+    const QString folder = under.root.path();
+    under.child<QLineEdit>("txtPicAlt31")->setText(MakePhoto(folder, 1, QColor(0x33, 0x33, 0x99)));
+    under.child<QLineEdit>("txtPicAlt32")->setText(MakePhoto(folder, 2, QColor(0x99, 0x66, 0x33)));
+    under.child<QLineEdit>("txtPicAlt33")->setText(MakePhoto(folder, 3, QColor(0x00, 0x80, 0x80)));
+    Shoot(window, "design-style");
+
+    under.child<QRadioButton>("optBACK")->setChecked(true);
+    PickText(under.child<QComboBox>("ImageCombo"), "Navy");
+    under.child<QRadioButton>("optFORE")->setChecked(true);
+    PickText(under.child<QComboBox>("ImageCombo"), "Navy");
+    under.child<QRadioButton>("optBkgrnd")->setChecked(true);
+    PickText(under.child<QComboBox>("ImageCombo"), "Silver");
+
+    window->selectTab(frmCorvex::PreviewTab);
+    WaitForLoad(window);
+    Shoot(window, "preview");
+    window->selectTab(frmCorvex::TemplatesTab);
+    Shoot(window, "templates");
+    window->selectTab(frmCorvex::HelpTab);
+    Shoot(window, "help");
+    window->selectTab(frmCorvex::DesignTab);
+
+    for (const char* name : {"ImageCombo", "ImageCombo1", "ImageCombo2"}) {
+        auto* picker = under.child<QComboBox>(name);
+        picker->showPopup();
+        Shoot(window, QStringLiteral("popup-%1").arg(QLatin1String(name)), true);
+        picker->hidePopup();
+    }
+    for (int count : {2, 4, 5}) {
+        PickText(under.child<QComboBox>("ImageCombo1"), QStringLiteral("%1 Inline Photos").arg(count));
+        Shoot(window, QStringLiteral("design-%1").arg(count));
+    }
+    window->close();
+    return 0;
+}

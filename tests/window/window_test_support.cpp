@@ -1,0 +1,60 @@
+#include "window_test_support.h"
+
+#include "platform/preview_page.h"
+#include "platform/private_folder.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QTest>
+
+#include <fstream>
+#include <sstream>
+
+namespace vellumo::test {
+
+AppPaths TemporaryAppPaths(const QTemporaryDir& root) {
+    const std::string base = root.path().toStdString();
+    AppPaths paths;
+    paths.appFolder = base + "/data";
+    paths.executablePath = base + "/bin/vellumo";
+    paths.helpFolder = base + "/bin";
+    paths.previewFolder = base + "/preview";
+    paths.keyStoreFile = base + "/data/Registry.ini";
+    QDir().mkpath(QString::fromStdString(paths.appFolder));
+    QDir().mkpath(QString::fromStdString(paths.helpFolder));
+    EnsurePrivateFolder(paths.previewFolder);
+    return paths;
+}
+
+WindowUnderTest::WindowUnderTest()
+    : paths(TemporaryAppPaths(root))
+    , window(std::make_unique<frmCorvex>(paths, messageBoxes, desktop)) {}
+
+bool WindowUnderTest::load() {
+    window->Form_Load();
+    return QTest::qWaitForWindowExposed(window.get()) && QTest::qWaitForWindowActive(window.get());
+}
+
+std::string WindowUnderTest::previewPagePath() const { return PreviewPagePath(paths); }
+
+void Pick(QComboBox* picker, int index) {
+    picker->setCurrentIndex(index);
+    emit picker->activated(index);
+}
+
+void PickText(QComboBox* picker, const QString& text) {
+    const int index = picker->findText(text);
+    if (index < 0) {
+        qFatal("no entry %s in %s", qPrintable(text), qPrintable(picker->objectName()));
+    }
+    Pick(picker, index);
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+}  // namespace vellumo::test

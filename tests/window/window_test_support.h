@@ -1,0 +1,90 @@
+#pragma once
+
+#include "desktop_services.h"
+#include "library/app_paths.h"
+#include "main_window.h"
+#include "message_boxes.h"
+#include "program_look.h"
+
+#include <QApplication>
+#include <QStringList>
+#include <QTest>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vellumo::test {
+
+struct RecordedMessage {
+    QString kind;  // "information", "warning" or "question"
+    QString title;
+    QString text;
+};
+
+// Keeps every message box instead of showing it; questions get the prepared answer.
+class RecordingMessageBoxes final : public MessageBoxes {
+public:
+    void information(QWidget*, const QString& title, const QString& text) override {
+        messages.push_back({QStringLiteral("information"), title, text});
+    }
+    void warning(QWidget*, const QString& title, const QString& text) override {
+        messages.push_back({QStringLiteral("warning"), title, text});
+    }
+    bool question(QWidget*, const QString& title, const QString& text) override {
+        messages.push_back({QStringLiteral("question"), title, text});
+        return answer;
+    }
+    std::vector<RecordedMessage> messages;
+    bool answer = true;
+};
+
+class RecordingDesktop final : public DesktopServices {
+public:
+    void openUrl(const QUrl& url) override { openedUrls.append(url); }
+    void setClipboardText(const QString& text) override { clipboard = text; }
+    QList<QUrl> openedUrls;
+    QString clipboard;
+};
+
+// A data folder, a private preview folder and a help folder inside one temporary folder.
+AppPaths TemporaryAppPaths(const QTemporaryDir& root);
+
+// The main window on temporary folders with recorders for the outside world.
+struct WindowUnderTest {
+    QTemporaryDir root;
+    AppPaths paths;
+    RecordingMessageBoxes messageBoxes;
+    RecordingDesktop desktop;
+    std::unique_ptr<frmCorvex> window;
+
+    WindowUnderTest();
+    // Form_Load; true once the window is exposed and active.
+    [[nodiscard]] bool load();
+    template <typename Widget> Widget* child(const char* name) const {
+        return window->findChild<Widget*>(QLatin1String(name));
+    }
+    std::string previewPagePath() const;
+};
+
+// Picks an entry as the seller does: the box's entry changes and its activated signal is raised.
+void Pick(QComboBox* picker, int index);
+void PickText(QComboBox* picker, const QString& text);
+
+// Reads a whole file; empty when missing.
+std::string ReadFile(const std::string& path);
+
+}  // namespace vellumo::test
+
+// QTEST_MAIN for the window tests: the web engine needs shared contexts settled before the application,
+// and every test sees the program's font and pictures.
+#define VELLUMO_WINDOW_TEST_MAIN(TestClass)                                                                   \
+    int main(int argc, char* argv[]) {                                                                        \
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);                                           \
+        QApplication application(argc, argv);                                                                 \
+        vellumo::UseProgramLook();                                                                            \
+        TestClass test;                                                                                       \
+        return QTest::qExec(&test, argc, argv);                                                               \
+    }
