@@ -167,6 +167,14 @@ INSTANTIATE_TEST_SUITE_P(
                       SwatchCase{"Signed", "+65280", 65280}),
     [](const ::testing::TestParamInfo<SwatchCase>& info) { return info.param.name; });
 
+TEST_F(TemplateFile, NegativeSwatchReadsBackAfterSaving) {
+    const std::string path = m_folder / "signed-2";
+    WriteBytes(path, "[STYLE]\r\nLBack=-1\r\n");
+    const TemplateReadResult first = ReadTemplateFile(path, "2", TemplateValues{});
+    ASSERT_TRUE(WriteTemplateFile(path, first.values));
+    EXPECT_EQ(ReadTemplateFile(path, "2", TemplateValues{}).values, first.values);
+}
+
 TEST_F(TemplateFile, Windows1252FileWrittenOnWindowsReadsCorrectly) {
     const TemplateReadResult read =
         ReadTemplateFile(std::string(kTestDataDir) + "/windows-1252-template-3", "3", TemplateValues{});
