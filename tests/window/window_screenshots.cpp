@@ -78,12 +78,16 @@ int main(int argc, char* argv[]) {
     under.child<QPlainTextEdit>("txtAlt32")->setPlainText(
         "The lid sits deep and stays put while pouring; the spout is cut to pour without drips.");
     under.child<QPlainTextEdit>("txtAlt33")->setPlainText("Dishwasher safe. Shipped double-boxed.");
+    // The boxes show addresses as a seller types them; the preview gets local stand-ins, as it has no
+    // network here.
     const QString folder = under.root.path();
-    under.child<QLineEdit>("txtPicAlt31")->setText(MakePhoto(folder, 1, QColor(0x33, 0x33, 0x99)));
-    under.child<QLineEdit>("txtPicAlt32")->setText(MakePhoto(folder, 2, QColor(0x99, 0x66, 0x33)));
-    under.child<QLineEdit>("txtPicAlt33")->setText(MakePhoto(folder, 3, QColor(0x00, 0x80, 0x80)));
-    Shoot(window, "design-style");
-
+    const QList<QColor> tones = {QColor(0x33, 0x33, 0x99), QColor(0x99, 0x66, 0x33), QColor(0x00, 0x80, 0x80)};
+    QStringList standIns;
+    for (int k = 1; k <= 3; ++k) {
+        under.child<QLineEdit>(qPrintable(QStringLiteral("txtPicAlt3%1").arg(k)))
+            ->setText(QStringLiteral("https://i.imgur.com/teapot-%1.jpg").arg(k));
+        standIns << MakePhoto(folder, k, tones.at(k - 1));
+    }
     under.child<QRadioButton>("optBACK")->setChecked(true);
     PickText(under.child<QComboBox>("ImageCombo"), "Navy");
     under.child<QRadioButton>("optFORE")->setChecked(true);
@@ -91,6 +95,11 @@ int main(int argc, char* argv[]) {
     under.child<QRadioButton>("optBkgrnd")->setChecked(true);
     PickText(under.child<QComboBox>("ImageCombo"), "Silver");
 
+    Shoot(window, "design-style");
+
+    for (int k = 1; k <= 3; ++k) {
+        under.child<QLineEdit>(qPrintable(QStringLiteral("txtPicAlt3%1").arg(k)))->setText(standIns.at(k - 1));
+    }
     window->selectTab(frmCorvex::PreviewTab);
     WaitForLoad(window);
     Shoot(window, "preview");
