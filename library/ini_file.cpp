@@ -2,6 +2,7 @@
 
 #include "library/atomic_file.h"
 #include "library/file_search.h"
+#include "library/text_rules.h"
 
 #include <array>
 #include <cstdint>
@@ -10,72 +11,12 @@ namespace vellumo {
 
 namespace {
 
-constexpr std::string_view kBlanks = " \t\v";
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool isLineBreak(char c) { return c == '\r' || c == '\n'; }
 bool isBlank(char c) { return kBlanks.find(c) != std::string_view::npos; }
 bool isQuote(char c) { return c == '"' || c == '\''; }
-
-std::string_view trimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(kBlanks);
-    return text.substr(first, last - first + 1);
-}
-
-char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool sameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (asciiLower(a[i]) != asciiLower(b[i]))
-            return false;
-    }
-    return true;
-}
-
-bool isValidUtf8(std::string_view bytes) {
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        std::size_t length = 0;
-        std::uint32_t codePoint = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-            codePoint = lead & 0x1F;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            codePoint = lead & 0x0F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            codePoint = lead & 0x07;
-        } else {
-            return false;
-        }
-        if (bytes.size() - i < length)
-            return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(bytes[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return false;
-            codePoint = (codePoint << 6) | (next & 0x3F);
-        }
-        const bool overlong = (length == 3 && codePoint < 0x800) || (length == 4 && codePoint < 0x10000);
-        const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
-        if (overlong || surrogate || codePoint > 0x10FFFF)
-            return false;
-        i += length;
-    }
-    return true;
-}
 
 void appendUtf8(std::string& out, std::uint32_t codePoint) {
     if (codePoint < 0x80) {
@@ -133,18 +74,18 @@ std::vector<Line> scanLines(std::string_view text) {
         while (position < text.size() && !isLineBreak(text[position]))
             ++position;
         line.end = position;
-        const std::string_view content = trimBlanks(text.substr(line.begin, line.end - line.begin));
+        const std::string_view content = TrimBlanks(text.substr(line.begin, line.end - line.begin));
         if (content.empty())
             continue;
         if (content.front() == '[') {
             line.kind = LineKind::Section;
-            line.name = trimBlanks(content.substr(1, content.find(']') - 1));
+            line.name = TrimBlanks(content.substr(1, content.find(']') - 1));
         } else if (content.front() != ';') {
             const auto equals = content.find('=');
             if (equals != std::string_view::npos) {
                 line.kind = LineKind::Key;
-                line.name = trimBlanks(content.substr(0, equals));
-                line.value = trimBlanks(content.substr(equals + 1));
+                line.name = TrimBlanks(content.substr(0, equals));
+                line.value = TrimBlanks(content.substr(equals + 1));
             }
         }
         lines.push_back(line);
@@ -159,7 +100,7 @@ struct SectionRange {
 
 std::optional<SectionRange> findSection(const std::vector<Line>& lines, std::string_view section) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].kind == LineKind::Section && sameName(lines[i].name, section)) {
+        if (lines[i].kind == LineKind::Section && EqualIgnoringCase(lines[i].name, section)) {
             std::size_t end = i + 1;
             while (end < lines.size() && lines[end].kind != LineKind::Section)
                 ++end;
@@ -172,7 +113,7 @@ std::optional<SectionRange> findSection(const std::vector<Line>& lines, std::str
 std::optional<std::size_t> findKey(const std::vector<Line>& lines, const SectionRange& range,
                                    std::string_view key) {
     for (std::size_t i = range.header + 1; i < range.end; ++i) {
-        if (lines[i].kind == LineKind::Key && sameName(lines[i].name, key))
+        if (lines[i].kind == LineKind::Key && EqualIgnoringCase(lines[i].name, key))
             return i;
     }
     return std::nullopt;
@@ -201,12 +142,12 @@ bool hasOuterBlank(std::string_view text) {
 
 bool isStorableSection(std::string_view section) {
     return !section.empty() && !hasLineBreak(section) && !hasOuterBlank(section) &&
-           section.find(']') == std::string_view::npos && isValidUtf8(section);
+           section.find(']') == std::string_view::npos && IsValidUtf8(section);
 }
 
 bool isStorableKey(std::string_view key) {
     return !key.empty() && !hasLineBreak(key) && !hasOuterBlank(key) && key.find('=') == std::string_view::npos &&
-           key.front() != ';' && key.front() != '[' && isValidUtf8(key);
+           key.front() != ';' && key.front() != '[' && IsValidUtf8(key);
 }
 
 std::size_t lineBreakLength(std::string_view text, std::size_t position) {
@@ -225,7 +166,7 @@ IniDocument IniDocument::FromBytes(std::string_view bytes) {
         document.m_byteOrderMark = true;
         bytes.remove_prefix(kByteOrderMark.size());
     }
-    document.m_text = isValidUtf8(bytes) ? std::string(bytes) : windows1252ToUtf8(bytes);
+    document.m_text = IsValidUtf8(bytes) ? std::string(bytes) : windows1252ToUtf8(bytes);
     return document;
 }
 
@@ -253,7 +194,7 @@ bool IniDocument::hasSection(std::string_view section) const {
 }
 
 bool IniDocument::set(std::string_view section, std::string_view key, std::string_view value) {
-    if (!isStorableSection(section) || !isStorableKey(key) || hasLineBreak(value) || !isValidUtf8(value))
+    if (!isStorableSection(section) || !isStorableKey(key) || hasLineBreak(value) || !IsValidUtf8(value))
         return false;
     const std::vector<Line> lines = scanLines(m_text);
     const auto range = findSection(lines, section);

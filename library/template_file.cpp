@@ -3,8 +3,8 @@
 #include "library/atomic_file.h"
 #include "library/file_search.h"
 #include "library/ini_file.h"
+#include "library/text_rules.h"
 
-#include <charconv>
 #include <cstdint>
 
 namespace vellumo {
@@ -47,28 +47,8 @@ std::string decodeLineBreaks(std::string_view text) {
     return decoded;
 }
 
-std::string_view trimmed(std::string_view text) {
-    constexpr std::string_view kBlanks = " \t\v";
-    const auto first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
-// A signed decimal whole number that fits in 32 bits, blanks around it allowed.
-std::optional<std::int32_t> wholeNumber(std::string_view text) {
-    text = trimmed(text);
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    std::int32_t number = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return number;
-}
-
 std::optional<int> photoCountFromText(std::string_view text) {
-    const auto number = wholeNumber(text);
+    const auto number = ParseWholeNumber(text);
     if (!number || !IsPhotoCount(*number))
         return std::nullopt;
     return static_cast<int>(*number);
@@ -79,7 +59,7 @@ std::string swatchText(DisplayColour colour) { return std::to_string(static_cast
 
 // An unreadable swatch follows its colour text when the palette knows it, else stays as it was.
 DisplayColour swatchFromText(std::string_view swatch, std::string_view colourText, DisplayColour current) {
-    if (const auto number = wholeNumber(swatch))
+    if (const auto number = ParseWholeNumber(swatch))
         return static_cast<DisplayColour>(*number);
     if (const PaletteEntry* entry = PaletteEntryByHtmlValue(colourText))
         return entry->displayColour;

@@ -2,6 +2,7 @@
 
 #include "library/atomic_file.h"
 #include "library/file_search.h"
+#include "library/text_rules.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -15,10 +16,8 @@ namespace {
 constexpr std::string_view kCodeExtension = ".txt";
 constexpr std::string_view kForbiddenNameCharacters = "\\/:*?\"<>|";
 
-char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 bool lessIgnoringCase(const std::string& a, const std::string& b) {
-    const auto folded = [](char left, char right) { return asciiLower(left) < asciiLower(right); };
+    const auto folded = [](char left, char right) { return AsciiLower(left) < AsciiLower(right); };
     if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), folded))
         return true;
     if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), folded))
@@ -37,7 +36,7 @@ bool endsWithIgnoringCase(std::string_view text, std::string_view suffix) {
         return false;
     const std::string_view tail = text.substr(text.size() - suffix.size());
     return std::equal(tail.begin(), tail.end(), suffix.begin(),
-                      [](char a, char b) { return asciiLower(a) == asciiLower(b); });
+                      [](char a, char b) { return AsciiLower(a) == AsciiLower(b); });
 }
 
 bool isCodeFileName(std::string_view name) { return endsWithIgnoringCase(name, kCodeExtension); }
