@@ -5,9 +5,13 @@
 
 namespace vellumo {
 
-std::string AppPaths::templateFolder() const { return appFolder + "/My Templates/"; }
+std::string AppPaths::templateFolder() const {
+    return appFolder + "/My Templates/";
+}
 
-std::string AppPaths::settingsFile() const { return appFolder + "/Settings.ini"; }
+std::string AppPaths::settingsFile() const {
+    return appFolder + "/Settings.ini";
+}
 
 bool CreateFolderIfMissing(const std::string& folder) {
     if (folder.empty())
@@ -17,4 +21,4 @@ bool CreateFolderIfMissing(const std::string& folder) {
     return std::filesystem::is_directory(folder, error);
 }
 
-}  // namespace vellumo
+} // namespace vellumo

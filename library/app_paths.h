@@ -7,17 +7,17 @@ namespace vellumo {
 // The folders and files the program works with. Filled once by main from the real system; tests give
 // temporary folders. Paths use "/" and the folders carry no trailing separator.
 struct AppPaths {
-    std::string appFolder;       // the seller's data: Settings.ini and "My Templates"
-    std::string executablePath;  // the running program; "Path" in Settings.ini and the key store's value name
-    std::string helpFolder;      // holds the help file
-    std::string previewFolder;   // private folder for the preview page
-    std::string keyStoreFile;    // the per-user file that stands in for the registry
+    std::string appFolder;      // the seller's data: Settings.ini and "My Templates"
+    std::string executablePath; // the running program; "Path" in Settings.ini and the key store's value name
+    std::string helpFolder;     // holds the help file
+    std::string previewFolder;  // private folder for the preview page
+    std::string keyStoreFile;   // the per-user file that stands in for the registry
 
-    std::string templateFolder() const;  // appFolder + "/My Templates/"
-    std::string settingsFile() const;    // appFolder + "/Settings.ini"
+    std::string templateFolder() const; // appFolder + "/My Templates/"
+    std::string settingsFile() const;   // appFolder + "/Settings.ini"
 };
 
 // Creates the folder and its parents when missing; true when it exists as a folder afterwards.
 [[nodiscard]] bool CreateFolderIfMissing(const std::string& folder);
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -102,7 +102,8 @@ std::optional<std::string> writeTemporaryFile(const std::string& path, std::stri
     int descriptor = -1;
     for (int attempt = 0; attempt < kTemporaryNameAttempts && descriptor < 0; ++attempt) {
         temporaryPath = prefix + temporarySuffix();
-        descriptor = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        descriptor =
+            ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (descriptor < 0 && errno != EEXIST)
             return std::nullopt;
     }
@@ -117,7 +118,7 @@ std::optional<std::string> writeTemporaryFile(const std::string& path, std::stri
     return temporaryPath;
 }
 
-}  // namespace
+} // namespace
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     return WriteFilesAtomically({{path, bytes}});
@@ -147,4 +148,4 @@ bool WriteFilesAtomically(const std::vector<FileContent>& files) {
     return renamed;
 }
 
-}  // namespace vellumo
+} // namespace vellumo

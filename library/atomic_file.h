@@ -22,4 +22,4 @@ struct FileContent {
 // rename, so a full disk leaves all of the old files in place.
 [[nodiscard]] bool WriteFilesAtomically(const std::vector<FileContent>& files);
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -17,21 +17,25 @@ namespace fs = std::filesystem;
 // Far beyond any template or settings file; a larger file is not ours to load whole.
 constexpr off_t kMaxReadSize = 64 * 1024 * 1024;
 
-bool isHiddenName(std::string_view name) { return !name.empty() && name.front() == '.'; }
+bool isHiddenName(std::string_view name) {
+    return !name.empty() && name.front() == '.';
+}
 
 std::string_view baseName(std::string_view path) {
     const auto slash = path.find_last_of('/');
     return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
-}  // namespace
+} // namespace
 
 bool FileExists(const std::string& path) {
     struct stat status {};
     return !path.empty() && ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
-bool NormalFileExists(const std::string& path) { return !isHiddenName(baseName(path)) && FileExists(path); }
+bool NormalFileExists(const std::string& path) {
+    return !isHiddenName(baseName(path)) && FileExists(path);
+}
 
 std::vector<std::string> ListNormalFiles(const std::string& folder) {
     std::vector<std::string> names;
@@ -86,5 +90,4 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     return content;
 }
 
-}  // namespace vellumo
-
+} // namespace vellumo

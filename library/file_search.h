@@ -25,4 +25,4 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // The same for a normal file only: a hidden file reads as missing.
 std::optional<std::string> ReadNormalFile(const std::string& path);
 
-}  // namespace vellumo
+} // namespace vellumo

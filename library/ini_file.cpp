@@ -14,9 +14,15 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-bool isLineBreak(char c) { return c == '\r' || c == '\n'; }
-bool isBlank(char c) { return kBlanks.find(c) != std::string_view::npos; }
-bool isQuote(char c) { return c == '"' || c == '\''; }
+bool isLineBreak(char c) {
+    return c == '\r' || c == '\n';
+}
+bool isBlank(char c) {
+    return kBlanks.find(c) != std::string_view::npos;
+}
+bool isQuote(char c) {
+    return c == '"' || c == '\'';
+}
 
 void appendUtf8(std::string& out, std::uint32_t codePoint) {
     if (codePoint < 0x80) {
@@ -55,10 +61,10 @@ enum class LineKind { Section, Key, Other };
 // One non-blank line of the text: where its content lies and what it says.
 struct Line {
     std::size_t begin = 0;
-    std::size_t end = 0;  // the content ends here; a line break or the end of the text follows
+    std::size_t end = 0; // the content ends here; a line break or the end of the text follows
     LineKind kind = LineKind::Other;
-    std::string_view name;   // section or key name, trimmed
-    std::string_view value;  // trimmed, quotes still on
+    std::string_view name;  // section or key name, trimmed
+    std::string_view value; // trimmed, quotes still on
 };
 
 std::vector<Line> scanLines(std::string_view text) {
@@ -94,8 +100,8 @@ std::vector<Line> scanLines(std::string_view text) {
 }
 
 struct SectionRange {
-    std::size_t header = 0;  // index of the section line
-    std::size_t end = 0;     // index of the next section line, or the line count
+    std::size_t header = 0; // index of the section line
+    std::size_t end = 0;    // index of the next section line, or the line count
 };
 
 std::optional<SectionRange> findSection(const std::vector<Line>& lines, std::string_view section) {
@@ -134,7 +140,9 @@ std::string storedForm(std::string_view value) {
     return std::string(value);
 }
 
-bool hasLineBreak(std::string_view text) { return text.find_first_of(kLineEnd) != std::string_view::npos; }
+bool hasLineBreak(std::string_view text) {
+    return text.find_first_of(kLineEnd) != std::string_view::npos;
+}
 
 bool hasOuterBlank(std::string_view text) {
     return !text.empty() && (isBlank(text.front()) || isBlank(text.back()));
@@ -146,8 +154,9 @@ bool isStorableSection(std::string_view section) {
 }
 
 bool isStorableKey(std::string_view key) {
-    return !key.empty() && !hasLineBreak(key) && !hasOuterBlank(key) && key.find('=') == std::string_view::npos &&
-           key.front() != ';' && key.front() != '[' && IsValidUtf8(key);
+    return !key.empty() && !hasLineBreak(key) && !hasOuterBlank(key) &&
+           key.find('=') == std::string_view::npos && key.front() != ';' && key.front() != '[' &&
+           IsValidUtf8(key);
 }
 
 std::size_t lineBreakLength(std::string_view text, std::size_t position) {
@@ -158,7 +167,7 @@ std::size_t lineBreakLength(std::string_view text, std::size_t position) {
     return 1;
 }
 
-}  // namespace
+} // namespace
 
 IniDocument IniDocument::FromBytes(std::string_view bytes) {
     IniDocument document;
@@ -186,7 +195,8 @@ std::string IniDocument::value(std::string_view section, std::string_view key,
     if (auto found = find(section, key))
         return std::move(*found);
     const auto last = defaultValue.find_last_not_of(' ');
-    return std::string(last == std::string_view::npos ? std::string_view() : defaultValue.substr(0, last + 1));
+    return std::string(last == std::string_view::npos ? std::string_view()
+                                                      : defaultValue.substr(0, last + 1));
 }
 
 bool IniDocument::hasSection(std::string_view section) const {
@@ -271,7 +281,8 @@ bool WriteIniValue(std::string_view section, std::string_view key, std::string_v
     return WriteIniValues(section, {{std::string(key), std::string(value)}}, file);
 }
 
-bool WriteIniValues(std::string_view section, const std::vector<std::pair<std::string, std::string>>& keyValues,
+bool WriteIniValues(std::string_view section,
+                    const std::vector<std::pair<std::string, std::string>>& keyValues,
                     const std::string& file) {
     auto document = LoadIniDocumentForEdit(file);
     if (!document)
@@ -283,4 +294,4 @@ bool WriteIniValues(std::string_view section, const std::vector<std::pair<std::s
     return SaveIniDocument(file, *document);
 }
 
-}  // namespace vellumo
+} // namespace vellumo

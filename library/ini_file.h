@@ -70,4 +70,4 @@ std::string ReadIniValue(std::string_view section, std::string_view key, std::st
                                   const std::vector<std::pair<std::string, std::string>>& keyValues,
                                   const std::string& file);
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -9,7 +9,7 @@ namespace {
 
 constexpr const char* kSettingsSection = "Settings";
 
-}  // namespace
+} // namespace
 
 AppSettings LoadSettings(const AppPaths& paths) {
     AppSettings settings;
@@ -33,4 +33,4 @@ bool SaveSettings(const AppPaths& paths, const AppSettings& settings) {
                           paths.settingsFile());
 }
 
-}  // namespace vellumo
+} // namespace vellumo

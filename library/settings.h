@@ -8,9 +8,9 @@ namespace vellumo {
 
 // The three keys of Settings.ini, section "Settings".
 struct AppSettings {
-    bool saved = false;            // "Saved": the notice dialog's "Don't show this message again"
-    std::string pathSave = "0";    // "PathSave" (txtReg): "1" once the compatibility entry has been written
-    std::string path = "C:\\";     // "Path" (Text1)
+    bool saved = false;         // "Saved": the notice dialog's "Don't show this message again"
+    std::string pathSave = "0"; // "PathSave" (txtReg): "1" once the compatibility entry has been written
+    std::string path = "C:\\";  // "Path" (Text1)
     bool operator==(const AppSettings&) const = default;
 };
 
@@ -22,4 +22,4 @@ AppSettings LoadSettings(const AppPaths& paths);
 // and the file when missing and keeping any other line of the file. False when nothing could be written.
 [[nodiscard]] bool SaveSettings(const AppPaths& paths, const AppSettings& settings);
 
-}  // namespace vellumo
+} // namespace vellumo

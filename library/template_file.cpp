@@ -55,7 +55,9 @@ std::optional<int> photoCountFromText(std::string_view text) {
 }
 
 // Written as the signed 32-bit number the reader takes, so every swatch that was read is written back.
-std::string swatchText(DisplayColour colour) { return std::to_string(static_cast<std::int32_t>(colour)); }
+std::string swatchText(DisplayColour colour) {
+    return std::to_string(static_cast<std::int32_t>(colour));
+}
 
 // An unreadable swatch follows its colour text when the palette knows it, else stays as it was.
 DisplayColour swatchFromText(std::string_view swatch, std::string_view colourText, DisplayColour current) {
@@ -70,7 +72,7 @@ bool isWellFormedGroup(const FieldGroup& group) {
     return IsPhotoCount(group.photoCount()) && group.paragraphs.size() == group.pictures.size();
 }
 
-}  // namespace
+} // namespace
 
 std::optional<std::string> TemplateFileText(const TemplateValues& values) {
     const FieldGroup& group = values.group;
@@ -148,4 +150,4 @@ TemplateReadResult ReadTemplateFile(const std::string& path, std::string_view ph
     return ReadTemplateText(*bytes, photoCountText, current);
 }
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -10,23 +10,23 @@
 namespace vellumo {
 
 inline constexpr const char* kTemplateSection = "STYLE";
-inline constexpr const char* kMissingKeyText = "Default";  // what a missing text key reads as
+inline constexpr const char* kMissingKeyText = "Default"; // what a missing text key reads as
 inline constexpr const char* kMissingTitleText = "My Title";
 
 // What one saved template holds: the fields of one photo count and the looks of the listing.
 struct TemplateValues {
-    FieldGroup group;                // its photo count is the file's
-    std::string templatePosition;    // txtimgComb1: style picker position as text
-    std::string imagePosition;       // txtimgComb2: background picker position as text
-    std::string borderColour, fontColour, backgroundColour;  // txtBACK, txtFORE, txtBkgrnd
+    FieldGroup group;                                       // its photo count is the file's
+    std::string templatePosition;                           // txtimgComb1: style picker position as text
+    std::string imagePosition;                              // txtimgComb2: background picker position as text
+    std::string borderColour, fontColour, backgroundColour; // txtBACK, txtFORE, txtBkgrnd
     DisplayColour borderSwatch = 0, fontSwatch = 0, backgroundSwatch = 16777215;
     bool operator==(const TemplateValues&) const = default;
 };
 
 enum class TemplateReadStatus {
-    Read,            // values holds what the file says
-    FileMissing,     // the file has gone: values is the current values, unchanged
-    NotAPhotoCount,  // the photo count text is not 2 to 5: nothing read, values unchanged
+    Read,           // values holds what the file says
+    FileMissing,    // the file has gone: values is the current values, unchanged
+    NotAPhotoCount, // the photo count text is not 2 to 5: nothing read, values unchanged
 };
 
 struct TemplateReadResult {
@@ -53,4 +53,4 @@ TemplateReadResult ReadTemplateFile(const std::string& path, std::string_view ph
 TemplateReadResult ReadTemplateText(std::string_view bytes, std::string_view photoCountText,
                                     const TemplateValues& current);
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -22,14 +22,16 @@ bool lessIgnoringCase(const std::string& a, const std::string& b) {
         return true;
     if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), folded))
         return false;
-    return a < b;  // names differing only in case keep a fixed order
+    return a < b; // names differing only in case keep a fixed order
 }
 
 void sortIgnoringCase(std::vector<std::string>& entries) {
     std::sort(entries.begin(), entries.end(), lessIgnoringCase);
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool endsWithIgnoringCase(std::string_view text, std::string_view suffix) {
     if (text.size() < suffix.size())
@@ -39,7 +41,9 @@ bool endsWithIgnoringCase(std::string_view text, std::string_view suffix) {
                       [](char a, char b) { return AsciiLower(a) == AsciiLower(b); });
 }
 
-bool isCodeFileName(std::string_view name) { return endsWithIgnoringCase(name, kCodeExtension); }
+bool isCodeFileName(std::string_view name) {
+    return endsWithIgnoringCase(name, kCodeExtension);
+}
 
 // Every exact ".txt" goes, wherever it stands, in one left-to-right pass.
 std::string codeEntryOfFileName(std::string_view name) {
@@ -76,7 +80,9 @@ bool isControlCharacter(std::string_view text, std::size_t position, std::size_t
     return false;
 }
 
-bool removeFile(const std::string& path) { return ::unlink(path.c_str()) == 0 || errno == ENOENT; }
+bool removeFile(const std::string& path) {
+    return ::unlink(path.c_str()) == 0 || errno == ENOENT;
+}
 
 std::string templateFolderPath(const AppPaths& paths) {
     std::string folder = paths.templateFolder();
@@ -90,7 +96,7 @@ bool isTemplateFileOf(std::string_view fileName, std::string_view name) {
            fileName[name.size()] == '-' && isDigit(fileName.back());
 }
 
-}  // namespace
+} // namespace
 
 std::vector<std::string> FillTemplateList(const AppPaths& paths) {
     std::vector<std::string> entries;
@@ -256,4 +262,4 @@ bool DeleteDesign(const AppPaths& paths, std::string_view templateEntry, std::st
     return deleted;
 }
 
-}  // namespace vellumo
+} // namespace vellumo

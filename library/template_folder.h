@@ -42,9 +42,9 @@ std::optional<std::size_t> TemplateEntryOfCode(const std::vector<std::string>& t
 
 // What selecting a template list entry sets (lstPlates_Click).
 struct TemplateSelection {
-    std::string photoCount;                // txtTag
-    std::optional<std::size_t> codeIndex;  // the paired code entry to select, if any
-    std::optional<std::string> name;       // txtFilename, set only when the entry has a code partner
+    std::string photoCount;               // txtTag
+    std::optional<std::size_t> codeIndex; // the paired code entry to select, if any
+    std::optional<std::string> name;      // txtFilename, set only when the entry has a code partner
 };
 TemplateSelection SelectTemplateEntry(const std::vector<std::string>& templateList,
                                       const std::vector<std::string>& codeList, std::size_t templateIndex);
@@ -57,16 +57,16 @@ std::string CodeFilePath(const AppPaths& paths, std::string_view codeEntry);
 
 enum class SaveDesignStatus {
     Saved,
-    EmptyName,       // nothing is left of the name once cleaned
-    NoPhotoCount,    // the values are not for a photo count of 2 to 5 (no style chosen)
-    FolderMissing,   // "My Templates" could not be created
-    WriteFailed,     // a file could not be written; what was there before is still there
+    EmptyName,     // nothing is left of the name once cleaned
+    NoPhotoCount,  // the values are not for a photo count of 2 to 5 (no style chosen)
+    FolderMissing, // "My Templates" could not be created
+    WriteFailed,   // a file could not be written; what was there before is still there
 };
 
 struct SaveDesignResult {
     SaveDesignStatus status = SaveDesignStatus::Saved;
-    std::string name;           // the cleaned template name
-    std::string templateEntry;  // "<name>-<photo count>"
+    std::string name;          // the cleaned template name
+    std::string templateEntry; // "<name>-<photo count>"
 };
 
 // True when a design of that name (cleaned) is saved already, whatever its photo count; the window asks the
@@ -84,4 +84,4 @@ SaveDesignResult SaveDesign(const AppPaths& paths, std::string_view name, const 
 [[nodiscard]] bool DeleteDesign(const AppPaths& paths, std::string_view templateEntry,
                                 std::string_view codeEntry);
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -22,4 +22,4 @@ std::optional<std::int32_t> ParseWholeNumber(std::string_view text);
 // Well-formed UTF-8: no overlong forms, no surrogates, nothing beyond U+10FFFF.
 bool IsValidUtf8(std::string_view bytes);
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -15,4 +15,4 @@ CompatibilityResult WriteCompatibilityEntry(const AppPaths& paths, AppSettings& 
     return result;
 }
 
-}  // namespace vellumo
+} // namespace vellumo

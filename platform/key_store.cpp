@@ -64,7 +64,7 @@ bool saveStore(const std::string& storeFile, const IniDocument& store) {
 
 const ShowMessage kNoMessage = [](const std::string&) {};
 
-}  // namespace
+} // namespace
 
 std::optional<RootKey> RootKeyFromName(std::string_view name) {
     for (const auto& [rootName, root] : kRootKeys) {
@@ -150,4 +150,4 @@ std::optional<std::string> ReadRegistryString(const std::string& storeFile, std:
     return store->find(sectionOf(parsed), valueName);
 }
 
-}  // namespace vellumo
+} // namespace vellumo

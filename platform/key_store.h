@@ -22,8 +22,8 @@ std::optional<RootKey> RootKeyFromName(std::string_view name);
 std::string_view RootKeyName(RootKey root);
 
 struct RegistryPath {
-    std::optional<RootKey> root;  // none: format error or unknown root name
-    std::string subKey;           // everything after the first backslash
+    std::optional<RootKey> root; // none: format error or unknown root name
+    std::string subKey;          // everything after the first backslash
 };
 
 // "Incorrect Format:", two line feeds and the path.
@@ -46,4 +46,4 @@ bool RegistryKeyExists(const std::string& storeFile, std::string_view path);
 std::optional<std::string> ReadRegistryString(const std::string& storeFile, std::string_view path,
                                               std::string_view valueName);
 
-}  // namespace vellumo
+} // namespace vellumo

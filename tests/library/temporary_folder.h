@@ -56,4 +56,4 @@ inline std::set<std::string> AllNames(const std::string& folder) {
     return names;
 }
 
-}  // namespace vellumo::testing
+} // namespace vellumo::testing

@@ -101,5 +101,5 @@ TEST_F(AtomicFile, VeryLongNameStillGetsAWorkableTemporaryName) {
     EXPECT_EQ(ReadBytes(m_folder / name), "long");
 }
 
-}  // namespace
-}  // namespace vellumo
+} // namespace
+} // namespace vellumo

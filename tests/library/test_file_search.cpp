@@ -64,5 +64,5 @@ TEST_F(FileSearch, ReadReturnsEveryByte) {
     EXPECT_EQ(ReadNormalFile(m_folder / "big"), bytes);
 }
 
-}  // namespace
-}  // namespace vellumo
+} // namespace
+} // namespace vellumo

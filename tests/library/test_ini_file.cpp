@@ -23,7 +23,9 @@ struct ReadCase {
     std::string expected;
 };
 
-void PrintTo(const ReadCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const ReadCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class IniReading : public ::testing::TestWithParam<ReadCase> {};
 
@@ -35,22 +37,28 @@ TEST_P(IniReading, FindsWhatTheWindowsProfileFunctionsFind) {
 INSTANTIATE_TEST_SUITE_P(
     Rules, IniReading,
     ::testing::Values(
-        ReadCase{"CrLfLines", "[STYLE]\r\nTitle=Blue teapot\r\nPic1=a.jpg\r\n", "STYLE", "Pic1", "Default", "a.jpg"},
-        ReadCase{"LfOnlyLines", "[STYLE]\nTitle=Blue teapot\nPic1=a.jpg\n", "STYLE", "Pic1", "Default", "a.jpg"},
-        ReadCase{"CrOnlyLines", "[STYLE]\rTitle=Blue teapot\rPic1=a.jpg\r", "STYLE", "Pic1", "Default", "a.jpg"},
-        ReadCase{"BlankLinesAndRunsOfBreaks", "\r\n\n[STYLE]\r\r\n\n  \t \r\nTitle=x\n\r", "STYLE", "Title", "d",
-                 "x"},
-        ReadCase{"BlanksAroundKeyAndValue", "[STYLE]\r\n \t Title \v= \tBlue teapot \t\r\n", "STYLE", "Title", "d",
-                 "Blue teapot"},
+        ReadCase{"CrLfLines", "[STYLE]\r\nTitle=Blue teapot\r\nPic1=a.jpg\r\n", "STYLE", "Pic1", "Default",
+                 "a.jpg"},
+        ReadCase{"LfOnlyLines", "[STYLE]\nTitle=Blue teapot\nPic1=a.jpg\n", "STYLE", "Pic1", "Default",
+                 "a.jpg"},
+        ReadCase{"CrOnlyLines", "[STYLE]\rTitle=Blue teapot\rPic1=a.jpg\r", "STYLE", "Pic1", "Default",
+                 "a.jpg"},
+        ReadCase{"BlankLinesAndRunsOfBreaks", "\r\n\n[STYLE]\r\r\n\n  \t \r\nTitle=x\n\r", "STYLE", "Title",
+                 "d", "x"},
+        ReadCase{"BlanksAroundKeyAndValue", "[STYLE]\r\n \t Title \v= \tBlue teapot \t\r\n", "STYLE", "Title",
+                 "d", "Blue teapot"},
         ReadCase{"SectionNameTrimmedAndCaseFree", "[  style ]\r\ntitle=x\r\n", "STYLE", "TITLE", "d", "x"},
         ReadCase{"SectionWithoutClosingBracket", "[STYLE\r\nTitle=x\r\n", "STYLE", "Title", "d", "x"},
         ReadCase{"TextAfterBracketIgnored", "[STYLE] old copy\r\nTitle=x\r\n", "STYLE", "Title", "d", "x"},
-        ReadCase{"LinesBeforeFirstSectionUnreachable", "Title=early\r\n[STYLE]\r\n", "STYLE", "Title", "d", "d"},
-        ReadCase{"KeyOfAnotherSectionNotFound", "[Other]\r\nTitle=x\r\n[STYLE]\r\n", "STYLE", "Title", "d", "d"},
+        ReadCase{"LinesBeforeFirstSectionUnreachable", "Title=early\r\n[STYLE]\r\n", "STYLE", "Title", "d",
+                 "d"},
+        ReadCase{"KeyOfAnotherSectionNotFound", "[Other]\r\nTitle=x\r\n[STYLE]\r\n", "STYLE", "Title", "d",
+                 "d"},
         ReadCase{"CommentNeverMatched", "[STYLE]\r\n ; Title=x\r\n", "STYLE", "; Title", "d", "d"},
         ReadCase{"CommentedKeyGivesDefault", "[STYLE]\r\n;Title=x\r\n", "STYLE", "Title", "d", "d"},
         ReadCase{"NoInlineComments", "[STYLE]\r\nTitle=a ; b\r\n", "STYLE", "Title", "d", "a ; b"},
-        ReadCase{"FirstEqualsSplits", "[STYLE]\r\nPic1=img.php?id=7\r\n", "STYLE", "Pic1", "d", "img.php?id=7"},
+        ReadCase{"FirstEqualsSplits", "[STYLE]\r\nPic1=img.php?id=7\r\n", "STYLE", "Pic1", "d",
+                 "img.php?id=7"},
         ReadCase{"LineWithoutEqualsIsNoKey", "[STYLE]\r\nTitle\r\n", "STYLE", "Title", "d", "d"},
         ReadCase{"FirstOfDuplicatedSectionsCounts", "[S]\r\na=1\r\n[s]\r\nb=2\r\n", "S", "b", "d", "d"},
         ReadCase{"FirstOfDuplicatedKeysWins", "[S]\r\na=1\r\nA=2\r\n", "S", "a", "d", "1"},
@@ -63,7 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"DefaultLosesTrailingSpaces", "[S]\r\n", "S", "Title", "My Title   ", "My Title"},
         ReadCase{"MissingSectionGivesDefault", "[Other]\r\n", "STYLE", "Title", "My Title", "My Title"},
         ReadCase{"ByteOrderMarkSkipped", "\xEF\xBB\xBF[S]\r\na=1\r\n", "S", "a", "d", "1"},
-        ReadCase{"Utf8Kept", "[S]\r\na=Caf\xC3\xA9 \xE2\x82\xAC\r\n", "S", "a", "d", "Caf\xC3\xA9 \xE2\x82\xAC"},
+        ReadCase{"Utf8Kept", "[S]\r\na=Caf\xC3\xA9 \xE2\x82\xAC\r\n", "S", "a", "d",
+                 "Caf\xC3\xA9 \xE2\x82\xAC"},
         ReadCase{"Windows1252Decoded", "[S]\r\na=Caf\xE9 \x80 5 \x93q\x94 \x81\r\n", "S", "a", "d",
                  "Caf\xC3\xA9 \xE2\x82\xAC 5 \xE2\x80\x9Cq\xE2\x80\x9D \xC2\x81"},
         ReadCase{"OverlongUtf8IsNotUtf8", "[S]\r\na=\xC0\xAF\r\n", "S", "a", "d", "\xC3\x80\xC2\xAF"},
@@ -80,7 +89,9 @@ struct WriteCase {
     const char* after;
 };
 
-void PrintTo(const WriteCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const WriteCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class IniWriting : public ::testing::TestWithParam<WriteCase> {};
 
@@ -96,22 +107,27 @@ INSTANTIATE_TEST_SUITE_P(
     Rules, IniWriting,
     ::testing::Values(
         WriteCase{"NewFile", "", "Settings", "Saved", "1", "[Settings]\r\nSaved=1\r\n"},
-        WriteCase{"NewSectionAfterMissingLineEnd", "[A]\r\nx=1", "S", "k", "v", "[A]\r\nx=1\r\n[S]\r\nk=v\r\n"},
-        WriteCase{"NewSectionWithoutBlankLine", "[A]\r\nx=1\r\n", "S", "k", "v", "[A]\r\nx=1\r\n[S]\r\nk=v\r\n"},
-        WriteCase{"ReplacedInPlaceKeepingSpelling", "[style]\r\n  TITLE = old \r\nPic1=p\r\n", "STYLE", "Title",
-                  "new", "[style]\r\nTITLE=new\r\nPic1=p\r\n"},
-        WriteCase{"NewKeyAfterLastKeyBeforeComments", "[S]\r\na=1\r\n;note\r\n\r\n[T]\r\nx=2\r\n", "S", "b", "2",
-                  "[S]\r\na=1\r\nb=2\r\n;note\r\n\r\n[T]\r\nx=2\r\n"},
-        WriteCase{"NewKeyInEmptySection", "[S]\r\n[T]\r\nx=1\r\n", "S", "k", "v", "[S]\r\nk=v\r\n[T]\r\nx=1\r\n"},
+        WriteCase{"NewSectionAfterMissingLineEnd", "[A]\r\nx=1", "S", "k", "v",
+                  "[A]\r\nx=1\r\n[S]\r\nk=v\r\n"},
+        WriteCase{"NewSectionWithoutBlankLine", "[A]\r\nx=1\r\n", "S", "k", "v",
+                  "[A]\r\nx=1\r\n[S]\r\nk=v\r\n"},
+        WriteCase{"ReplacedInPlaceKeepingSpelling", "[style]\r\n  TITLE = old \r\nPic1=p\r\n", "STYLE",
+                  "Title", "new", "[style]\r\nTITLE=new\r\nPic1=p\r\n"},
+        WriteCase{"NewKeyAfterLastKeyBeforeComments", "[S]\r\na=1\r\n;note\r\n\r\n[T]\r\nx=2\r\n", "S", "b",
+                  "2", "[S]\r\na=1\r\nb=2\r\n;note\r\n\r\n[T]\r\nx=2\r\n"},
+        WriteCase{"NewKeyInEmptySection", "[S]\r\n[T]\r\nx=1\r\n", "S", "k", "v",
+                  "[S]\r\nk=v\r\n[T]\r\nx=1\r\n"},
         WriteCase{"NewKeyAfterLastLineWithoutBreak", "[S]\r\na=1", "S", "b", "2", "[S]\r\na=1\r\nb=2\r\n"},
-        WriteCase{"LfFileKeepsItsOtherLines", "; kept\n[S]\na=1\nb=2\n", "S", "a", "9", "; kept\n[S]\na=9\nb=2\n"},
+        WriteCase{"LfFileKeepsItsOtherLines", "; kept\n[S]\na=1\nb=2\n", "S", "a", "9",
+                  "; kept\n[S]\na=9\nb=2\n"},
         WriteCase{"CommentsKeptOnReplace", "[S]\r\n;a=0\r\na=1\r\n; end\r\n", "S", "a", "2",
                   "[S]\r\n;a=0\r\na=2\r\n; end\r\n"},
         WriteCase{"FirstOfDuplicatedSectionsEdited", "[S]\r\na=1\r\n[S]\r\na=5\r\n", "S", "a", "2",
                   "[S]\r\na=2\r\n[S]\r\na=5\r\n"},
         WriteCase{"OuterBlanksGetQuotes", "", "S", "k", " padded ", "[S]\r\nk=\" padded \"\r\n"},
         WriteCase{"OuterQuotesGetAnotherPair", "", "S", "k", "'q'", "[S]\r\nk=\"'q'\"\r\n"},
-        WriteCase{"InnerQuotesWrittenAsGiven", "", "S", "k", "say \"hi\" now", "[S]\r\nk=say \"hi\" now\r\n"}),
+        WriteCase{"InnerQuotesWrittenAsGiven", "", "S", "k", "say \"hi\" now",
+                  "[S]\r\nk=say \"hi\" now\r\n"}),
     [](const ::testing::TestParamInfo<WriteCase>& info) { return info.param.name; });
 
 class IniRoundTrip : public ::testing::TestWithParam<std::string> {};
@@ -193,8 +209,10 @@ TEST_F(IniFile, WriteIntoMissingFolderFails) {
 
 TEST_F(IniFile, SeveralKeysGoInOneWrite) {
     WriteBytes(m_folder / "Settings.ini", "; mine\r\n[Settings]\r\nPath=old\r\n");
-    ASSERT_TRUE(WriteIniValues("Settings", {{"Saved", "0"}, {"Path", "/opt/vellumo"}}, m_folder / "Settings.ini"));
-    EXPECT_EQ(ReadBytes(m_folder / "Settings.ini"), "; mine\r\n[Settings]\r\nPath=/opt/vellumo\r\nSaved=0\r\n");
+    ASSERT_TRUE(
+        WriteIniValues("Settings", {{"Saved", "0"}, {"Path", "/opt/vellumo"}}, m_folder / "Settings.ini"));
+    EXPECT_EQ(ReadBytes(m_folder / "Settings.ini"),
+              "; mine\r\n[Settings]\r\nPath=/opt/vellumo\r\nSaved=0\r\n");
 }
 
 TEST_F(IniFile, Windows1252FileIsRewrittenAsUtf8KeepingItsText) {
@@ -208,5 +226,5 @@ TEST_F(IniFile, Windows1252FileIsRewrittenAsUtf8KeepingItsText) {
     EXPECT_NE(ReadBytes(copy).find("Caf\xC3\xA9 cr\xC3\xA8me"), std::string::npos);
 }
 
-}  // namespace
-}  // namespace vellumo
+} // namespace
+} // namespace vellumo

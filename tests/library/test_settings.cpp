@@ -100,5 +100,5 @@ INSTANTIATE_TEST_SUITE_P(Values, SavedKey,
                                            std::pair{"2", false}, std::pair{"1x", false},
                                            std::pair{"-1", false}));
 
-}  // namespace
-}  // namespace vellumo
+} // namespace
+} // namespace vellumo

@@ -38,7 +38,8 @@ TemplateValues EveryFieldDistinct(int photoCount) {
     values.group.title = " \"Blue\" teapot, Caf\xC3\xA9 \xE2\x82\xAC 12 ";
     for (int k = 0; k < photoCount; ++k) {
         const std::string n = std::to_string(k + 1);
-        values.group.paragraphs[k] = "Line one of " + n + "\r\nLine two\nthree; x=y " + std::string(1200, 'p');
+        values.group.paragraphs[k] =
+            "Line one of " + n + "\r\nLine two\nthree; x=y " + std::string(1200, 'p');
         values.group.pictures[k] = "http://example.com/pic.php?id=" + n;
     }
     values.group.paragraphs[0] = "'quoted whole'";
@@ -107,7 +108,8 @@ TEST_P(PhotoCountText, OutsideTwoToFiveReadsNothing) {
     EXPECT_EQ(read.values, current);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, PhotoCountText, ::testing::Values("", "x", "1", "6", "7", "3x", "-3", "99999999999"));
+INSTANTIATE_TEST_SUITE_P(Texts, PhotoCountText,
+                         ::testing::Values("", "x", "1", "6", "7", "3x", "-3", "99999999999"));
 
 TEST_F(TemplateFile, MissingKeysReadAsTheirDefaults) {
     const std::string path = m_folder / "sparse-3";
@@ -132,11 +134,13 @@ TEST_F(TemplateFile, OnlyTheKeysOfItsPhotoCountAreRead) {
 
 struct SwatchCase {
     const char* name;
-    const char* lback;  // nullptr: key absent
+    const char* lback; // nullptr: key absent
     DisplayColour expected;
 };
 
-void PrintTo(const SwatchCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const SwatchCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class UnreadableSwatch : public TemplateFile, public ::testing::WithParamInterface<SwatchCase> {};
 
@@ -180,9 +184,12 @@ TEST_F(TemplateFile, Windows1252FileWrittenOnWindowsReadsCorrectly) {
         ReadTemplateFile(std::string(kTestDataDir) + "/windows-1252-template-3", "3", TemplateValues{});
     ASSERT_EQ(read.status, TemplateReadStatus::Read);
     EXPECT_EQ(read.values.group.title, "Caf\xC3\xA9 cr\xC3\xA8me \xE2\x80\x93 \xE2\x82\xAC 12");
-    EXPECT_EQ(read.values.group.paragraphs[0], "\xE2\x80\x9CHand painted\xE2\x80\x9D in Limoges, sign\xC3\xA9.");
-    EXPECT_EQ(read.values.group.paragraphs[2], "\xC3\x98 21 cm, 250 g; Gr\xC3\xBC\xC3\x9F" "e aus K\xC3\xB6ln");
-    EXPECT_EQ(read.values.group.pictures[0], "http://example.com/caf\xC3\xA9" "1.jpg");
+    EXPECT_EQ(read.values.group.paragraphs[0],
+              "\xE2\x80\x9CHand painted\xE2\x80\x9D in Limoges, sign\xC3\xA9.");
+    EXPECT_EQ(read.values.group.paragraphs[2], "\xC3\x98 21 cm, 250 g; Gr\xC3\xBC\xC3\x9F"
+                                               "e aus K\xC3\xB6ln");
+    EXPECT_EQ(read.values.group.pictures[0], "http://example.com/caf\xC3\xA9"
+                                             "1.jpg");
     EXPECT_EQ(read.values.templatePosition, "4");
     EXPECT_EQ(read.values.imagePosition, "3");
     EXPECT_EQ(read.values.fontSwatch, 16711680u);
@@ -206,5 +213,5 @@ TEST_F(TemplateFile, WriteFailuresAreReported) {
     EXPECT_TRUE(testing::AllNames(m_folder.path()).empty());
 }
 
-}  // namespace
-}  // namespace vellumo
+} // namespace
+} // namespace vellumo

@@ -85,7 +85,9 @@ TEST(TemplateList, PruneKeepsOnlyPhotoCountEntries) {
 
 class CleanName : public ::testing::TestWithParam<std::pair<std::string, std::string>> {};
 
-TEST_P(CleanName, LeavesAVisibleFileName) { EXPECT_EQ(CleanTemplateName(GetParam().first), GetParam().second); }
+TEST_P(CleanName, LeavesAVisibleFileName) {
+    EXPECT_EQ(CleanTemplateName(GetParam().first), GetParam().second);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Names, CleanName,
@@ -150,7 +152,8 @@ TEST_F(TemplateFolder, SaveWritesBothFilesAndCreatesTheFolder) {
 TEST_F(TemplateFolder, SaveUnderAnExistingNameReplacesThatDesignWhateverItsDigit) {
     AddFiles({"Blue teapot-2", "Blue teapot.txt", "Blue teapot 2-2", "Blue teapot-22", "Blue-3"});
     ASSERT_EQ(SaveDesign(m_paths, "Blue teapot", ValuesFor(4), "new code").status, SaveDesignStatus::Saved);
-    EXPECT_EQ(FillTemplateList(m_paths), (Entries{"Blue teapot 2-2", "Blue teapot-22", "Blue teapot-4", "Blue-3"}));
+    EXPECT_EQ(FillTemplateList(m_paths),
+              (Entries{"Blue teapot 2-2", "Blue teapot-22", "Blue teapot-4", "Blue-3"}));
     EXPECT_EQ(ReadBytes(m_templates + "Blue teapot.txt"), "new code");
 }
 
@@ -167,12 +170,13 @@ TEST_F(TemplateFolder, SaveWithoutAStyleWritesNothing) {
 
 TEST_F(TemplateFolder, SaveThatCannotWriteKeepsTheOldDesignAndSaysSo) {
     AddFiles({"Blue teapot-2", "Blue teapot.txt"});
-    std::filesystem::create_directory(m_templates + "Blue teapot-3");  // blocks the new template file
+    std::filesystem::create_directory(m_templates + "Blue teapot-3"); // blocks the new template file
     const SaveDesignResult result = SaveDesign(m_paths, "Blue teapot", ValuesFor(3), "new code");
     EXPECT_EQ(result.status, SaveDesignStatus::WriteFailed);
     EXPECT_EQ(ReadBytes(m_templates + "Blue teapot.txt"), "content of Blue teapot.txt");
     EXPECT_EQ(ReadBytes(m_templates + "Blue teapot-2"), "content of Blue teapot-2");
-    EXPECT_EQ(AllNames(m_templates), (std::set<std::string>{"Blue teapot-2", "Blue teapot-3", "Blue teapot.txt"}));
+    EXPECT_EQ(AllNames(m_templates),
+              (std::set<std::string>{"Blue teapot-2", "Blue teapot-3", "Blue teapot.txt"}));
 }
 
 TEST_F(TemplateFolder, SaveReportsAFolderThatCannotBeMade) {
@@ -209,5 +213,5 @@ TEST_F(TemplateFolder, DeleteRefusesEntriesOutsideTheFolder) {
     EXPECT_TRUE(std::filesystem::exists(m_paths.settingsFile()));
 }
 
-}  // namespace
-}  // namespace vellumo
+} // namespace
+} // namespace vellumo

@@ -36,7 +36,8 @@ TEST_F(CompatibilityEntry, FirstStartWritesTheEntryAndRecordsIt) {
     EXPECT_TRUE(result.entryWritten);
     EXPECT_TRUE(result.settingsSaved);
     EXPECT_TRUE(RegistryKeyExists(m_paths.keyStoreFile, kAppCompatFlagsKey));
-    EXPECT_EQ(ReadRegistryString(m_paths.keyStoreFile, kCompatibilityLayersKey, "/opt/Apps/vellumo"), "WINXPSP2");
+    EXPECT_EQ(ReadRegistryString(m_paths.keyStoreFile, kCompatibilityLayersKey, "/opt/Apps/vellumo"),
+              "WINXPSP2");
     EXPECT_EQ(settings.pathSave, "1");
     EXPECT_EQ(ReadBytes(m_paths.settingsFile()),
               "[Settings]\r\nSaved=0\r\nPathSave=1\r\nPath=/opt/Apps/vellumo\r\n");
@@ -49,7 +50,8 @@ TEST_F(CompatibilityEntry, KeepsTheNoticeChoiceAndOverwritesAnEarlierEntry) {
     settings.pathSave = "0";
     const CompatibilityResult again = WriteCompatibilityEntry(m_paths, settings, recorder());
     EXPECT_TRUE(again.entryWritten);
-    EXPECT_EQ(ReadRegistryString(m_paths.keyStoreFile, kCompatibilityLayersKey, "/opt/Apps/vellumo"), "WINXPSP2");
+    EXPECT_EQ(ReadRegistryString(m_paths.keyStoreFile, kCompatibilityLayersKey, "/opt/Apps/vellumo"),
+              "WINXPSP2");
     EXPECT_EQ(LoadSettings(m_paths), (AppSettings{true, "1", "/opt/Apps/vellumo"}));
 }
 
@@ -72,5 +74,5 @@ TEST_F(CompatibilityEntry, SettingsThatCannotBeSavedAreReported) {
     EXPECT_EQ(settings.pathSave, "1");
 }
 
-}  // namespace
-}  // namespace vellumo
+} // namespace
+} // namespace vellumo

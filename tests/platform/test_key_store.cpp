@@ -35,7 +35,9 @@ struct RootCase {
     std::optional<RootKey> root;
 };
 
-void PrintTo(const RootCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const RootCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class RootNames : public ::testing::TestWithParam<RootCase> {};
 
@@ -46,16 +48,17 @@ TEST_P(RootNames, MatchExactly) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, RootNames,
-    ::testing::Values(RootCase{"HKEY_CLASSES_ROOT", RootKey::ClassesRoot},
-                      RootCase{"HKEY_CURRENT_USER", RootKey::CurrentUser},
-                      RootCase{"HKEY_LOCAL_MACHINE", RootKey::LocalMachine}, RootCase{"HKEY_USERS", RootKey::Users},
-                      RootCase{"HKEY_PERFORMANCE_DATA", RootKey::PerformanceData},
-                      RootCase{"HKEY_CURRENT_CONFIG", RootKey::CurrentConfig},
-                      RootCase{"HKEY_DYN_DATA", RootKey::DynData}, RootCase{"hkey_current_user", std::nullopt},
-                      RootCase{"HKEY_CURRENT_USER ", std::nullopt}, RootCase{"HKCU", std::nullopt},
-                      RootCase{"", std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(Names, RootNames,
+                         ::testing::Values(RootCase{"HKEY_CLASSES_ROOT", RootKey::ClassesRoot},
+                                           RootCase{"HKEY_CURRENT_USER", RootKey::CurrentUser},
+                                           RootCase{"HKEY_LOCAL_MACHINE", RootKey::LocalMachine},
+                                           RootCase{"HKEY_USERS", RootKey::Users},
+                                           RootCase{"HKEY_PERFORMANCE_DATA", RootKey::PerformanceData},
+                                           RootCase{"HKEY_CURRENT_CONFIG", RootKey::CurrentConfig},
+                                           RootCase{"HKEY_DYN_DATA", RootKey::DynData},
+                                           RootCase{"hkey_current_user", std::nullopt},
+                                           RootCase{"HKEY_CURRENT_USER ", std::nullopt},
+                                           RootCase{"HKCU", std::nullopt}, RootCase{"", std::nullopt}));
 
 struct ParseCase {
     const char* path;
@@ -64,7 +67,9 @@ struct ParseCase {
     bool formatMessage;
 };
 
-void PrintTo(const ParseCase& c, std::ostream* out) { *out << c.path; }
+void PrintTo(const ParseCase& c, std::ostream* out) {
+    *out << c.path;
+}
 
 class RegistryPaths : public ::testing::TestWithParam<ParseCase> {};
 
@@ -102,7 +107,7 @@ TEST_F(KeyStore, CreatingAKeyCreatesTheKeysAboveIt) {
     ASSERT_TRUE(CreateRegistryKey(m_store, kLayers, m_recorder.callback()));
     EXPECT_TRUE(RegistryKeyExists(m_store, kLayers));
     EXPECT_TRUE(RegistryKeyExists(m_store, "HKEY_CURRENT_USER\\Software\\Microsoft"));
-    EXPECT_FALSE(RegistryKeyExists(m_store, "hkey_current_user\\SOFTWARE"));  // a malformed path
+    EXPECT_FALSE(RegistryKeyExists(m_store, "hkey_current_user\\SOFTWARE")); // a malformed path
     EXPECT_TRUE(RegistryKeyExists(m_store, "HKEY_CURRENT_USER\\SOFTWARE"));
     EXPECT_FALSE(RegistryKeyExists(m_store, "HKEY_LOCAL_MACHINE\\Software"));
     EXPECT_TRUE(m_recorder.messages().empty());
@@ -171,5 +176,5 @@ TEST_F(KeyStore, OtherContentOfTheStoreIsKept) {
     EXPECT_EQ(ReadBytes(m_store).rfind("; written by hand\r\n", 0), 0u);
 }
 
-}  // namespace
-}  // namespace vellumo
+} // namespace
+} // namespace vellumo
