@@ -6,6 +6,9 @@
 
 #include <filesystem>
 
+#include <csignal>
+
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -64,13 +67,46 @@ TEST_F(AtomicFile, PlantedSymbolicLinkIsReplacedAndItsTargetLeftAlone) {
     EXPECT_EQ(ReadBytes(path), "<html></html>");
 }
 
-TEST_F(AtomicFile, FailedRenameReportsFailureAndRemovesTheTemporaryFile) {
+TEST_F(AtomicFile, FolderAtTheTargetIsReportedAndNothingIsLeft) {
     // A folder standing at the target's path cannot be renamed over.
     const std::string path = m_folder / "Red vase-2";
     std::filesystem::create_directory(path);
     EXPECT_FALSE(WriteFileAtomically(path, "values"));
     EXPECT_EQ(AllNames(m_folder.path()), std::set<std::string>{"Red vase-2"});
     EXPECT_TRUE(std::filesystem::is_directory(path));
+}
+
+// A file size limit makes write() fail part way, as a full disk does.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &m_previous);
+        rlimit limited = m_previous;
+        limited.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_previousHandler);
+    }
+
+private:
+    rlimit m_previous{};
+    void (*m_previousHandler)(int) = nullptr;
+};
+
+TEST_F(AtomicFile, WriteCutShortLeavesTheOldFileWholeAndNoTemporary) {
+    const std::string path = m_folder / "Blue teapot.txt";
+    WriteBytes(path, "old code");
+    {
+        FileSizeLimit limit(4096);
+        EXPECT_FALSE(WriteFileAtomically(path, std::string(100000, 'c')));
+        EXPECT_FALSE(
+            WriteFilesAtomically({{m_folder / "Blue teapot-3", "small"}, {path, std::string(100000, 'c')}}));
+    }
+    EXPECT_EQ(ReadBytes(path), "old code");
+    EXPECT_EQ(AllNames(m_folder.path()), std::set<std::string>{"Blue teapot.txt"});
 }
 
 TEST_F(AtomicFile, MissingFolderReportsFailure) {
