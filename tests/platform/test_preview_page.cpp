@@ -1,11 +1,12 @@
+#include "../library/temporary_folder.h"
 #include "platform/preview_page.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <set>
 #include <string>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,30 +15,19 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+using testing::ReadBytes;
+using testing::WriteBytes;
 
 class PreviewPage : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "vellumo-preview-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_root = pattern;
-        m_paths.previewFolder = m_root + "/preview";
+        m_paths.previewFolder = m_root / "preview";
         ASSERT_EQ(::mkdir(m_paths.previewFolder.c_str(), 0700), 0);
     }
-    void TearDown() override { fs::remove_all(m_root); }
 
     std::string pagePath() const { return PreviewPagePath(m_paths); }
 
-    std::string m_root;
+    testing::TemporaryFolder m_root;
     AppPaths m_paths;
 };
 
@@ -75,7 +65,7 @@ TEST_F(PreviewPage, RewriteReplacesTheWholeFile) {
 }
 
 TEST_F(PreviewPage, LinkPlantedAtThePageIsReplacedAndItsTargetUntouched) {
-    const std::string target = m_root + "/victim.txt";
+    const std::string target = m_root / "victim.txt";
     WriteBytes(target, "keep me");
     ASSERT_EQ(::symlink(target.c_str(), pagePath().c_str()), 0);
 
@@ -87,7 +77,7 @@ TEST_F(PreviewPage, LinkPlantedAtThePageIsReplacedAndItsTargetUntouched) {
 }
 
 TEST_F(PreviewPage, DanglingLinkAtThePageCreatesNothingAtItsTarget) {
-    const std::string target = m_root + "/planted.htm";
+    const std::string target = m_root / "planted.htm";
     ASSERT_EQ(::symlink(target.c_str(), pagePath().c_str()), 0);
 
     ASSERT_TRUE(WritePreviewPage(m_paths, "<p>listing</p>"));
@@ -116,7 +106,7 @@ TEST_F(PreviewPage, RecreatesAVanishedFolderPrivately) {
 }
 
 TEST_F(PreviewPage, RefusesAPreviewFolderReplacedByALink) {
-    const std::string elsewhere = m_root + "/elsewhere";
+    const std::string elsewhere = m_root / "elsewhere";
     ASSERT_EQ(::mkdir(elsewhere.c_str(), 0755), 0);
     fs::remove_all(m_paths.previewFolder);
     ASSERT_EQ(::symlink(elsewhere.c_str(), m_paths.previewFolder.c_str()), 0);
@@ -137,7 +127,7 @@ TEST_F(PreviewPage, DeleteOfAMissingPageIsNoError) {
 }
 
 TEST_F(PreviewPage, DeleteRemovesALinkButNotItsTarget) {
-    const std::string target = m_root + "/victim.txt";
+    const std::string target = m_root / "victim.txt";
     WriteBytes(target, "keep me");
     ASSERT_EQ(::symlink(target.c_str(), pagePath().c_str()), 0);
 

@@ -1,3 +1,4 @@
+#include "../library/temporary_folder.h"
 #include "platform/private_folder.h"
 
 #include <gtest/gtest.h>
@@ -23,18 +24,11 @@ mode_t ModeOf(const std::string& path) {
 
 class PrivateFolder : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "vellumo-private-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_root = pattern;
-    }
-    void TearDown() override { fs::remove_all(m_root); }
-
-    std::string m_root;
+    testing::TemporaryFolder m_root;
 };
 
 TEST_F(PrivateFolder, CreatesMissingFolderAndParentsPrivateWhateverTheUmask) {
-    const std::string folder = m_root + "/run/user/vellumo";
+    const std::string folder = m_root / "run/user/vellumo";
     const mode_t previousMask = ::umask(0);
     const bool created = EnsurePrivateFolder(folder);
     ::umask(previousMask);
@@ -42,11 +36,11 @@ TEST_F(PrivateFolder, CreatesMissingFolderAndParentsPrivateWhateverTheUmask) {
     ASSERT_TRUE(created);
     EXPECT_TRUE(fs::is_directory(folder));
     EXPECT_EQ(ModeOf(folder), 0700u);
-    EXPECT_EQ(ModeOf(m_root + "/run/user"), 0700u);
+    EXPECT_EQ(ModeOf(m_root / "run/user"), 0700u);
 }
 
 TEST_F(PrivateFolder, AcceptsTrailingSlashAndAnExistingPrivateFolder) {
-    const std::string folder = m_root + "/preview";
+    const std::string folder = m_root / "preview";
     ASSERT_TRUE(EnsurePrivateFolder(folder + "/"));
     ASSERT_TRUE(EnsurePrivateFolder(folder));
     EXPECT_EQ(ModeOf(folder), 0700u);
@@ -59,7 +53,7 @@ TEST_F(PrivateFolder, RefusesEmptyPath) {
 class PrivateFolderMode : public PrivateFolder, public ::testing::WithParamInterface<mode_t> {};
 
 TEST_P(PrivateFolderMode, RepairsModeToOwnerOnly) {
-    const std::string folder = m_root + "/preview";
+    const std::string folder = m_root / "preview";
     ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
     ASSERT_EQ(::chmod(folder.c_str(), GetParam()), 0);
 
@@ -77,8 +71,8 @@ INSTANTIATE_TEST_SUITE_P(LooseOrUnusable, PrivateFolderMode,
                          });
 
 TEST_F(PrivateFolder, RefusesSymbolicLinkToOwnFolderAndLeavesTargetAlone) {
-    const std::string target = m_root + "/elsewhere";
-    const std::string link = m_root + "/preview";
+    const std::string target = m_root / "elsewhere";
+    const std::string link = m_root / "preview";
     ASSERT_EQ(::mkdir(target.c_str(), 0755), 0);
     ASSERT_EQ(::chmod(target.c_str(), 0755), 0);
     ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
@@ -89,8 +83,8 @@ TEST_F(PrivateFolder, RefusesSymbolicLinkToOwnFolderAndLeavesTargetAlone) {
 }
 
 TEST_F(PrivateFolder, RefusesDanglingSymbolicLinkWithoutCreatingItsTarget) {
-    const std::string target = m_root + "/planted";
-    const std::string link = m_root + "/preview";
+    const std::string target = m_root / "planted";
+    const std::string link = m_root / "preview";
     ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
 
     EXPECT_FALSE(EnsurePrivateFolder(link));
@@ -98,7 +92,7 @@ TEST_F(PrivateFolder, RefusesDanglingSymbolicLinkWithoutCreatingItsTarget) {
 }
 
 TEST_F(PrivateFolder, RefusesPlainFile) {
-    const std::string file = m_root + "/preview";
+    const std::string file = m_root / "preview";
     const int descriptor = ::creat(file.c_str(), 0644);
     ASSERT_GE(descriptor, 0);
     ::close(descriptor);
@@ -113,7 +107,7 @@ TEST_F(PrivateFolder, RefusesFolderOwnedBySomeoneElseAndKeepsItsMode) {
     if (::geteuid() != 0) {
         GTEST_SKIP() << "handing a folder to another user needs root";
     }
-    const std::string folder = m_root + "/preview";
+    const std::string folder = m_root / "preview";
     ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
     ASSERT_EQ(::chmod(folder.c_str(), 0755), 0);
     ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);

@@ -1,11 +1,13 @@
+#include "../library/temporary_folder.h"
 #include "platform/single_instance.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <filesystem>
-#include <spawn.h>
 #include <string>
+
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -33,14 +35,8 @@ int AcquireInChild(const std::string& folder) {
 
 class SingleInstance : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "vellumo-lock-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_folder = pattern;
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
-
-    std::string m_folder;
+    testing::TemporaryFolder m_root;
+    const std::string m_folder = m_root.path();
 };
 
 TEST_F(SingleInstance, SecondAcquireInTheSameProcessFailsWhileTheFirstIsHeld) {
