@@ -66,4 +66,4 @@ bool BrowserCustomizer::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -35,4 +35,4 @@ private:
     bool m_dropEnabled = true;
 };
 
-}  // namespace vellumo
+} // namespace vellumo

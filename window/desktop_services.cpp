@@ -11,6 +11,8 @@ void QtDesktopServices::openUrl(const QUrl& url) {
     QDesktopServices::openUrl(url);
 }
 
-void QtDesktopServices::setClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+void QtDesktopServices::setClipboardText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+}
 
-}  // namespace vellumo
+} // namespace vellumo

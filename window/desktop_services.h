@@ -20,4 +20,4 @@ public:
     void setClipboardText(const QString& text) override;
 };
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -29,4 +29,4 @@ void FullScreenView::showListing(const QString& html, const QUrl& baseUrl) {
     activateWindow();
 }
 
-}  // namespace vellumo
+} // namespace vellumo

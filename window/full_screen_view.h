@@ -21,4 +21,4 @@ private:
     QWebEngineView* m_view = nullptr;
 };
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -23,4 +23,4 @@ protected:
     }
 };
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -49,7 +49,7 @@ vellumo::AppPaths SystemPaths(const char* argv0) {
     return paths;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Vellumo"));
@@ -63,7 +63,8 @@ int main(int argc, char* argv[]) {
     }
     if (lockFailure) {
         // Better one window too many than none: start without the guard.
-        std::fprintf(stderr, "Vellumo: cannot check for a running instance: %s\n", lockFailure.message().c_str());
+        std::fprintf(stderr, "Vellumo: cannot check for a running instance: %s\n",
+                     lockFailure.message().c_str());
     }
 
     // The web engine comes up after the window; sharing contexts must be settled before the application.

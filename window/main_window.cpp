@@ -51,7 +51,7 @@ const QUrl kMailingList(QStringLiteral("https://www.brenvik.com/mailing-list/"))
 const QUrl kMarketplace(QStringLiteral("https://www.ebay.com/"));
 
 struct ImageHost {
-    const char* caption;  // the site's domain, first letter in upper case
+    const char* caption; // the site's domain, first letter in upper case
     const char* address;
 };
 constexpr std::array<ImageHost, 3> kImageHosts = {{
@@ -62,8 +62,12 @@ constexpr std::array<ImageHost, 3> kImageHosts = {{
 
 constexpr const char* kHelpFileName = "Help.chm";
 
-QString FromCore(const std::string& text) { return QString::fromStdString(text); }
-std::string ToCore(const QString& text) { return text.toStdString(); }
+QString FromCore(const std::string& text) {
+    return QString::fromStdString(text);
+}
+std::string ToCore(const QString& text) {
+    return text.toStdString();
+}
 
 // Paragraph boxes hold "\n" line breaks; the listing keeps the CR LF of the program's multi-line text.
 std::string ParagraphText(const QPlainTextEdit* box) {
@@ -80,7 +84,7 @@ void FillList(QListWidget* list, const std::vector<std::string>& entries) {
     list->setCurrentRow(-1);
 }
 
-}  // namespace
+} // namespace
 
 frmCorvex::~frmCorvex() = default;
 
@@ -243,7 +247,9 @@ bool frmCorvex::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void frmCorvex::insertFooter() { m_state.txtCode = InsertFooter(m_state.txtCode); }
+void frmCorvex::insertFooter() {
+    m_state.txtCode = InsertFooter(m_state.txtCode);
+}
 
 void frmCorvex::closeEvent(QCloseEvent* event) {
     if (!DeletePreviewPage(m_paths)) {
@@ -258,11 +264,17 @@ void frmCorvex::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void frmCorvex::cmdExit_Click() { close(); }
+void frmCorvex::cmdExit_Click() {
+    close();
+}
 
-int frmCorvex::panelInFront() const { return m_frameStack->currentIndex(); }
+int frmCorvex::panelInFront() const {
+    return m_frameStack->currentIndex();
+}
 
-int frmCorvex::selectedTab() const { return TabStrip1->currentIndex() + 1; }
+int frmCorvex::selectedTab() const {
+    return TabStrip1->currentIndex() + 1;
+}
 
 void frmCorvex::selectTab(int tab) {
     {
@@ -327,7 +339,9 @@ void frmCorvex::ImageCombo_Click() {
     std::string& valueBox = target == ColourTarget::Border       ? m_state.txtBACK
                             : target == ColourTarget::Background ? m_state.txtBkgrnd
                                                                  : m_state.txtFORE;
-    QLabel* swatch = target == ColourTarget::Border ? lblCOLOR : target == ColourTarget::Background ? lblCOLOR3 : lblCOLOR2;
+    QLabel* swatch = target == ColourTarget::Border       ? lblCOLOR
+                     : target == ColourTarget::Background ? lblCOLOR3
+                                                          : lblCOLOR2;
     if (const std::optional<ColourPick> pick = PickColour(ToCore(ImageCombo->currentText()))) {
         m_state.txtVB = pick->vbText;
         valueBox = pick->valueBoxText;
@@ -388,7 +402,7 @@ bool frmCorvex::showPreviewPage() {
         return false;
     }
     navigateBrowser(QUrl::fromLocalFile(FromCore(PreviewPagePath(m_paths))));
-    browser();  // made now if the window has not painted yet; it then opens the page itself
+    browser(); // made now if the window has not painted yet; it then opens the page itself
     return true;
 }
 
@@ -401,4 +415,4 @@ void frmCorvex::cmdFullScreen_Click() {
                                   QUrl::fromLocalFile(FromCore(m_paths.previewFolder + "/")));
 }
 
-}  // namespace vellumo
+} // namespace vellumo

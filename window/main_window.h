@@ -66,7 +66,8 @@ public:
     static constexpr int kPanelCount = 7;
 
     // Builds every control with its initial content; nothing is read or written yet.
-    frmCorvex(AppPaths paths, MessageBoxes& messageBoxes, DesktopServices& desktop, QWidget* parent = nullptr);
+    frmCorvex(AppPaths paths, MessageBoxes& messageBoxes, DesktopServices& desktop,
+              QWidget* parent = nullptr);
     ~frmCorvex() override;
 
     // The start-up sequence after the single-instance test, ending with the window shown and the focus in
@@ -124,7 +125,8 @@ private:
     QWidget* addPanel(int frameIndex, const char* panelName);
     QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, int left, int top);
     QLineEdit* addLineEdit(QWidget* parent, const char* name, int left, int top, int width, int height);
-    QPlainTextEdit* addParagraphBox(QWidget* parent, const char* name, int left, int top, int width, int height);
+    QPlainTextEdit* addParagraphBox(QWidget* parent, const char* name, int left, int top, int width,
+                                    int height);
     QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, const QString& toolTip,
                            int left, int top, int width, int height);
     ClickableLabel* addPicture(QWidget* parent, const char* name, const QString& resource, int left, int top,
@@ -254,9 +256,9 @@ private:
     QPushButton* cmdDummy = nullptr;
 
     // Picker pictures.
-    PictureList ImageList;   // colour swatches, drawn at start-up
+    PictureList ImageList;  // colour swatches, drawn at start-up
     PictureList ImageList1; // style icon and miniatures
     PictureList ImageList2; // background icon and thumbnails
 };
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -3,8 +3,8 @@
 #include "browser_customizer.h"
 #include "link_label.h"
 #include "main_window.h"
-#include "twips.h"
 #include "program_look.h"
+#include "twips.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -16,8 +16,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <QStyledItemDelegate>
 #include <QStyleOptionTabWidgetFrame>
+#include <QStyledItemDelegate>
 #include <QTabBar>
 
 namespace vellumo {
@@ -79,7 +79,7 @@ constexpr int kHeadingPixels = 13;
 constexpr int kClientWidth = 10935;
 constexpr int kClientHeight = 8265;
 
-}  // namespace
+} // namespace
 
 QWidget* frmCorvex::addPanel(int frameIndex, const char* panelName) {
     QGroupBox* frame = AddFrame(m_frameStack, QStringLiteral("Frame1_%1").arg(frameIndex), QString());
@@ -96,7 +96,8 @@ QLabel* frmCorvex::addLabel(QWidget* parent, const char* name, const QString& ca
     return label;
 }
 
-QLineEdit* frmCorvex::addLineEdit(QWidget* parent, const char* name, int left, int top, int width, int height) {
+QLineEdit* frmCorvex::addLineEdit(QWidget* parent, const char* name, int left, int top, int width,
+                                  int height) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QLatin1String(name));
     PlaceTwips(box, left, top, width, height);
@@ -166,7 +167,8 @@ void frmCorvex::buildTabStrip() {
     TabStrip1->setElideMode(Qt::ElideNone);
     TabStrip1->setUsesScrollButtons(false);
     TabStrip1->setDrawBase(false);
-    for (const char* caption : {"     Design", "     Preview", "     My Templates     ", "     Help/About     "}) {
+    for (const char* caption :
+         {"     Design", "     Preview", "     My Templates     ", "     Help/About     "}) {
         TabStrip1->addTab(QLatin1String(caption));
     }
     const int barHeight = TabStrip1->sizeHint().height();
@@ -174,7 +176,8 @@ void frmCorvex::buildTabStrip() {
 
     m_tabPane = new TabPane(this);
     m_tabPane->setObjectName(QStringLiteral("TabStrip1Pane"));
-    m_tabPane->setGeometry(strip.x(), strip.y() + barHeight - 1, strip.width(), strip.height() - barHeight + 1);
+    m_tabPane->setGeometry(strip.x(), strip.y() + barHeight - 1, strip.width(),
+                           strip.height() - barHeight + 1);
     TabStrip1->raise();
 
     m_frameStack = new QStackedWidget(this);
@@ -258,7 +261,9 @@ void frmCorvex::buildFieldPanels() {
     m_fieldBoxes = {{
         {txtTitle, {txtPicAlt21, txtPicAlt22}, {txtAlt21, txtAlt22}},
         {txtTitle3, {txtPicAlt31, txtPicAlt32, txtPicAlt33}, {txtAlt31, txtAlt32, txtAlt33}},
-        {txtTitle4, {txtPicAlt41, txtPicAlt42, txtPicAlt43, txtPicAlt44}, {txtAlt41, txtAlt42, txtAlt43, txtAlt44}},
+        {txtTitle4,
+         {txtPicAlt41, txtPicAlt42, txtPicAlt43, txtPicAlt44},
+         {txtAlt41, txtAlt42, txtAlt43, txtAlt44}},
         {txtTitle5,
          {txtPicAlt51, txtPicAlt52, txtPicAlt53, txtPicAlt54, txtPicAlt55},
          {txtAlt51, txtAlt52, txtAlt53, txtAlt54, txtAlt55}},
@@ -268,11 +273,12 @@ void frmCorvex::buildFieldPanels() {
 void frmCorvex::buildPreviewPanel() {
     Picture3 = addPanel(PreviewPanel, "Picture3");
     // WB1 (0, 0, 10275, 4815) is made once the window is on screen; see browser().
-    Label6 = new QLabel(QStringLiteral("This preview is for checking colors only and the listing may appear "
-                                       "distorted.  To see how the listing will actually look click the Full "
-                                       "Screen button.  To save the finished Template and code click the Save "
-                                       "button."),
-                        Picture3);
+    Label6 =
+        new QLabel(QStringLiteral("This preview is for checking colors only and the listing may appear "
+                                  "distorted.  To see how the listing will actually look click the Full "
+                                  "Screen button.  To save the finished Template and code click the Save "
+                                  "button."),
+                   Picture3);
     Label6->setObjectName(QStringLiteral("Label6"));
     Label6->setWordWrap(true);
     Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -280,8 +286,8 @@ void frmCorvex::buildPreviewPanel() {
     Label6->setFont(WithPixelSize(font(), kWindowFontPixels - 1));
     PlaceTwips(Label6, 0, 4845, 7605, 390);
     cmdCopy = addButton(Picture3, "cmdCopy", QStringLiteral("Save"),
-                        QStringLiteral("Save the template and copy the code to the clipboard"), 7680, 4900, 1095,
-                        350);
+                        QStringLiteral("Save the template and copy the code to the clipboard"), 7680, 4900,
+                        1095, 350);
     cmdFullScreen = addButton(Picture3, "cmdFullScreen", QStringLiteral("Full Screen"),
                               QStringLiteral("Preview your lsiting full screen"), 8945, 4900, 1335, 350);
 }
@@ -307,8 +313,8 @@ void frmCorvex::buildTemplatesPanel() {
                         QStringLiteral("Open selected file"), 7020, 4080, 2175, 375);
     Label38 = addLabel(Picture7, "Label38", QStringLiteral("Name of Template to Save"), 1320, 4680);
     txtFilename = addLineEdit(Picture7, "txtFilename", 1320, 4920, 8895, 285);
-    cmdSave = addButton(Picture7, "cmdSave", QStringLiteral("Save"), QStringLiteral("Save template and file as"),
-                        120, 4875, 1095, 375);
+    cmdSave = addButton(Picture7, "cmdSave", QStringLiteral("Save"),
+                        QStringLiteral("Save template and file as"), 120, 4875, 1095, 375);
 }
 
 void frmCorvex::buildHelpPanel() {
@@ -330,8 +336,8 @@ void frmCorvex::buildHelpPanel() {
     PlaceTwips(lblTitle, 200, 120, 3795, 240);
     Command8 = addButton(Picture9, "Command8", QStringLiteral("&Join the Brenvik mailing list"),
                          QStringLiteral("Join our mailing list"), 240, 1965, 2295, 375);
-    Command7 = addButton(Picture9, "Command7", QStringLiteral("&Brenvik"), QStringLiteral("Visit Brenvik 2000"),
-                         2730, 1965, 1245, 375);
+    Command7 = addButton(Picture9, "Command7", QStringLiteral("&Brenvik"),
+                         QStringLiteral("Visit Brenvik 2000"), 2730, 1965, 1245, 375);
 
     Image6 = addPicture(Picture8, "Image6", QStringLiteral(":/help/help-icon.png"), 4800, 3247, 720, 720);
     Image6->setToolTip(QStringLiteral("Vellumo Help"));
@@ -345,8 +351,8 @@ void frmCorvex::buildHelpPanel() {
     Label37->setFont(WithPixelSize(font(), kHeadingPixels, true));
     PlaceTwips(Label37, 195, 120, 3795, 375);
     const QFont linkFont = WithPixelSize(font(), kWindowFontPixels, false, true);
-    const std::array<std::pair<ClickableLabel**, const char*>, 3> links = {{
-        {&Label40, "Label40"}, {&Label41, "Label41"}, {&Label42, "Label42"}}};
+    const std::array<std::pair<ClickableLabel**, const char*>, 3> links = {
+        {{&Label40, "Label40"}, {&Label41, "Label41"}, {&Label42, "Label42"}}};
     int top = 720;
     for (const auto& [label, name] : links) {
         *label = new ClickableLabel(Picture10);
@@ -417,15 +423,16 @@ void frmCorvex::buildColourStrip() {
     }
 
     // Out of sight below the client area, and out of the keyboard's tab order.
-    cmdGenerate = addButton(this, "cmdGenerate", QStringLiteral("Generate"), QString(), 9600, 9360, 1095, 375);
+    cmdGenerate =
+        addButton(this, "cmdGenerate", QStringLiteral("Generate"), QString(), 9600, 9360, 1095, 375);
     cmdGenerate->setFocusPolicy(Qt::NoFocus);
     cmdDummy = addButton(this, "cmdDummy", QStringLiteral("Command1"), QString(), 120, 9360, 1095, 375);
     cmdDummy->setFocusPolicy(Qt::ClickFocus);
 }
 
 void frmCorvex::buildTabOrder() {
-    std::vector<QWidget*> order = {txtTitle, txtAlt21, txtAlt22, txtPicAlt21, txtPicAlt22, ImageCombo, optBACK,
-                                   optBkgrnd, optFORE, ImageCombo2, ImageCombo1, cmdExit};
+    std::vector<QWidget*> order = {txtTitle, txtAlt21,  txtAlt22, txtPicAlt21, txtPicAlt22, ImageCombo,
+                                   optBACK,  optBkgrnd, optFORE,  ImageCombo2, ImageCombo1, cmdExit};
     for (std::size_t group = 1; group < m_fieldBoxes.size(); ++group) {
         const FieldBoxes& boxes = m_fieldBoxes.at(group);
         order.push_back(boxes.title);
@@ -461,4 +468,4 @@ frmCorvex::frmCorvex(AppPaths paths, MessageBoxes& messageBoxes, DesktopServices
     connectHandlers();
 }
 
-}  // namespace vellumo
+} // namespace vellumo

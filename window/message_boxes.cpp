@@ -17,4 +17,4 @@ bool QtMessageBoxes::question(QWidget* parent, const QString& title, const QStri
            QMessageBox::Yes;
 }
 
-}  // namespace vellumo
+} // namespace vellumo

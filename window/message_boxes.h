@@ -25,4 +25,4 @@ public:
     bool question(QWidget* parent, const QString& title, const QString& text) override;
 };
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -25,9 +25,11 @@ QPixmap LoadPicture(const QString& path, QSize fallbackSize) {
     return picture.isNull() ? BlankPicture(fallbackSize) : picture;
 }
 
-QString CapitalisedName(const QString& name) { return name.left(1).toUpper() + name.mid(1).toLower(); }
+QString CapitalisedName(const QString& name) {
+    return name.left(1).toUpper() + name.mid(1).toLower();
+}
 
-}  // namespace
+} // namespace
 
 void PictureList::add(const QPixmap& image, const QString& key) {
     m_images.append(image);
@@ -47,7 +49,9 @@ QString PictureList::key(int position) const {
     return position >= 1 && position <= count() ? m_keys.at(position - 1) : QString();
 }
 
-QSize PictureList::imageSize() const { return m_images.isEmpty() ? QSize() : m_images.first().size(); }
+QSize PictureList::imageSize() const {
+    return m_images.isEmpty() ? QSize() : m_images.first().size();
+}
 
 QColor ToQColor(DisplayColour colour) {
     return QColor(static_cast<int>(colour & 0xFFu), static_cast<int>((colour >> 8) & 0xFFu),
@@ -106,16 +110,17 @@ PictureList LoadBackgroundImages() {
     PictureList images;
     images.add(LoadPicture(QStringLiteral(":/styles/style-1.png"), QSize(32, 32)));
     for (int background = 1; background <= kBackgroundCount; ++background) {
-        images.add(LoadPicture(QStringLiteral(":/backgrounds/%1.jpg").arg(background, 3, 10, QLatin1Char('0')),
-                               QSize(48, 48)));
+        images.add(LoadPicture(
+            QStringLiteral(":/backgrounds/%1.jpg").arg(background, 3, 10, QLatin1Char('0')), QSize(48, 48)));
     }
     return images;
 }
 
 void FillStylePicker(QComboBox* picker, const PictureList& images) {
     for (const TemplateStyle& style : TemplateStyles()) {
-        picker->addItem(QIcon(images.image(style.position)),
-                        QString::fromUtf8(style.caption.data(), static_cast<qsizetype>(style.caption.size())));
+        picker->addItem(
+            QIcon(images.image(style.position)),
+            QString::fromUtf8(style.caption.data(), static_cast<qsizetype>(style.caption.size())));
     }
     picker->setCurrentIndex(0);
 }
@@ -126,6 +131,8 @@ void FillBackgroundPicker(QComboBox* picker, const PictureList& images) {
     }
 }
 
-QString EntryKey(const QComboBox* picker, int index) { return picker->itemData(index, kKeyRole).toString(); }
+QString EntryKey(const QComboBox* picker, int index) {
+    return picker->itemData(index, kKeyRole).toString();
+}
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -57,4 +57,4 @@ void FillBackgroundPicker(QComboBox* picker, const PictureList& images);
 // The key an entry was added under (the colour picker's upper-case names).
 QString EntryKey(const QComboBox* picker, int index);
 
-}  // namespace vellumo
+} // namespace vellumo

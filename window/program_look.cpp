@@ -33,4 +33,4 @@ void UseProgramLook() {
     QApplication::setWindowIcon(ProgramIcon());
 }
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -16,4 +16,4 @@ QIcon ProgramIcon();
 // Makes the program's pictures available and gives every window and dialog its font and icon.
 void UseProgramLook();
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -14,18 +14,20 @@ frmSaved::frmSaved(QWidget* parent)
     setWindowTitle(QStringLiteral("Template Saved"));
     setFixedSize(TwipsRect(0, 0, 4935, 2310).size());
 
-    lblMessage = new QLabel(QStringLiteral("Your Template and Html code file have been saved and are available in "
-                                           "the My Templates tab."),
-                            this);
+    lblMessage =
+        new QLabel(QStringLiteral("Your Template and Html code file have been saved and are available in "
+                                  "the My Templates tab."),
+                   this);
     lblMessage->setObjectName(QStringLiteral("lblMessage"));
     lblMessage->setWordWrap(true);
     lblMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PlaceTwips(lblMessage, 240, 360, 4455, 390);
 
-    Label1 = new QLabel(QStringLiteral("The Html code had been copied to the Clipboard for pasting into the Html "
-                                       "View tab in Corvex Lister or the Html tab at eBay on the long form (form "
-                                       "with more choices)."),
-                        this);
+    Label1 =
+        new QLabel(QStringLiteral("The Html code had been copied to the Clipboard for pasting into the Html "
+                                  "View tab in Corvex Lister or the Html tab at eBay on the long form (form "
+                                  "with more choices)."),
+                   this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -43,4 +45,4 @@ frmSaved::frmSaved(QWidget* parent)
     setTabOrder(cmdOK, chkSaved);
 }
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -24,4 +24,4 @@ private:
     QCheckBox* chkSaved = nullptr;
 };
 
-}  // namespace vellumo
+} // namespace vellumo

@@ -10,7 +10,9 @@ namespace vellumo {
 // The fixed layout is measured in twips; 15 twips make one pixel at 96 dots per inch.
 inline constexpr double kTwipsPerPixel = 15.0;
 
-inline int TwipsToPixels(int twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+inline int TwipsToPixels(int twips) {
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
 
 // Edges are rounded rather than sizes, so controls that touch in twips still touch in pixels.
 inline QRect TwipsRect(int left, int top, int width, int height) {
@@ -23,4 +25,4 @@ inline void PlaceTwips(QWidget* widget, int left, int top, int width, int height
     widget->setGeometry(TwipsRect(left, top, width, height));
 }
 
-}  // namespace vellumo
+} // namespace vellumo

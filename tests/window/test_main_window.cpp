@@ -33,7 +33,9 @@ QColor SwatchColour(const WindowUnderTest& under, const char* name) {
     return under.child<QLabel>(name)->palette().color(QPalette::Window);
 }
 
-QString VisibleCaption(QString caption) { return caption.remove(QLatin1Char('&')); }
+QString VisibleCaption(QString caption) {
+    return caption.remove(QLatin1Char('&'));
+}
 
 // The room a button, option or check box needs for its caption in the current style.
 int CaptionWidth(const QAbstractButton* button) {
@@ -50,7 +52,7 @@ int CaptionWidth(const QAbstractButton* button) {
     return textWidth + 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
 }
 
-}  // namespace
+} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -107,7 +109,8 @@ private slots:
             under.window->selectTab(tab);
             int shown = 0;
             for (int index = 0; index < frmCorvex::kPanelCount; ++index) {
-                const QWidget* frame = under.child<QWidget>(qPrintable(QStringLiteral("Frame1_%1").arg(index)));
+                const QWidget* frame =
+                    under.child<QWidget>(qPrintable(QStringLiteral("Frame1_%1").arg(index)));
                 if (frame->isVisible()) {
                     ++shown;
                     QCOMPARE(index, under.window->panelInFront());
@@ -120,7 +123,8 @@ private slots:
         QCOMPARE(client.size(), QSize(729, 551));
         for (const char* hidden : {"cmdGenerate", "cmdDummy"}) {
             const QWidget* button = under.child<QWidget>(hidden);
-            QVERIFY2(!client.intersects(QRect(button->mapTo(under.window.get(), QPoint()), button->size())), hidden);
+            QVERIFY2(!client.intersects(QRect(button->mapTo(under.window.get(), QPoint()), button->size())),
+                     hidden);
         }
         // The colour strip stays whatever page is in front.
         for (int tab : {frmCorvex::TemplatesTab, frmCorvex::HelpTab}) {
@@ -152,7 +156,8 @@ private slots:
                 } else {
                     QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
                              qPrintable(label->objectName()));
-                    QVERIFY2(label->fontMetrics().height() <= label->height(), qPrintable(label->objectName()));
+                    QVERIFY2(label->fontMetrics().height() <= label->height(),
+                             qPrintable(label->objectName()));
                 }
                 ++checked;
             }
@@ -165,10 +170,10 @@ private slots:
     void TabOrderFollowsTheLayout() {
         WindowUnderTest under;
         QVERIFY(under.load());
-        QStringList expected = {"txtTitle", "txtAlt21", "txtAlt22", "txtPicAlt21", "txtPicAlt22", "ImageCombo",
-                                "optBACK", "optBkgrnd", "optFORE", "ImageCombo2", "ImageCombo1", "cmdExit",
-                                "txtTitle3", "txtAlt31", "txtAlt32", "txtAlt33", "txtPicAlt31", "txtPicAlt32",
-                                "txtPicAlt33", "txtTitle4"};
+        QStringList expected = {"txtTitle",    "txtAlt21",    "txtAlt22",    "txtPicAlt21", "txtPicAlt22",
+                                "ImageCombo",  "optBACK",     "optBkgrnd",   "optFORE",     "ImageCombo2",
+                                "ImageCombo1", "cmdExit",     "txtTitle3",   "txtAlt31",    "txtAlt32",
+                                "txtAlt33",    "txtPicAlt31", "txtPicAlt32", "txtPicAlt33", "txtTitle4"};
         for (int k = 1; k <= 4; ++k) {
             expected << QStringLiteral("txtAlt4%1").arg(k);
         }
@@ -182,8 +187,18 @@ private slots:
         for (int k = 1; k <= 5; ++k) {
             expected << QStringLiteral("txtPicAlt5%1").arg(k);
         }
-        expected << "TabStrip1" << "WB1" << "cmdFullScreen" << "cmdCopy" << "lstPlates" << "cmdSave"
-                 << "txtFilename" << "cmdLoad" << "lstCode" << "cmdOpen" << "cmdDelete" << "Command8"
+        expected << "TabStrip1"
+                 << "WB1"
+                 << "cmdFullScreen"
+                 << "cmdCopy"
+                 << "lstPlates"
+                 << "cmdSave"
+                 << "txtFilename"
+                 << "cmdLoad"
+                 << "lstCode"
+                 << "cmdOpen"
+                 << "cmdDelete"
+                 << "Command8"
                  << "Command7";
         QSignalSpy loaded(under.window.get(), &frmCorvex::browserLoadFinished);
         under.window->browser();
@@ -195,8 +210,8 @@ private slots:
         do {
             // The browser takes the focus in the widget it renders into.
             const QWidget* parent = widget->parentWidget();
-            const QString name = parent != nullptr && parent->objectName() == "WB1" ? QString("WB1")
-                                                                                    : widget->objectName();
+            const QString name =
+                parent != nullptr && parent->objectName() == "WB1" ? QString("WB1") : widget->objectName();
             if (named.count(name) != 0 && (widget->focusPolicy() & Qt::TabFocus)) {
                 found << name;
             }
@@ -232,13 +247,20 @@ private slots:
     void LinksOpenTheirAddresses_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("host");
-        QTest::newRow("Command7") << "Command7" << "www.brenvik.com";
-        QTest::newRow("Command8") << "Command8" << "www.brenvik.com";
-        QTest::newRow("Image7") << "Image7" << "www.brenvik.com";
-        QTest::newRow("Image4") << "Image4" << "www.ebay.com";
-        QTest::newRow("Label40") << "Label40" << "";
-        QTest::newRow("Label41") << "Label41" << "";
-        QTest::newRow("Label42") << "Label42" << "";
+        QTest::newRow("Command7") << "Command7"
+                                  << "www.brenvik.com";
+        QTest::newRow("Command8") << "Command8"
+                                  << "www.brenvik.com";
+        QTest::newRow("Image7") << "Image7"
+                                << "www.brenvik.com";
+        QTest::newRow("Image4") << "Image4"
+                                << "www.ebay.com";
+        QTest::newRow("Label40") << "Label40"
+                                 << "";
+        QTest::newRow("Label41") << "Label41"
+                                 << "";
+        QTest::newRow("Label42") << "Label42"
+                                 << "";
     }
 
     void LinksOpenTheirAddresses() {
@@ -290,11 +312,12 @@ private slots:
     void HandPointerOnExactlyTheEightLinks() {
         WindowUnderTest under;
         QVERIFY(under.load());
-        const std::set<QString> links = {"Command7", "Command8", "Image4", "Image6",
+        const std::set<QString> links = {"Command7", "Command8", "Image4",  "Image6",
                                          "Image7",   "Label40",  "Label41", "Label42"};
         std::set<QString> withHand;
         for (const QWidget* widget : under.window->findChildren<QWidget*>()) {
-            if (widget->testAttribute(Qt::WA_SetCursor) && widget->cursor().shape() == Qt::PointingHandCursor) {
+            if (widget->testAttribute(Qt::WA_SetCursor) &&
+                widget->cursor().shape() == Qt::PointingHandCursor) {
                 withHand.insert(widget->objectName());
             }
         }

@@ -25,7 +25,7 @@ QColor SwatchColour(const WindowUnderTest& under, const char* name) {
     return under.child<QLabel>(name)->palette().color(QPalette::Window);
 }
 
-}  // namespace
+} // namespace
 
 class PickersTest : public QObject {
     Q_OBJECT
@@ -105,13 +105,18 @@ private slots:
         QTest::addColumn<std::string>("html");
         QTest::addColumn<std::string>("vb");
         QTest::addColumn<QColor>("shown");
-        QTest::newRow("olive borders") << "optBACK" << "Olive" << "lblCOLOR" << &StateHolders::txtBACK
-                                       << std::string("#008080") << std::string("32896") << QColor(0x80, 0x80, 0);
-        QTest::newRow("navy text") << "optFORE" << "Navy" << "lblCOLOR2" << &StateHolders::txtFORE
-                                   << std::string("#333399") << std::string("8388608") << QColor(0, 0, 0x80);
-        QTest::newRow("aqua background") << "optBkgrnd" << "Aqua" << "lblCOLOR3" << &StateHolders::txtBkgrnd
-                                         << std::string("#66CCFF") << std::string("16776960")
-                                         << QColor(0, 0xFF, 0xFF);
+        QTest::newRow("olive borders") << "optBACK"
+                                       << "Olive"
+                                       << "lblCOLOR" << &StateHolders::txtBACK << std::string("#008080")
+                                       << std::string("32896") << QColor(0x80, 0x80, 0);
+        QTest::newRow("navy text") << "optFORE"
+                                   << "Navy"
+                                   << "lblCOLOR2" << &StateHolders::txtFORE << std::string("#333399")
+                                   << std::string("8388608") << QColor(0, 0, 0x80);
+        QTest::newRow("aqua background") << "optBkgrnd"
+                                         << "Aqua"
+                                         << "lblCOLOR3" << &StateHolders::txtBkgrnd << std::string("#66CCFF")
+                                         << std::string("16776960") << QColor(0, 0xFF, 0xFF);
     }
 
     void ColourPickSetsValueBoxAndSwatch() {
@@ -132,9 +137,9 @@ private slots:
         QCOMPARE(SwatchColour(under, qPrintable(swatch)), shown);
         // The other two colours keep their start values.
         int unchanged = 0;
-        for (const auto& [box, start] : {std::pair{&StateHolders::txtBACK, "#000000"},
-                                         std::pair{&StateHolders::txtFORE, "#000000"},
-                                         std::pair{&StateHolders::txtBkgrnd, "#FFFFFF"}}) {
+        for (const auto& [box, start] :
+             {std::pair{&StateHolders::txtBACK, "#000000"}, std::pair{&StateHolders::txtFORE, "#000000"},
+              std::pair{&StateHolders::txtBkgrnd, "#FFFFFF"}}) {
             if (box != valueBox) {
                 QCOMPARE(state.*box, std::string(start));
                 ++unchanged;
@@ -245,8 +250,7 @@ private slots:
         QCOMPARE(under.child<QLineEdit>("txtTitle3")->text(), QStringLiteral("Teapot"));
         QCOMPARE(under.window->panelInFront(), 2);
         under.child<QPushButton>("cmdGenerate")->click();
-        QVERIFY(under.window->stateHolders().txtCode.find("Teapot</b></font></td>") !=
-                std::string::npos);
+        QVERIFY(under.window->stateHolders().txtCode.find("Teapot</b></font></td>") != std::string::npos);
     }
 };
 

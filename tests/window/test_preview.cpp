@@ -56,9 +56,11 @@ void PressF12(WindowUnderTest& under, Qt::KeyboardModifiers modifiers = {}) {
     QTest::keyClick(focused != nullptr ? focused : under.window.get(), Qt::Key_F12, modifiers);
 }
 
-bool FileExists(const std::string& path) { return QFile::exists(QString::fromStdString(path)); }
+bool FileExists(const std::string& path) {
+    return QFile::exists(QString::fromStdString(path));
+}
 
-}  // namespace
+} // namespace
 
 class PreviewTest : public QObject {
     Q_OBJECT
@@ -88,9 +90,10 @@ private slots:
         const QStringList pictures = {"https://img.example/1.jpg", "https://img.example/2.jpg",
                                       "https://img.example/3.jpg"};
         for (int k = 0; k < 3; ++k) {
-            under.child<QLineEdit>(qPrintable(QStringLiteral("txtPicAlt3%1").arg(k + 1)))->setText(pictures.at(k));
+            under.child<QLineEdit>(qPrintable(QStringLiteral("txtPicAlt3%1").arg(k + 1)))
+                ->setText(pictures.at(k));
         }
-        PickText(under.child<QComboBox>("ImageCombo"), "Navy");  // borders
+        PickText(under.child<QComboBox>("ImageCombo"), "Navy"); // borders
 
         QSignalSpy loaded(under.window.get(), &frmCorvex::browserLoadFinished);
         ClickTab(under, frmCorvex::PreviewTab);
@@ -103,20 +106,23 @@ private slots:
         QVERIFY(code.find("txtPicAlt") == std::string::npos);
 
         QWebEngineView* view = under.window->browser();
-        QTRY_VERIFY_WITH_TIMEOUT(view->url() == QUrl::fromLocalFile(QString::fromStdString(under.previewPagePath())) &&
-                                     !loaded.isEmpty() && loaded.last().value(0).toBool(),
-                                 kLoadTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            view->url() == QUrl::fromLocalFile(QString::fromStdString(under.previewPagePath())) &&
+                !loaded.isEmpty() && loaded.last().value(0).toBool(),
+            kLoadTimeout);
         QCOMPARE(Evaluate(view, "document.images.length").toInt(), 3);
-        QCOMPARE(Evaluate(view, "Array.from(document.images).map(i => i.getAttribute('src')).join(' ')").toString(),
+        QCOMPARE(Evaluate(view, "Array.from(document.images).map(i => i.getAttribute('src')).join(' ')")
+                     .toString(),
                  pictures.join(' '));
         QCOMPARE(Evaluate(view, "Array.from(document.querySelectorAll('[bordercolor]'))"
                                 ".map(t => t.getAttribute('bordercolor')).join(' ')")
                      .toString(),
                  QStringLiteral("#333399 #333399"));
         // Values go in unescaped: the title's markup is markup.
-        QCOMPARE(Evaluate(view, "document.querySelector('b b') ? document.querySelector('b b').textContent : ''")
-                     .toString(),
-                 QStringLiteral("&"));
+        QCOMPARE(
+            Evaluate(view, "document.querySelector('b b') ? document.querySelector('b b').textContent : ''")
+                .toString(),
+            QStringLiteral("&"));
     }
 
     void PicksWithPreviewOpenRegenerateIt() {
@@ -181,7 +187,8 @@ private slots:
         QVERIFY(under.load());
         PickText(under.child<QComboBox>("ImageCombo1"), "5 Inline Photos");
         const std::string code = under.window->stateHolders().txtCode;
-        for (int tab : {frmCorvex::TemplatesTab, frmCorvex::HelpTab, frmCorvex::DesignTab, frmCorvex::HelpTab}) {
+        for (int tab :
+             {frmCorvex::TemplatesTab, frmCorvex::HelpTab, frmCorvex::DesignTab, frmCorvex::HelpTab}) {
             ClickTab(under, tab);
         }
         QCOMPARE(under.window->panelInFront(), int(frmCorvex::HelpPanel));
@@ -256,7 +263,8 @@ private slots:
         QCOMPARE(page, under.window->stateHolders().txtCode + "\r\n");
         QCOMPARE(under.window->panelInFront(), 3);
         QTRY_COMPARE_WITH_TIMEOUT(under.window->browser()->url(),
-                                  QUrl::fromLocalFile(QString::fromStdString(under.previewPagePath())), kLoadTimeout);
+                                  QUrl::fromLocalFile(QString::fromStdString(under.previewPagePath())),
+                                  kLoadTimeout);
     }
 
     void FullScreenShowsTheListingAndEscCloses() {

@@ -58,7 +58,7 @@ struct ProgramFolders {
     }
 };
 
-}  // namespace
+} // namespace
 
 class StartUpTest : public QObject {
     Q_OBJECT
@@ -69,14 +69,17 @@ private slots:
         QTest::addColumn<bool>("writesEntry");
         QTest::addColumn<bool>("savedTicked");
         QTest::newRow("no settings file") << std::optional<std::string>() << true << false;
-        QTest::newRow("flag 0") << std::optional<std::string>("[Settings]\r\nSaved=0\r\nPathSave=0\r\n") << true
-                                << false;
-        QTest::newRow("flag absent") << std::optional<std::string>("[Settings]\r\nSaved=1\r\n") << true << true;
-        QTest::newRow("flag 1") << std::optional<std::string>("[Settings]\r\nSaved=1\r\nPathSave=1\r\nPath=C:\\\r\n")
+        QTest::newRow("flag 0") << std::optional<std::string>("[Settings]\r\nSaved=0\r\nPathSave=0\r\n")
+                                << true << false;
+        QTest::newRow("flag absent") << std::optional<std::string>("[Settings]\r\nSaved=1\r\n") << true
+                                     << true;
+        QTest::newRow("flag 1") << std::optional<std::string>(
+                                       "[Settings]\r\nSaved=1\r\nPathSave=1\r\nPath=C:\\\r\n")
                                 << false << true;
         QTest::newRow("flag a word") << std::optional<std::string>("[Settings]\r\nPathSave=done\r\n") << false
                                      << false;
-        QTest::newRow("flag empty") << std::optional<std::string>("[Settings]\r\nPathSave=\r\n") << false << false;
+        QTest::newRow("flag empty") << std::optional<std::string>("[Settings]\r\nPathSave=\r\n") << false
+                                    << false;
     }
 
     void CompatibilityEntryOnlyWhileFlagIsZero() {

@@ -26,7 +26,8 @@ QString g_folder;
 void Shoot(QWidget* window, const QString& name, bool wholeScreen = false) {
     QTest::qWait(400);
     QScreen* screen = window->screen();
-    const QPixmap picture = wholeScreen ? screen->grabWindow(0, 0, 0, 760, 600) : screen->grabWindow(window->winId());
+    const QPixmap picture =
+        wholeScreen ? screen->grabWindow(0, 0, 0, 760, 600) : screen->grabWindow(window->winId());
     picture.save(g_folder + "/" + name + ".png");
 }
 
@@ -54,7 +55,7 @@ void WaitForLoad(frmCorvex* window) {
     loaded.wait(15000);
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
@@ -73,15 +74,18 @@ int main(int argc, char* argv[]) {
 
     PickText(under.child<QComboBox>("ImageCombo1"), "3 Alternating Photos");
     under.child<QLineEdit>("txtTitle3")->setText("Hand-thrown stoneware teapot, 1.2 litre");
-    under.child<QPlainTextEdit>("txtAlt31")->setPlainText(
-        "Thrown on the wheel and glazed in a deep blue that breaks to brown at the rim. Holds six cups.");
-    under.child<QPlainTextEdit>("txtAlt32")->setPlainText(
-        "The lid sits deep and stays put while pouring; the spout is cut to pour without drips.");
+    under.child<QPlainTextEdit>("txtAlt31")
+        ->setPlainText(
+            "Thrown on the wheel and glazed in a deep blue that breaks to brown at the rim. Holds six cups.");
+    under.child<QPlainTextEdit>("txtAlt32")
+        ->setPlainText(
+            "The lid sits deep and stays put while pouring; the spout is cut to pour without drips.");
     under.child<QPlainTextEdit>("txtAlt33")->setPlainText("Dishwasher safe. Shipped double-boxed.");
     // The boxes show addresses as a seller types them; the preview gets local stand-ins, as it has no
     // network here.
     const QString folder = under.root.path();
-    const QList<QColor> tones = {QColor(0x33, 0x33, 0x99), QColor(0x99, 0x66, 0x33), QColor(0x00, 0x80, 0x80)};
+    const QList<QColor> tones = {QColor(0x33, 0x33, 0x99), QColor(0x99, 0x66, 0x33),
+                                 QColor(0x00, 0x80, 0x80)};
     QStringList standIns;
     for (int k = 1; k <= 3; ++k) {
         under.child<QLineEdit>(qPrintable(QStringLiteral("txtPicAlt3%1").arg(k)))
@@ -98,7 +102,8 @@ int main(int argc, char* argv[]) {
     Shoot(window, "design-style");
 
     for (int k = 1; k <= 3; ++k) {
-        under.child<QLineEdit>(qPrintable(QStringLiteral("txtPicAlt3%1").arg(k)))->setText(standIns.at(k - 1));
+        under.child<QLineEdit>(qPrintable(QStringLiteral("txtPicAlt3%1").arg(k)))
+            ->setText(standIns.at(k - 1));
     }
     window->selectTab(frmCorvex::PreviewTab);
     WaitForLoad(window);

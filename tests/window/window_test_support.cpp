@@ -35,7 +35,9 @@ bool WindowUnderTest::load() {
     return QTest::qWaitForWindowExposed(window.get()) && QTest::qWaitForWindowActive(window.get());
 }
 
-std::string WindowUnderTest::previewPagePath() const { return PreviewPagePath(paths); }
+std::string WindowUnderTest::previewPagePath() const {
+    return PreviewPagePath(paths);
+}
 
 void Pick(QComboBox* picker, int index) {
     picker->setCurrentIndex(index);
@@ -57,4 +59,4 @@ std::string ReadFile(const std::string& path) {
     return content.str();
 }
 
-}  // namespace vellumo::test
+} // namespace vellumo::test

@@ -8,8 +8,8 @@
 
 #include <QApplication>
 #include <QStringList>
-#include <QTest>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUrl>
 
 #include <memory>
@@ -19,7 +19,7 @@
 namespace vellumo::test {
 
 struct RecordedMessage {
-    QString kind;  // "information", "warning" or "question"
+    QString kind; // "information", "warning" or "question"
     QString title;
     QString text;
 };
@@ -76,15 +76,15 @@ void PickText(QComboBox* picker, const QString& text);
 // Reads a whole file; empty when missing.
 std::string ReadFile(const std::string& path);
 
-}  // namespace vellumo::test
+} // namespace vellumo::test
 
 // QTEST_MAIN for the window tests: the web engine needs shared contexts settled before the application,
 // and every test sees the program's font and pictures.
-#define VELLUMO_WINDOW_TEST_MAIN(TestClass)                                                                   \
-    int main(int argc, char* argv[]) {                                                                        \
-        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);                                           \
-        QApplication application(argc, argv);                                                                 \
-        vellumo::UseProgramLook();                                                                            \
-        TestClass test;                                                                                       \
-        return QTest::qExec(&test, argc, argv);                                                               \
+#define VELLUMO_WINDOW_TEST_MAIN(TestClass)                                                                  \
+    int main(int argc, char* argv[]) {                                                                       \
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);                                          \
+        QApplication application(argc, argv);                                                                \
+        vellumo::UseProgramLook();                                                                           \
+        TestClass test;                                                                                      \
+        return QTest::qExec(&test, argc, argv);                                                              \
     }
