@@ -61,6 +61,7 @@ constexpr std::array<ImageHost, 3> kImageHosts = {{
 }};
 
 constexpr const char* kHelpFileName = "Help.chm";
+constexpr int kStartUpFallbackMs = 1000;
 
 QString FromCore(const std::string& text) {
     return QString::fromStdString(text);
@@ -179,15 +180,27 @@ void frmCorvex::Form_Load() {
     m_state.txtReg = settings.pathSave;
     m_state.Text1 = settings.path;
     m_state.Text1 = m_paths.executablePath;
+
+    show();
+    activateWindow();
+    txtTitle->setFocus();
+    // Should the window never be painted (started minimised), the rest of start-up still runs.
+    QTimer::singleShot(kStartUpFallbackMs, this, &frmCorvex::finishStartUp);
+}
+
+void frmCorvex::finishStartUp() {
+    if (m_startUpFinishing) {
+        return;
+    }
+    m_startUpFinishing = true;
+    // The first start writes the compatibility entry and the settings; each write waits for the disk.
     if (m_state.txtReg == "0") {
         AppSettings current{m_savedDialog->checkBox()->isChecked(), m_state.txtReg, m_state.Text1};
         WriteCompatibilityEntry(m_paths, current, [this](const std::string& text) { showMessage(text); });
         m_state.txtReg = current.pathSave;
     }
-
-    show();
-    activateWindow();
-    txtTitle->setFocus();
+    browser();
+    emit startUpFinished();
 }
 
 QWebEngineView* frmCorvex::browser() {
@@ -227,9 +240,8 @@ bool frmCorvex::event(QEvent* event) {
         emit shown();
     }
     // The web engine takes a while to start; the seller gets the window first and the browser right after.
-    if (event->type() == QEvent::Paint && m_loaded && !m_browserRequested) {
-        m_browserRequested = true;
-        QTimer::singleShot(0, this, [this] { browser(); });
+    if (event->type() == QEvent::Paint && m_loaded && !m_startUpFinishing) {
+        QTimer::singleShot(0, this, &frmCorvex::finishStartUp);
     }
     return QWidget::event(event);
 }

@@ -103,6 +103,8 @@ public:
 
 signals:
     void shown();
+    // The start-up work done right after the window first painted (the compatibility entry, the browser).
+    void startUpFinished();
     void browserCreated(QWebEngineView* view);
     void browserLoadFinished(bool ok);
 
@@ -140,7 +142,8 @@ private:
     // page could not be written.
     bool showPreviewPage();
     void navigateBrowser(const QUrl& address);
-    void attachBrowserAfterFirstPaint();
+    // What start-up leaves until the window is on screen, so the seller never waits for it.
+    void finishStartUp();
     void openHelpFile();
     void showMessage(const std::string& text);
 
@@ -155,7 +158,7 @@ private:
     QUrl m_browserAddress;
     bool m_loaded = false;
     bool m_shownOnce = false;
-    bool m_browserRequested = false;
+    bool m_startUpFinishing = false;
 
     // Header band.
     QLabel* Label7 = nullptr;

@@ -4,6 +4,7 @@
 #include "generator/template_style.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QIcon>
 #include <QPainter>
 
@@ -13,16 +14,12 @@ namespace {
 
 constexpr int kKeyRole = Qt::UserRole;
 
-// Shown in a list entry for a picture that failed to load, so the entry keeps its place and size.
-QPixmap BlankPicture(QSize size) {
-    QPixmap blank(size);
-    blank.fill(Qt::transparent);
-    return blank;
-}
+constexpr QSize kMiniatureSize(48, 48);
+constexpr QSize kIconSize(32, 32);
 
-QPixmap LoadPicture(const QString& path, QSize fallbackSize) {
-    QPixmap picture(path);
-    return picture.isNull() ? BlankPicture(fallbackSize) : picture;
+void AddPictureFile(PictureList& list, const QString& path, QSize size) {
+    // A picture that is not there leaves its entry without one but keeps the numbering.
+    list.add(QFile::exists(path) ? QIcon(path) : QIcon(), size);
 }
 
 QString CapitalisedName(const QString& name) {
@@ -31,26 +28,43 @@ QString CapitalisedName(const QString& name) {
 
 } // namespace
 
-void PictureList::add(const QPixmap& image, const QString& key) {
-    m_images.append(image);
-    m_keys.append(key);
+void PictureList::add(const QIcon& picture, QSize size, const QString& key) {
+    m_pictures.append({picture, size, key});
+}
+
+QIcon PictureList::icon(int position) const {
+    return position >= 1 && position <= count() ? m_pictures.at(position - 1).picture : QIcon();
+}
+
+QIcon PictureList::icon(const QString& key) const {
+    for (const Entry& entry : m_pictures) {
+        if (!key.isEmpty() && entry.key == key) {
+            return entry.picture;
+        }
+    }
+    return {};
 }
 
 QPixmap PictureList::image(int position) const {
-    return position >= 1 && position <= count() ? m_images.at(position - 1) : QPixmap();
+    return position >= 1 && position <= count() ? icon(position).pixmap(m_pictures.at(position - 1).size)
+                                                : QPixmap();
 }
 
 QPixmap PictureList::image(const QString& key) const {
-    const qsizetype index = m_keys.indexOf(key);
-    return index >= 0 && !key.isEmpty() ? m_images.at(index) : QPixmap();
+    for (const Entry& entry : m_pictures) {
+        if (!key.isEmpty() && entry.key == key) {
+            return entry.picture.pixmap(entry.size);
+        }
+    }
+    return {};
 }
 
 QString PictureList::key(int position) const {
-    return position >= 1 && position <= count() ? m_keys.at(position - 1) : QString();
+    return position >= 1 && position <= count() ? m_pictures.at(position - 1).key : QString();
 }
 
 QSize PictureList::imageSize() const {
-    return m_images.isEmpty() ? QSize() : m_images.first().size();
+    return m_pictures.isEmpty() ? QSize() : m_pictures.first().size;
 }
 
 QColor ToQColor(DisplayColour colour) {
@@ -92,26 +106,27 @@ void FillColourPicker(QComboBox* picker, PictureList& swatches) {
     picker->setIconSize(swatches.imageSize());
     for (const QString& name : names) {
         const QString key = name.toUpper();
-        picker->addItem(QIcon(swatches.image(key)), CapitalisedName(name), key);
+        picker->addItem(swatches.icon(key), CapitalisedName(name), key);
     }
     picker->setCurrentIndex(picker->count() - 1);
 }
 
 PictureList LoadStyleImages() {
     PictureList images;
-    images.add(LoadPicture(QStringLiteral(":/styles/style-1.png"), QSize(32, 32)));
+    AddPictureFile(images, QStringLiteral(":/styles/style-1.png"), kIconSize);
     for (int position = 2; position <= kStyleCount; ++position) {
-        images.add(LoadPicture(QStringLiteral(":/styles/style-%1.png").arg(position), QSize(48, 48)));
+        AddPictureFile(images, QStringLiteral(":/styles/style-%1.png").arg(position), kMiniatureSize);
     }
     return images;
 }
 
 PictureList LoadBackgroundImages() {
     PictureList images;
-    images.add(LoadPicture(QStringLiteral(":/styles/style-1.png"), QSize(32, 32)));
+    AddPictureFile(images, QStringLiteral(":/styles/style-1.png"), kIconSize);
     for (int background = 1; background <= kBackgroundCount; ++background) {
-        images.add(LoadPicture(
-            QStringLiteral(":/backgrounds/%1.jpg").arg(background, 3, 10, QLatin1Char('0')), QSize(48, 48)));
+        AddPictureFile(images,
+                       QStringLiteral(":/backgrounds/%1.jpg").arg(background, 3, 10, QLatin1Char('0')),
+                       kMiniatureSize);
     }
     return images;
 }
@@ -119,7 +134,7 @@ PictureList LoadBackgroundImages() {
 void FillStylePicker(QComboBox* picker, const PictureList& images) {
     for (const TemplateStyle& style : TemplateStyles()) {
         picker->addItem(
-            QIcon(images.image(style.position)),
+            images.icon(style.position),
             QString::fromUtf8(style.caption.data(), static_cast<qsizetype>(style.caption.size())));
     }
     picker->setCurrentIndex(0);
@@ -127,7 +142,7 @@ void FillStylePicker(QComboBox* picker, const PictureList& images) {
 
 void FillBackgroundPicker(QComboBox* picker, const PictureList& images) {
     for (int position = 1; position <= kBackgroundEntryCount; ++position) {
-        picker->addItem(QIcon(images.image(position)), QString::fromStdString(BackgroundEntryText(position)));
+        picker->addItem(images.icon(position), QString::fromStdString(BackgroundEntryText(position)));
     }
 }
 

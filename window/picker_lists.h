@@ -3,19 +3,25 @@
 #include "generator/colour_palette.h"
 
 #include <QColor>
+#include <QIcon>
 #include <QList>
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 
 class QComboBox;
 
 namespace vellumo {
 
-// An image list: an ordered list of pictures, numbered from 1, each optionally under a key.
+// An image list: an ordered list of same-size pictures, numbered from 1, each optionally under a key.
+// Pictures from files are read only when first shown, so a long list costs nothing at start-up.
 class PictureList {
 public:
-    void add(const QPixmap& image, const QString& key = {});
-    int count() const { return static_cast<int>(m_images.size()); }
+    void add(const QIcon& picture, QSize size, const QString& key = {});
+    void add(const QPixmap& picture, const QString& key = {}) { add(QIcon(picture), picture.size(), key); }
+    int count() const { return static_cast<int>(m_pictures.size()); }
+    QIcon icon(int position) const;
+    QIcon icon(const QString& key) const;
     QPixmap image(int position) const;
     QPixmap image(const QString& key) const;
     QString key(int position) const;
@@ -23,8 +29,12 @@ public:
     QSize imageSize() const;
 
 private:
-    QList<QPixmap> m_images;
-    QList<QString> m_keys;
+    struct Entry {
+        QIcon picture;
+        QSize size;
+        QString key;
+    };
+    QList<Entry> m_pictures;
 };
 
 inline constexpr int kSwatchWidth = 32;

@@ -1,6 +1,7 @@
 // The window as the seller first meets it: its state after start-up, the fixed layout, the keyboard's
 // way through it, title mirroring and the links of the Help/About tab.
 
+#include "browser_customizer.h"
 #include "saved_dialog.h"
 #include "window_test_support.h"
 
@@ -8,10 +9,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDragEnterEvent>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -98,6 +101,43 @@ private slots:
         QVERIFY(loaded.count() > 0 || loaded.wait(15000));
         QCOMPARE(under.window->browser()->url(), QUrl(QStringLiteral("about:blank")));
         QVERIFY(!QFile::exists(QString::fromStdString(under.previewPagePath())));
+    }
+
+    void BrowserCustomizerGovernsContextMenuAndDrops_data() {
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("switched off") << false;
+        QTest::newRow("left on") << true;
+    }
+
+    void BrowserCustomizerGovernsContextMenuAndDrops() {
+        QFETCH(bool, enabled);
+        QWebEngineView view;
+        QSignalSpy loaded(&view, &QWebEngineView::loadFinished);
+        view.setHtml(QStringLiteral("<p>listing</p>"));
+        QVERIFY(loaded.wait(15000));
+        BrowserCustomizer customizer;
+        customizer.setContextMenuEnabled(enabled);
+        customizer.setDropEnabled(enabled);
+        customizer.attach(&view);
+        QCOMPARE(view.contextMenuPolicy(), enabled ? Qt::DefaultContextMenu : Qt::NoContextMenu);
+
+        QMimeData link;
+        link.setUrls({QUrl(QStringLiteral("https://www.example.com/"))});
+        for (QWidget* target : {static_cast<QWidget*>(&view), view.focusProxy()}) {
+            QVERIFY(target != nullptr);
+            QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &link, Qt::LeftButton, Qt::NoModifier);
+            enter.setAccepted(false);
+            QApplication::sendEvent(target, &enter);
+            QCOMPARE(enter.isAccepted(), enabled);
+        }
+    }
+
+    void PreviewBrowserHasBothOptionsOff() {
+        WindowUnderTest under;
+        QVERIFY(under.load());
+        QWebEngineView* view = under.window->browser();
+        QCOMPARE(view->contextMenuPolicy(), Qt::NoContextMenu);
+        QVERIFY(!view->acceptDrops());
     }
 
     void FramesShareOnePlaceAndStateHoldersStayOutOfSight() {

@@ -194,7 +194,8 @@ private slots:
         QCOMPARE(under.window->panelInFront(), int(frmCorvex::HelpPanel));
         QVERIFY(!FileExists(under.previewPagePath()));
         QCOMPARE(under.window->stateHolders().txtCode, code);
-        QVERIFY(!under.window->hasBrowser() || under.window->browser()->url() == QUrl("about:blank"));
+        QVERIFY(under.window->browser()->url() !=
+                QUrl::fromLocalFile(QString::fromStdString(under.previewPagePath())));
     }
 
     void F12InsertsFooterOnceWhateverHasFocus_data() {

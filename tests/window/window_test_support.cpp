@@ -5,12 +5,18 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <fstream>
 #include <sstream>
 
 namespace vellumo::test {
+
+namespace {
+// The web engine's first start can be slow on a loaded machine.
+constexpr int kStartUpTimeoutMs = 30000;
+} // namespace
 
 AppPaths TemporaryAppPaths(const QTemporaryDir& root) {
     const std::string base = root.path().toStdString();
@@ -31,8 +37,10 @@ WindowUnderTest::WindowUnderTest()
     , window(std::make_unique<frmCorvex>(paths, messageBoxes, desktop)) {}
 
 bool WindowUnderTest::load() {
+    QSignalSpy finished(window.get(), &frmCorvex::startUpFinished);
     window->Form_Load();
-    return QTest::qWaitForWindowExposed(window.get()) && QTest::qWaitForWindowActive(window.get());
+    return QTest::qWaitForWindowExposed(window.get()) && QTest::qWaitForWindowActive(window.get()) &&
+           (!finished.isEmpty() || finished.wait(kStartUpTimeoutMs));
 }
 
 std::string WindowUnderTest::previewPagePath() const {

@@ -61,7 +61,7 @@ struct WindowUnderTest {
     std::unique_ptr<frmCorvex> window;
 
     WindowUnderTest();
-    // Form_Load; true once the window is exposed and active.
+    // Form_Load; true once the window is exposed and active and the start-up work after it is done.
     [[nodiscard]] bool load();
     template <typename Widget> Widget* child(const char* name) const {
         return window->findChild<Widget*>(QLatin1String(name));
