@@ -334,13 +334,18 @@ ListingFields frmCorvex::listingFields() const {
 }
 
 void frmCorvex::ImageCombo1_Click() {
+    selectStyle(true);
+}
+
+void frmCorvex::selectStyle(bool bringFieldsToFront) {
     const int position = ImageCombo1->currentIndex() + 1;
     StyleSelection selection = SelectStyle(position, m_state.txtTag, m_state.DesignFrameIndex);
     m_state.txtCode = std::move(selection.code);
     m_placedValues = std::move(selection.placed);
     m_state.txtTag = std::move(selection.photoCount);
     m_state.DesignFrameIndex = std::move(selection.designFrameIndex);
-    if (const TemplateStyle* style = StyleAt(position)) {
+    const TemplateStyle* style = StyleAt(position);
+    if (style != nullptr && bringFieldsToFront) {
         bringToFront(style->frameIndex);
     }
     cmdDummy->setFocus();
@@ -384,7 +389,9 @@ void frmCorvex::TabStrip1_Click() {
     switch (tab) {
     case PreviewTab:
         // Every preview starts from the pristine layout, so it is a complete fill of the current values.
-        ImageCombo1_Click();
+        // The fields' panel would only flash up before the preview covers it again (and hiding the
+        // browser makes it redraw from scratch), so it stays behind.
+        selectStyle(false);
         AssembleListing(m_state.txtCode, listingFields(), m_placedValues);
         bringToFront(PreviewPanel);
         showPreviewPage();

@@ -136,6 +136,8 @@ private:
     void addLink(QPushButton* button, const QUrl& address);
     void addLink(ClickableLabel* label, const QUrl& address);
 
+    // The style selection; the preview, which brings its own panel to the front, leaves the fields behind.
+    void selectStyle(bool bringFieldsToFront);
     void bringToFront(int frameIndex);
     void setSwatch(QLabel* swatch, const QColor& colour);
     // Writes the code box to the preview page and shows it; false (after telling the seller) when the
