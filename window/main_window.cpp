@@ -180,6 +180,11 @@ void frmCorvex::Form_Load() {
     m_state.txtReg = settings.pathSave;
     m_state.Text1 = settings.path;
     m_state.Text1 = m_paths.executablePath;
+    if (m_state.txtReg == "0") {
+        AppSettings current{m_savedDialog->checkBox()->isChecked(), m_state.txtReg, m_state.Text1};
+        WriteCompatibilityEntry(m_paths, current, [this](const std::string& text) { showMessage(text); });
+        m_state.txtReg = current.pathSave;
+    }
 
     show();
     activateWindow();
@@ -193,12 +198,6 @@ void frmCorvex::finishStartUp() {
         return;
     }
     m_startUpFinishing = true;
-    // The first start writes the compatibility entry and the settings; each write waits for the disk.
-    if (m_state.txtReg == "0") {
-        AppSettings current{m_savedDialog->checkBox()->isChecked(), m_state.txtReg, m_state.Text1};
-        WriteCompatibilityEntry(m_paths, current, [this](const std::string& text) { showMessage(text); });
-        m_state.txtReg = current.pathSave;
-    }
     browser();
     emit startUpFinished();
 }

@@ -91,8 +91,16 @@ private slots:
         if (settings) {
             WriteText(settingsFile, *settings);
         }
+        // The entry belongs to start-up proper: it is in the store before the seller sees the window.
+        std::optional<bool> entryBeforeShown;
+        QObject::connect(under.window.get(), &frmCorvex::shown, [&] {
+            entryBeforeShown = ReadRegistryString(under.paths.keyStoreFile, kCompatibilityLayersKey,
+                                                  under.paths.executablePath)
+                                   .has_value();
+        });
         QVERIFY(under.load());
 
+        QCOMPARE(entryBeforeShown, std::optional<bool>(writesEntry));
         QCOMPARE(under.window->savedDialog()->checkBox()->isChecked(), savedTicked);
         QCOMPARE(under.window->stateHolders().Text1, under.paths.executablePath);
         const std::optional<std::string> entry =
