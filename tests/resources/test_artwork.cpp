@@ -137,4 +137,4 @@ void ArtworkTest::styleMiniatureShowsItsArrangement() {
 }
 
 QTEST_GUILESS_MAIN(ArtworkTest)
-#include "artwork_test.moc"
+#include "test_artwork.moc"
