@@ -1,7 +1,7 @@
 #include "generator/assembly.h"
 #include "generator/placed_values.h"
 #include "generator/promotional_footer.h"
-#include "listing_builder.h"
+#include "generator_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -12,15 +12,6 @@
 
 namespace vellumo {
 namespace {
-
-std::size_t countOf(std::string_view text, std::string_view part) {
-    std::size_t count = 0;
-    for (std::size_t at = text.find(part); at != std::string_view::npos;
-         at = text.find(part, at + part.size())) {
-        ++count;
-    }
-    return count;
-}
 
 TEST(ReplaceAll, ReplacesEveryOccurrenceLeftToRightWithoutOverlap) {
     std::string text = "aaaa-aa";
@@ -84,20 +75,20 @@ TEST_P(CompleteFillTest, LeavesNoTokenAndWritesTheThreeColours) {
     const int photoCount = PhotoCountOfStyle(GetParam());
     const FieldGroup& tokens = LayoutTokens(photoCount);
     const std::string& code = listing.code;
-    EXPECT_EQ(countOf(code, tokens.title), 0u);
+    EXPECT_EQ(CountOf(code, tokens.title), 0u);
     for (int k = 0; k < photoCount; ++k) {
-        EXPECT_EQ(countOf(code, tokens.pictures[k]), 0u);
-        EXPECT_EQ(countOf(code, tokens.paragraphs[k]), 0u);
-        EXPECT_EQ(countOf(code, listing.group().pictures[k]), 2u);
-        EXPECT_EQ(countOf(code, listing.group().paragraphs[k]), 1u);
+        EXPECT_EQ(CountOf(code, tokens.pictures[k]), 0u);
+        EXPECT_EQ(CountOf(code, tokens.paragraphs[k]), 0u);
+        EXPECT_EQ(CountOf(code, listing.group().pictures[k]), 2u);
+        EXPECT_EQ(CountOf(code, listing.group().paragraphs[k]), 1u);
     }
     for (std::string_view token : {"FntClr", "BrdrClr", "BkGrnd"}) {
-        EXPECT_EQ(countOf(code, token), 0u) << token;
+        EXPECT_EQ(CountOf(code, token), 0u) << token;
     }
-    EXPECT_EQ(countOf(code, "font color=\"#000000\""), static_cast<std::size_t>(photoCount + 1));
-    EXPECT_EQ(countOf(code, "bordercolor=\"#000000\""), 2u);
-    EXPECT_EQ(countOf(code, "bgcolor=\"#FFFFFF\""), 1u);
-    EXPECT_EQ(countOf(code, "background=\"No Background\""), 1u);
+    EXPECT_EQ(CountOf(code, "font color=\"#000000\""), static_cast<std::size_t>(photoCount + 1));
+    EXPECT_EQ(CountOf(code, "bordercolor=\"#000000\""), 2u);
+    EXPECT_EQ(CountOf(code, "bgcolor=\"#FFFFFF\""), 1u);
+    EXPECT_EQ(CountOf(code, "background=\"No Background\""), 1u);
 }
 
 TEST_P(CompleteFillTest, SecondAssemblyWithoutChangesIsANoOp) {
@@ -142,17 +133,17 @@ TEST(AssembleListing, EmptiedSlotStaysEmptyUntilFreshLayout) {
     listing.fillGroup();
     listing.group().pictures[1].clear();
     listing.assemble();
-    EXPECT_EQ(countOf(listing.code, "href=\"\""), 1u);
-    EXPECT_EQ(countOf(listing.code, "src=\"\""), 1u);
+    EXPECT_EQ(CountOf(listing.code, "href=\"\""), 1u);
+    EXPECT_EQ(CountOf(listing.code, "src=\"\""), 1u);
     EXPECT_EQ(listing.placed.fields.of(2).pictures[1], "");
 
     listing.group().pictures[1] = "https://pics.example.com/late.jpg";
     listing.assemble();
-    EXPECT_EQ(countOf(listing.code, "late.jpg"), 0u) << "an empty placed value finds nothing";
+    EXPECT_EQ(CountOf(listing.code, "late.jpg"), 0u) << "an empty placed value finds nothing";
 
     listing.chooseStyle(2);
     listing.assemble();
-    EXPECT_EQ(countOf(listing.code, "late.jpg"), 2u);
+    EXPECT_EQ(CountOf(listing.code, "late.jpg"), 2u);
 }
 
 TEST(AssembleListing, TwoSlotsWithTheSameTextShareTheirFate) {
@@ -160,36 +151,36 @@ TEST(AssembleListing, TwoSlotsWithTheSameTextShareTheirFate) {
     listing.fillGroup();
     listing.group().pictures = {"https://a.example/A.jpg", "https://a.example/A.jpg"};
     listing.assemble();
-    EXPECT_EQ(countOf(listing.code, "A.jpg"), 4u);
+    EXPECT_EQ(CountOf(listing.code, "A.jpg"), 4u);
 
     listing.group().pictures[1] = "https://a.example/B.jpg";
     listing.assemble();
     // Picture 1 still stands in its field, but its text in the code went with picture 2's.
-    EXPECT_EQ(countOf(listing.code, "A.jpg"), 0u);
-    EXPECT_EQ(countOf(listing.code, "B.jpg"), 4u);
+    EXPECT_EQ(CountOf(listing.code, "A.jpg"), 0u);
+    EXPECT_EQ(CountOf(listing.code, "B.jpg"), 4u);
 }
 
 TEST(AssembleListing, ColoursAreFoundOnlyInTheirOwnAttribute) {
     ListingUnderTest listing(6); // 4 Alternating Photos holds the fixed "#000080" line breaks
     listing.fillGroup();
     listing.assemble();
-    const std::size_t fixedNavy = countOf(listing.code, "\"#000080\"");
+    const std::size_t fixedNavy = CountOf(listing.code, "\"#000080\"");
     ASSERT_GT(fixedNavy, 0u);
 
     // Border and font are both "#000000"; changing the font leaves the borders alone.
     listing.fields.fontColour = "#333399";
     listing.assemble();
-    EXPECT_EQ(countOf(listing.code, "bordercolor=\"#000000\""), 2u);
-    EXPECT_EQ(countOf(listing.code, "font color=\"#333399\""), 5u);
+    EXPECT_EQ(CountOf(listing.code, "bordercolor=\"#000000\""), 2u);
+    EXPECT_EQ(CountOf(listing.code, "font color=\"#333399\""), 5u);
 
     // Same colour for border and background, then only the border changes.
     listing.fields.borderColour = "#FFFFFF";
     listing.assemble();
     listing.fields.borderColour = "#FF0000";
     listing.assemble();
-    EXPECT_EQ(countOf(listing.code, "bordercolor=\"#FF0000\""), 2u);
-    EXPECT_EQ(countOf(listing.code, "bgcolor=\"#FFFFFF\""), 1u);
-    EXPECT_EQ(countOf(listing.code, "\"#000080\""), fixedNavy);
+    EXPECT_EQ(CountOf(listing.code, "bordercolor=\"#FF0000\""), 2u);
+    EXPECT_EQ(CountOf(listing.code, "bgcolor=\"#FFFFFF\""), 1u);
+    EXPECT_EQ(CountOf(listing.code, "\"#000080\""), fixedNavy);
 }
 
 TEST(AssembleListing, WithoutAStyleReplacesNothingButStillRecords) {
@@ -214,8 +205,8 @@ TEST(AssembleListing, InsertsValuesAsTypedAndSeesEarlierInsertions) {
     listing.assemble();
 
     // The title went in first; the picture step then replaced its token text too.
-    EXPECT_EQ(countOf(listing.code, "Best https://pics.example.com/teapot1.jpg <b>&</b>"), 1u);
-    EXPECT_EQ(countOf(listing.code, "<b>  line one\r\nline two  </b>"), 1u);
+    EXPECT_EQ(CountOf(listing.code, "Best https://pics.example.com/teapot1.jpg <b>&</b>"), 1u);
+    EXPECT_EQ(CountOf(listing.code, "<b>  line one\r\nline two  </b>"), 1u);
 }
 
 TEST(AssembleListing, AFreshLayoutOfTheOtherArrangementGetsTheSameValues) {
@@ -224,8 +215,8 @@ TEST(AssembleListing, AFreshLayoutOfTheOtherArrangementGetsTheSameValues) {
     listing.assemble();
     listing.chooseStyle(3);
     listing.assemble();
-    EXPECT_EQ(countOf(listing.code, "Blue teapot"), 1u);
-    EXPECT_EQ(countOf(listing.code, "teapot2.jpg"), 2u);
+    EXPECT_EQ(CountOf(listing.code, "Blue teapot"), 1u);
+    EXPECT_EQ(CountOf(listing.code, "teapot2.jpg"), 2u);
     EXPECT_EQ(listing.fields.photoCount, "2");
 }
 

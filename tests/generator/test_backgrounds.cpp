@@ -1,5 +1,5 @@
 #include "generator/backgrounds.h"
-#include "listing_builder.h"
+#include "generator_test_support.h"
 
 #include <gtest/gtest.h>
 

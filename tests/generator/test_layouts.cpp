@@ -1,6 +1,7 @@
 #include "generator/placed_values.h"
 #include "generator/template_style.h"
 #include "sha256.h"
+#include "generator_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -9,15 +10,6 @@
 
 namespace vellumo {
 namespace {
-
-std::size_t countOf(std::string_view text, std::string_view part) {
-    std::size_t count = 0;
-    for (std::size_t at = text.find(part); at != std::string_view::npos;
-         at = text.find(part, at + part.size())) {
-        ++count;
-    }
-    return count;
-}
 
 struct PinnedLayout {
     int position;
@@ -59,19 +51,19 @@ TEST_P(LayoutTextTest, HoldsEveryTokenAsOftenAsAssemblyExpects) {
     const std::string& text = LayoutText(position);
     const FieldGroup& tokens = LayoutTokens(photoCount);
 
-    EXPECT_EQ(countOf(text, tokens.title), 1u);
+    EXPECT_EQ(CountOf(text, tokens.title), 1u);
     for (int row = 0; row < photoCount; ++row) {
-        EXPECT_EQ(countOf(text, tokens.pictures[row]), 2u) << tokens.pictures[row];
-        EXPECT_EQ(countOf(text, tokens.paragraphs[row]), 1u) << tokens.paragraphs[row];
+        EXPECT_EQ(CountOf(text, tokens.pictures[row]), 2u) << tokens.pictures[row];
+        EXPECT_EQ(CountOf(text, tokens.paragraphs[row]), 1u) << tokens.paragraphs[row];
     }
-    EXPECT_EQ(countOf(text, "font color=\"FntClr\""), static_cast<std::size_t>(photoCount + 1));
-    EXPECT_EQ(countOf(text, "FntClr"), static_cast<std::size_t>(photoCount + 1));
-    EXPECT_EQ(countOf(text, "bordercolor=\"BrdrClr\""), 2u);
-    EXPECT_EQ(countOf(text, "bgcolor=\"BkGrnd\""), 1u);
-    EXPECT_EQ(countOf(text, "background=\"No Background\""), 1u);
-    EXPECT_EQ(countOf(text, "<!--My Comment-->"), 1u);
+    EXPECT_EQ(CountOf(text, "font color=\"FntClr\""), static_cast<std::size_t>(photoCount + 1));
+    EXPECT_EQ(CountOf(text, "FntClr"), static_cast<std::size_t>(photoCount + 1));
+    EXPECT_EQ(CountOf(text, "bordercolor=\"BrdrClr\""), 2u);
+    EXPECT_EQ(CountOf(text, "bgcolor=\"BkGrnd\""), 1u);
+    EXPECT_EQ(CountOf(text, "background=\"No Background\""), 1u);
+    EXPECT_EQ(CountOf(text, "<!--My Comment-->"), 1u);
     // Rows beyond the photo count must not exist.
-    EXPECT_EQ(countOf(text, "<tr>"), static_cast<std::size_t>(photoCount + 2));
+    EXPECT_EQ(CountOf(text, "<tr>"), static_cast<std::size_t>(photoCount + 2));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -5,8 +5,19 @@
 #include "generator/template_style.h"
 
 #include <string>
+#include <string_view>
 
 namespace vellumo {
+
+// How often part stands in text, counting non-overlapping occurrences from the left.
+inline std::size_t CountOf(std::string_view text, std::string_view part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string_view::npos;
+         at = text.find(part, at + part.size())) {
+        ++count;
+    }
+    return count;
+}
 
 // A listing as the window holds it: fields, code box and placed values, with the style just chosen.
 struct ListingUnderTest {
