@@ -5,6 +5,8 @@
 #include "library/ini_file.h"
 #include "library/text_rules.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdint>
 
 namespace vellumo {
@@ -148,6 +150,14 @@ TemplateReadResult ReadTemplateFile(const std::string& path, std::string_view ph
     if (!bytes)
         return {TemplateReadStatus::FileMissing, current};
     return ReadTemplateText(*bytes, photoCountText, current);
+}
+
+int PickerPosition(std::string_view positionText) {
+    const std::string_view text =
+        positionText.substr(std::min(positionText.size(), positionText.find_first_not_of(kBlanks)));
+    int position = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), position);
+    return error == std::errc() ? position : 0;
 }
 
 } // namespace vellumo

@@ -53,4 +53,9 @@ TemplateReadResult ReadTemplateFile(const std::string& path, std::string_view ph
 TemplateReadResult ReadTemplateText(std::string_view bytes, std::string_view photoCountText,
                                     const TemplateValues& current);
 
+// The picker position a "Template" or "Image" value names: the whole number at its start, after any
+// blanks ("7 Inline" names 7); 0 when the text does not start with one ("Default", "", "-") or the number
+// is too large to name any position.
+int PickerPosition(std::string_view positionText);
+
 } // namespace vellumo

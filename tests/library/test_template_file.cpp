@@ -213,5 +213,23 @@ TEST_F(TemplateFile, WriteFailuresAreReported) {
     EXPECT_TRUE(testing::AllNames(m_folder.path()).empty());
 }
 
+struct PositionCase {
+    const char* text;
+    int position;
+};
+
+class PickerPositionText : public ::testing::TestWithParam<PositionCase> {};
+
+TEST_P(PickerPositionText, IsTheNumberAtTheStart) {
+    EXPECT_EQ(PickerPosition(GetParam().text), GetParam().position) << '"' << GetParam().text << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, PickerPositionText,
+                         ::testing::Values(PositionCase{"9", 9}, PositionCase{"  12", 12},
+                                           PositionCase{"7 Inline", 7}, PositionCase{"3.5", 3},
+                                           PositionCase{"Default", 0}, PositionCase{"", 0},
+                                           PositionCase{"x3", 0}, PositionCase{"-2", -2},
+                                           PositionCase{"99999999999", 0}, PositionCase{"\t4", 4}));
+
 } // namespace
 } // namespace vellumo
