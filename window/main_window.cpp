@@ -3,6 +3,7 @@
 #include "main_window.h"
 
 #include "browser_customizer.h"
+#include "core_text.h"
 #include "desktop_services.h"
 #include "full_screen_view.h"
 #include "generator/assembly.h"
@@ -12,7 +13,7 @@
 #include "generator/template_style.h"
 #include "library/file_search.h"
 #include "library/settings.h"
-#include "library/template_folder.h"
+#include "library/text_rules.h"
 #include "link_label.h"
 #include "message_boxes.h"
 #include "platform/compatibility_entry.h"
@@ -63,28 +64,6 @@ constexpr std::array<ImageHost, 3> kImageHosts = {{
 constexpr const char* kHelpFileName = "Help.chm";
 constexpr int kStartUpFallbackMs = 1000;
 
-QString FromCore(const std::string& text) {
-    return QString::fromStdString(text);
-}
-std::string ToCore(const QString& text) {
-    return text.toStdString();
-}
-
-// Paragraph boxes hold "\n" line breaks; the listing keeps the CR LF of the program's multi-line text.
-std::string ParagraphText(const QPlainTextEdit* box) {
-    QString text = box->toPlainText();
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return ToCore(text);
-}
-
-void FillList(QListWidget* list, const std::vector<std::string>& entries) {
-    list->clear();
-    for (const std::string& entry : entries) {
-        list->addItem(FromCore(entry));
-    }
-    list->setCurrentRow(-1);
-}
-
 } // namespace
 
 frmCorvex::~frmCorvex() = default;
@@ -122,6 +101,8 @@ void frmCorvex::connectHandlers() {
     }
     Image6->setCursor(Qt::PointingHandCursor);
     connect(Image6, &ClickableLabel::clicked, this, &frmCorvex::openHelpFile);
+
+    connectTemplateHandlers();
 }
 
 void frmCorvex::addLink(QPushButton* button, const QUrl& address) {
@@ -161,9 +142,9 @@ void frmCorvex::Form_Load() {
     m_placedValues = ResetPlacedValues();
     navigateBrowser(QUrl(QStringLiteral("about:blank")));
 
-    setSwatch(lblCOLOR, Qt::black);
-    setSwatch(lblCOLOR2, Qt::black);
-    setSwatch(lblCOLOR3, Qt::white);
+    setSwatchColour(lblCOLOR, m_borderSwatch);
+    setSwatchColour(lblCOLOR2, m_fontSwatch);
+    setSwatchColour(lblCOLOR3, m_backgroundSwatch);
     FillColourPicker(ImageCombo, ImageList);
     ImageList1 = LoadStyleImages();
     FillStylePicker(ImageCombo1, ImageList1);
@@ -171,12 +152,10 @@ void frmCorvex::Form_Load() {
     FillBackgroundPicker(ImageCombo2, ImageList2);
     ImageCombo2->setCurrentIndex(0);
 
-    FillList(lstPlates, FillTemplateList(m_paths));
-    FillList(lstCode, FillCodeList(m_paths));
+    fillTemplateLists();
 
     const AppSettings settings = LoadSettings(m_paths);
-    m_savedDialog = new frmSaved(this);
-    m_savedDialog->checkBox()->setChecked(settings.saved);
+    makeSavedDialog(settings.saved);
     m_state.txtReg = settings.pathSave;
     m_state.Text1 = settings.path;
     m_state.Text1 = m_paths.executablePath;
@@ -308,8 +287,20 @@ void frmCorvex::setSwatch(QLabel* swatch, const QColor& colour) {
     swatch->setAutoFillBackground(true);
 }
 
+void frmCorvex::setSwatchColour(QLabel* swatch, DisplayColour colour) {
+    DisplayColour& held = swatch == lblCOLOR    ? m_borderSwatch
+                          : swatch == lblCOLOR2 ? m_fontSwatch
+                                                : m_backgroundSwatch;
+    held = colour;
+    setSwatch(swatch, ToQColor(colour));
+}
+
 void frmCorvex::showMessage(const std::string& text) {
     m_messageBoxes.information(this, QString::fromLatin1(kProgramTitle), FromCore(text));
+}
+
+void frmCorvex::showWarning(const QString& text) {
+    m_messageBoxes.warning(this, QString::fromLatin1(kProgramTitle), text);
 }
 
 ListingFields frmCorvex::listingFields() const {
@@ -322,7 +313,7 @@ ListingFields frmCorvex::listingFields() const {
         group.title = ToCore(boxes.title->text());
         for (std::size_t k = 0; k < boxes.pictures.size(); ++k) {
             group.pictures.at(k) = ToCore(boxes.pictures.at(k)->text());
-            group.paragraphs.at(k) = ParagraphText(boxes.paragraphs.at(k));
+            group.paragraphs.at(k) = ParagraphToCore(boxes.paragraphs.at(k)->toPlainText());
         }
     }
     fields.background = m_state.txtBgrnLink;
@@ -363,7 +354,7 @@ void frmCorvex::ImageCombo_Click() {
         valueBox = pick->valueBoxText;
     }
     // A name outside the palette leaves txtVB alone, so the swatch shows the last colour picked.
-    setSwatch(swatch, ColourFromDecimalText(FromCore(m_state.txtVB)));
+    setSwatchColour(swatch, static_cast<DisplayColour>(ParseWholeNumber(m_state.txtVB).value_or(0)));
     if (ImageCombo1->currentText() != QLatin1String(kNoStyleCaption)) {
         TabStrip1_Click();
     }

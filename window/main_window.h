@@ -1,9 +1,13 @@
 #pragma once
 
+#include "generator/colour_palette.h"
+#include "generator/listing_check.h"
 #include "generator/listing_fields.h"
 #include "generator/placed_values.h"
 #include "library/app_paths.h"
+#include "library/template_file.h"
 #include "picker_lists.h"
+#include "saved_dialog.h"
 
 #include <QPointer>
 #include <QUrl>
@@ -33,7 +37,6 @@ class ClickableLabel;
 class DesktopServices;
 class FullScreenView;
 class MessageBoxes;
-class frmSaved;
 
 inline constexpr const char* kProgramTitle = "Vellumo";
 inline constexpr const char* kNoStyleCaption = "Select Template";
@@ -86,10 +89,15 @@ public:
     int selectedTab() const;
     // Selecting a tab from code runs the tab handler as a seller's click does.
     void selectTab(int tab);
+    // The notice dialog; none once OK has discarded it, until the next Save makes a fresh one.
     frmSaved* savedDialog() const { return m_savedDialog; }
     const PictureList& colourSwatches() const { return ImageList; }
     // Every value the listing is generated from, as the controls hold them now.
     ListingFields listingFields() const;
+    // The swatches' colours as saved templates store them (lblCOLOR, lblCOLOR2, lblCOLOR3).
+    DisplayColour borderSwatch() const { return m_borderSwatch; }
+    DisplayColour fontSwatch() const { return m_fontSwatch; }
+    DisplayColour backgroundSwatch() const { return m_backgroundSwatch; }
 
     // Handlers, named after their control and event.
     void ImageCombo_Click();
@@ -100,6 +108,17 @@ public:
     void cmdFullScreen_Click();
     void cmdExit_Click();
     void insertFooter();
+
+    // The My Templates tab.
+    void lstPlates_Click();
+    void lstCode_Click();
+    void lstPlates_DblClick();
+    void lstCode_DblClick();
+    void cmdLoad_Click();
+    void cmdSave_Click();
+    void cmdCopy_Click();
+    void cmdDelete_Click();
+    void cmdOpen_Click();
 
 signals:
     void shown();
@@ -123,6 +142,7 @@ private:
     void buildColourStrip();
     void buildTabOrder();
     void connectHandlers();
+    void connectTemplateHandlers();
 
     QWidget* addPanel(int frameIndex, const char* panelName);
     QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, int left, int top);
@@ -148,6 +168,27 @@ private:
     void finishStartUp();
     void openHelpFile();
     void showMessage(const std::string& text);
+    void showWarning(const QString& text);
+
+    // Both library lists filled again from the folder, nothing selected.
+    void fillTemplateLists();
+    // Selects a template entry as a click does, its code file with it.
+    void selectTemplateEntry(const std::string& entry);
+    // The values a template of that photo count saves: its field group, the pickers' positions, the
+    // colour texts and the swatches.
+    TemplateValues templateValues(int photoCount) const;
+    // Puts what a template file held into the fields, the hidden position boxes and the swatches.
+    void applyTemplateValues(const TemplateValues& values);
+    // Selects the picker entry at a position counted from 1; a position that names no entry changes
+    // nothing.
+    static void selectPickerPosition(QComboBox* picker, int position);
+    // Runs the listing check on the code as it stands; true when the listing may be saved and copied,
+    // after the seller confirmed what the check found or applied its fixes.
+    bool confirmListingCheck(int photoCount);
+    void applyFieldFix(const FieldFix& fix, int photoCount);
+    void makeSavedDialog(bool ticked);
+    void saveSavedSetting(bool ticked);
+    void setSwatchColour(QLabel* swatch, DisplayColour colour);
 
     AppPaths m_paths;
     MessageBoxes& m_messageBoxes;
@@ -156,7 +197,10 @@ private:
     PlacedValues m_placedValues;
     BrowserCustomizer* m_browserCustomizer = nullptr;
     QPointer<FullScreenView> m_fullScreenView;
-    frmSaved* m_savedDialog = nullptr;
+    QPointer<frmSaved> m_savedDialog;
+    DisplayColour m_borderSwatch = 0;
+    DisplayColour m_fontSwatch = 0;
+    DisplayColour m_backgroundSwatch = 16777215;
     QUrl m_browserAddress;
     bool m_loaded = false;
     bool m_shownOnce = false;

@@ -1,5 +1,7 @@
 #include "message_boxes.h"
 
+#include "listing_check_dialog.h"
+
 #include <QMessageBox>
 
 namespace vellumo {
@@ -15,6 +17,14 @@ void QtMessageBoxes::warning(QWidget* parent, const QString& title, const QStrin
 bool QtMessageBoxes::question(QWidget* parent, const QString& title, const QString& text) {
     return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
            QMessageBox::Yes;
+}
+
+FindingsAnswer QtMessageBoxes::confirmFindings(QWidget* parent, const QString& title,
+                                               const std::vector<Finding>& findings) {
+    ListingCheckDialog dialog(findings, parent);
+    dialog.setWindowTitle(title);
+    dialog.exec();
+    return dialog.answer();
 }
 
 } // namespace vellumo

@@ -1,10 +1,22 @@
 #pragma once
 
+#include "generator/listing_check.h"
+
 #include <QString>
+
+#include <cstddef>
+#include <vector>
 
 class QWidget;
 
 namespace vellumo {
+
+// What the seller chose when a check found something before the listing left the program.
+struct FindingsAnswer {
+    enum class Choice { CopyAnyway, Cancel, ApplyFix };
+    Choice choice = Choice::Cancel;
+    std::size_t finding = 0; // with ApplyFix: the finding whose fix was chosen
+};
 
 // Every message box of the window goes through here, so tests can record them instead of blocking.
 class MessageBoxes {
@@ -16,6 +28,9 @@ public:
     virtual void warning(QWidget* parent, const QString& title, const QString& text) = 0;
     // Yes and No; true for Yes.
     virtual bool question(QWidget* parent, const QString& title, const QString& text) = 0;
+    // The findings in the order given, each with its fix if it offers one, and "Copy anyway" and "Cancel".
+    virtual FindingsAnswer confirmFindings(QWidget* parent, const QString& title,
+                                           const std::vector<Finding>& findings) = 0;
 };
 
 class QtMessageBoxes final : public MessageBoxes {
@@ -23,6 +38,8 @@ public:
     void information(QWidget* parent, const QString& title, const QString& text) override;
     void warning(QWidget* parent, const QString& title, const QString& text) override;
     bool question(QWidget* parent, const QString& title, const QString& text) override;
+    FindingsAnswer confirmFindings(QWidget* parent, const QString& title,
+                                   const std::vector<Finding>& findings) override;
 };
 
 } // namespace vellumo

@@ -43,6 +43,19 @@ frmSaved::frmSaved(QWidget* parent)
     PlaceTwips(chkSaved, 240, 1845, 3375, 195);
 
     setTabOrder(cmdOK, chkSaved);
+
+    // A click only: the box set from the settings at start-up saves nothing.
+    connect(chkSaved, &QCheckBox::clicked, this, &frmSaved::chkSaved_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &frmSaved::cmdOK_Click);
+}
+
+void frmSaved::chkSaved_Click() {
+    emit savedSettingChanged(chkSaved->isChecked());
+}
+
+void frmSaved::cmdOK_Click() {
+    close();
+    deleteLater();
 }
 
 } // namespace vellumo

@@ -17,6 +17,14 @@ public:
     QCheckBox* checkBox() const { return chkSaved; }
     QPushButton* okButton() const { return cmdOK; }
 
+    // The seller ticked or unticked "Don't show this message again": the settings are saved at once.
+    void chkSaved_Click();
+    // Closes the dialog and discards it, check box and all.
+    void cmdOK_Click();
+
+signals:
+    void savedSettingChanged(bool ticked);
+
 private:
     QLabel* lblMessage = nullptr;
     QLabel* Label1 = nullptr;

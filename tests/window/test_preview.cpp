@@ -36,20 +36,6 @@ void ClickTab(WindowUnderTest& under, int tab) {
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab - 1).center());
 }
 
-// Runs a script in the preview browser and waits for its result.
-QVariant Evaluate(QWebEngineView* view, const QString& script) {
-    QVariant result;
-    bool done = false;
-    view->page()->runJavaScript(script, [&](const QVariant& value) {
-        result = value;
-        done = true;
-    });
-    if (!QTest::qWaitFor([&] { return done; }, 10000)) {
-        return QStringLiteral("<no answer>");
-    }
-    return result;
-}
-
 // F12 as the seller presses it: the key goes to whatever has the focus.
 void PressF12(WindowUnderTest& under, Qt::KeyboardModifiers modifiers = {}) {
     QWidget* focused = QApplication::focusWidget();

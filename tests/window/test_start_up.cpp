@@ -23,20 +23,6 @@ using namespace vellumo::test;
 
 namespace {
 
-void WriteText(const std::string& path, const std::string& text) {
-    QFile file(QString::fromStdString(path));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text.data(), static_cast<qint64>(text.size()));
-}
-
-QStringList Entries(const QListWidget* list) {
-    QStringList entries;
-    for (int row = 0; row < list->count(); ++row) {
-        entries << list->item(row)->text();
-    }
-    return entries;
-}
-
 // The real program on its own folders, as a seller's second start would run it.
 struct ProgramFolders {
     QTemporaryDir root;
@@ -89,7 +75,7 @@ private slots:
         WindowUnderTest under;
         const std::string settingsFile = under.paths.settingsFile();
         if (settings) {
-            WriteText(settingsFile, *settings);
+            QVERIFY(WriteText(settingsFile, *settings));
         }
         // The entry belongs to start-up proper: it is in the store before the seller sees the window.
         std::optional<bool> entryBeforeShown;
@@ -124,7 +110,7 @@ private slots:
         const std::string folder = under.paths.templateFolder();
         QVERIFY(QDir().mkpath(QString::fromStdString(folder)));
         for (const char* name : {"Blue teapot-3", "Blue teapot.txt", "notes.doc", "old-7", "a.txt.txt"}) {
-            WriteText(folder + name, "x");
+            QVERIFY(WriteText(folder + name, "x"));
         }
         QVERIFY(under.load());
         const auto* templates = under.child<QListWidget>("lstPlates");

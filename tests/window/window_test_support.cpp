@@ -5,8 +5,11 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 
 #include <fstream>
 #include <sstream>
@@ -16,6 +19,7 @@ namespace vellumo::test {
 namespace {
 // The web engine's first start can be slow on a loaded machine.
 constexpr int kStartUpTimeoutMs = 30000;
+constexpr int kScriptTimeoutMs = 10000;
 } // namespace
 
 AppPaths TemporaryAppPaths(const QTemporaryDir& root) {
@@ -43,6 +47,20 @@ bool WindowUnderTest::load() {
            (!finished.isEmpty() || finished.wait(kStartUpTimeoutMs));
 }
 
+bool LoadWithoutNotice(WindowUnderTest& under) {
+    return WriteText(under.paths.settingsFile(), "[Settings]\r\nSaved=1\r\nPathSave=1\r\n") && under.load();
+}
+
+QVariant Evaluate(QWebEngineView* view, const QString& script) {
+    QVariant result;
+    bool done = false;
+    view->page()->runJavaScript(script, [&](const QVariant& value) {
+        result = value;
+        done = true;
+    });
+    return QTest::qWaitFor([&] { return done; }, kScriptTimeoutMs) ? result : QVariant();
+}
+
 std::string WindowUnderTest::previewPagePath() const {
     return PreviewPagePath(paths);
 }
@@ -65,6 +83,20 @@ std::string ReadFile(const std::string& path) {
     std::ostringstream content;
     content << file.rdbuf();
     return content.str();
+}
+
+bool WriteText(const std::string& path, const std::string& text) {
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
+}
+
+QStringList Entries(const QListWidget* list) {
+    QStringList entries;
+    for (int row = 0; row < list->count(); ++row) {
+        entries << list->item(row)->text();
+    }
+    return entries;
 }
 
 } // namespace vellumo::test

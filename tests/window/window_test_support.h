@@ -7,11 +7,14 @@
 #include "program_look.h"
 
 #include <QApplication>
+#include <QListWidget>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+#include <QVariant>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,7 +22,7 @@
 namespace vellumo::test {
 
 struct RecordedMessage {
-    QString kind; // "information", "warning" or "question"
+    QString kind; // "information", "warning", "question" or "findings"
     QString title;
     QString text;
 };
@@ -37,8 +40,17 @@ public:
         messages.push_back({QStringLiteral("question"), title, text});
         return answer;
     }
+    // Answered by answerFindings, which sees what the dialog would show; Cancel when none is set.
+    FindingsAnswer confirmFindings(QWidget*, const QString& title,
+                                   const std::vector<Finding>& findings) override {
+        messages.push_back({QStringLiteral("findings"), title, QString()});
+        shownFindings.push_back(findings);
+        return answerFindings ? answerFindings(findings) : FindingsAnswer{};
+    }
     std::vector<RecordedMessage> messages;
     bool answer = true;
+    std::function<FindingsAnswer(const std::vector<Finding>&)> answerFindings;
+    std::vector<std::vector<Finding>> shownFindings;
 };
 
 class RecordingDesktop final : public DesktopServices {
@@ -69,12 +81,23 @@ struct WindowUnderTest {
     std::string previewPagePath() const;
 };
 
+// Form_Load with "Don't show this message again" stored, so no notice dialog follows a Save.
+[[nodiscard]] bool LoadWithoutNotice(WindowUnderTest& under);
+
+// Runs a script in a browser view and waits for its result; an empty value when none comes.
+QVariant Evaluate(QWebEngineView* view, const QString& script);
+
 // Picks an entry as the seller does: the box's entry changes and its activated signal is raised.
 void Pick(QComboBox* picker, int index);
 void PickText(QComboBox* picker, const QString& text);
 
 // Reads a whole file; empty when missing.
 std::string ReadFile(const std::string& path);
+
+// Writes a whole file; false when it could not.
+[[nodiscard]] bool WriteText(const std::string& path, const std::string& text);
+
+QStringList Entries(const QListWidget* list);
 
 } // namespace vellumo::test
 

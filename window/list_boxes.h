@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class QListWidget;
+
+namespace vellumo {
+
+// Replaces the entries, in the order given, and leaves nothing selected; raises no selection handler.
+void FillListBox(QListWidget* list, const std::vector<std::string>& entries);
+
+std::vector<std::string> ListEntries(const QListWidget* list);
+
+// The selected entry's row, -1 when none is selected. The current row alone does not count: a list that
+// takes the focus makes its first row current without selecting it.
+int SelectedRow(const QListWidget* list);
+std::string SelectedEntry(const QListWidget* list);
+
+// Selects a row (-1 clears the selection) without raising the list's selection handler.
+void SelectRowQuietly(QListWidget* list, int row);
+
+// Gives the list a horizontal scroll bar exactly when its widest entry is wider than the list, so a long
+// name can be scrolled to its end.
+void FitListWidth(QListWidget* list);
+
+// The width the widest entry needs, with a blank before it as the list draws it.
+int WidestEntryWidth(const QListWidget* list);
+
+} // namespace vellumo

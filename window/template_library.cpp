@@ -1,0 +1,361 @@
+// frmCorvex's My Templates tab: the two lists, Load, Save (with the listing check), Delete and Open, and
+// the notice dialog after a Save.
+
+#include "core_text.h"
+#include "desktop_services.h"
+#include "generator/assembly.h"
+#include "generator/template_style.h"
+#include "library/file_search.h"
+#include "library/settings.h"
+#include "library/template_folder.h"
+#include "library/text_rules.h"
+#include "list_boxes.h"
+#include "listing_check_dialog.h"
+#include "main_window.h"
+#include "message_boxes.h"
+#include "saved_dialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace vellumo {
+
+namespace {
+
+const QString kNothingToLoad = QStringLiteral("Please select a template to load     ");
+
+QString Quoted(const std::string& name) {
+    return QStringLiteral("\"%1\"").arg(FromCore(name));
+}
+
+} // namespace
+
+void frmCorvex::connectTemplateHandlers() {
+    // A selection made by click, keyboard or code runs the handler; one set to what it already is does not.
+    connect(lstPlates, &QListWidget::itemSelectionChanged, this, &frmCorvex::lstPlates_Click);
+    connect(lstCode, &QListWidget::itemSelectionChanged, this, &frmCorvex::lstCode_Click);
+    connect(lstPlates, &QListWidget::itemDoubleClicked, this, &frmCorvex::lstPlates_DblClick);
+    connect(lstCode, &QListWidget::itemDoubleClicked, this, &frmCorvex::lstCode_DblClick);
+    connect(cmdLoad, &QPushButton::clicked, this, &frmCorvex::cmdLoad_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmCorvex::cmdSave_Click);
+    connect(cmdCopy, &QPushButton::clicked, this, &frmCorvex::cmdCopy_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmCorvex::cmdDelete_Click);
+    connect(cmdOpen, &QPushButton::clicked, this, &frmCorvex::cmdOpen_Click);
+}
+
+void frmCorvex::fillTemplateLists() {
+    FillListBox(lstPlates, FillTemplateList(m_paths));
+    FitListWidth(lstPlates);
+    FillListBox(lstCode, FillCodeList(m_paths));
+    FitListWidth(lstCode);
+}
+
+void frmCorvex::lstPlates_Click() {
+    const int row = SelectedRow(lstPlates);
+    // Nothing selected keeps the photo count: the current listing still needs it.
+    if (row < 0) {
+        return;
+    }
+    const std::vector<std::string> codeEntries = ListEntries(lstCode);
+    const TemplateSelection selection =
+        SelectTemplateEntry(ListEntries(lstPlates), codeEntries, static_cast<std::size_t>(row));
+    m_state.txtTag = selection.photoCount;
+    if (!selection.codeIndex) {
+        // A code file of another design must not stay selected beside it: Delete would take both.
+        SelectRowQuietly(lstCode, -1);
+        return;
+    }
+    // Of two code entries under one name (a.txt and a.txt.txt), the one the seller chose stays chosen.
+    const std::string chosenCode = SelectedEntry(lstCode);
+    if (chosenCode != codeEntries.at(*selection.codeIndex)) {
+        SelectRowQuietly(lstCode, static_cast<int>(*selection.codeIndex));
+    }
+    txtFilename->setText(FromCore(*selection.name));
+}
+
+void frmCorvex::lstCode_Click() {
+    const std::string codeEntry = SelectedEntry(lstCode);
+    if (SelectedRow(lstCode) < 0) {
+        return;
+    }
+    // Already paired: a template of this name stays selected even when another one shares the name.
+    if (SelectedRow(lstPlates) >= 0 && TemplateNameOfEntry(SelectedEntry(lstPlates)) == codeEntry) {
+        return;
+    }
+    const std::optional<std::size_t> templateRow = TemplateEntryOfCode(ListEntries(lstPlates), codeEntry);
+    if (!templateRow) {
+        SelectRowQuietly(lstPlates, -1);
+        return;
+    }
+    lstPlates->setCurrentRow(static_cast<int>(*templateRow));
+    lstPlates->scrollToItem(lstPlates->item(static_cast<int>(*templateRow)));
+}
+
+void frmCorvex::lstPlates_DblClick() {
+    cmdLoad_Click();
+}
+
+void frmCorvex::lstCode_DblClick() {
+    cmdOpen_Click();
+}
+
+void frmCorvex::selectTemplateEntry(const std::string& entry) {
+    const std::vector<std::string> entries = ListEntries(lstPlates);
+    const auto found = std::find(entries.begin(), entries.end(), entry);
+    if (found != entries.end()) {
+        const int row = static_cast<int>(found - entries.begin());
+        lstPlates->setCurrentRow(row);
+        lstPlates->scrollToItem(lstPlates->item(row));
+    }
+}
+
+TemplateValues frmCorvex::templateValues(int photoCount) const {
+    const ListingFields fields = listingFields();
+    TemplateValues values;
+    values.group = fields.fields.of(photoCount);
+    values.templatePosition = std::to_string(ImageCombo1->currentIndex() + 1);
+    values.imagePosition = std::to_string(ImageCombo2->currentIndex() + 1);
+    values.borderColour = m_state.txtBACK;
+    values.fontColour = m_state.txtFORE;
+    values.backgroundColour = m_state.txtBkgrnd;
+    values.borderSwatch = m_borderSwatch;
+    values.fontSwatch = m_fontSwatch;
+    values.backgroundSwatch = m_backgroundSwatch;
+    return values;
+}
+
+void frmCorvex::applyTemplateValues(const TemplateValues& values) {
+    const int photoCount = values.group.photoCount();
+    const FieldBoxes& boxes = m_fieldBoxes.at(static_cast<std::size_t>(photoCount - kMinPhotoCount));
+    // The title box passes its new text on to the template-name box, as typing does.
+    boxes.title->setText(FromCore(values.group.title));
+    for (std::size_t k = 0; k < boxes.paragraphs.size(); ++k) {
+        boxes.paragraphs.at(k)->setPlainText(ParagraphFromCore(values.group.paragraphs.at(k)));
+    }
+    for (std::size_t k = 0; k < boxes.pictures.size(); ++k) {
+        boxes.pictures.at(k)->setText(FromCore(values.group.pictures.at(k)));
+    }
+    m_state.txtimgComb1 = values.templatePosition;
+    m_state.txtimgComb2 = values.imagePosition;
+    m_state.txtBACK = values.borderColour;
+    setSwatchColour(lblCOLOR, values.borderSwatch);
+    m_state.txtFORE = values.fontColour;
+    setSwatchColour(lblCOLOR2, values.fontSwatch);
+    m_state.txtBkgrnd = values.backgroundColour;
+    setSwatchColour(lblCOLOR3, values.backgroundSwatch);
+}
+
+void frmCorvex::selectPickerPosition(QComboBox* picker, int position) {
+    if (position >= 1 && position <= picker->count()) {
+        picker->setCurrentIndex(position - 1);
+    }
+}
+
+void frmCorvex::cmdLoad_Click() {
+    const std::string entry = SelectedEntry(lstPlates);
+    if (SelectedRow(lstPlates) < 0) {
+        m_messageBoxes.information(this, QString::fromLatin1(kProgramTitle), kNothingToLoad);
+        lstPlates->setFocus();
+        return;
+    }
+    // The entry's own digit, not whatever txtTag says by now: a style chosen since may have changed it.
+    const std::string photoCount = PhotoCountOfEntry(entry);
+    const std::optional<std::int32_t> count = ParseWholeNumber(photoCount);
+    if (!count || !IsPhotoCount(*count)) {
+        showWarning(QStringLiteral("%1 is not a template Vellumo can load: the name of a template ends in "
+                                   "2, 3, 4 or 5, the number of its photos.")
+                        .arg(Quoted(entry)));
+        return;
+    }
+    const TemplateReadResult read =
+        ReadTemplateFile(TemplateFilePath(m_paths, entry), photoCount, templateValues(*count));
+    if (read.status == TemplateReadStatus::FileMissing) {
+        showWarning(QStringLiteral("The template %1 is no longer in My Templates; nothing was loaded. The "
+                                   "lists now show what the folder holds.")
+                        .arg(Quoted(entry)));
+        fillTemplateLists();
+        return;
+    }
+    m_state.txtTag = photoCount;
+    applyTemplateValues(read.values);
+    QApplication::processEvents();
+    selectPickerPosition(ImageCombo1, PickerPosition(m_state.txtimgComb1));
+    selectPickerPosition(ImageCombo2, PickerPosition(m_state.txtimgComb2));
+    QApplication::processEvents();
+    ImageCombo1_Click();
+    ImageCombo2_Click();
+    QApplication::processEvents();
+    selectTab(DesignTab);
+    QApplication::processEvents();
+    ResyncPlacedValues(listingFields(), m_placedValues);
+}
+
+void frmCorvex::cmdCopy_Click() {
+    cmdSave_Click();
+}
+
+void frmCorvex::cmdSave_Click() {
+    const int photoCount = PhotoCountOfStyle(ImageCombo1->currentIndex() + 1);
+    if (photoCount == 0) {
+        showWarning(QStringLiteral("Please select a Template Style and fill in its fields before saving."));
+        ImageCombo1->setFocus();
+        return;
+    }
+    const std::string name = CleanTemplateName(ToCore(txtFilename->text()));
+    if (FromCore(name) != txtFilename->text()) {
+        txtFilename->setText(FromCore(name));
+    }
+    if (name.empty()) {
+        showWarning(QStringLiteral("Please type a name for the template in \"Name of Template to Save\"."));
+        selectTab(TemplatesTab);
+        txtFilename->setFocus();
+        return;
+    }
+
+    // What is saved and copied is the listing of the fields as they are now: the code keeps what only it
+    // holds (the footer), and the slots whose fields changed since the last build are brought up to date.
+    AssembleListing(m_state.txtCode, listingFields(), m_placedValues);
+    if (!confirmListingCheck(photoCount)) {
+        return;
+    }
+    if (DesignExists(m_paths, name) &&
+        !m_messageBoxes.question(
+            this, QString::fromLatin1(kProgramTitle),
+            QStringLiteral("A design named %1 is saved already. Replace it?").arg(Quoted(name)))) {
+        return;
+    }
+
+    const SaveDesignResult saved = SaveDesign(m_paths, name, templateValues(photoCount), m_state.txtCode);
+    if (saved.status != SaveDesignStatus::Saved) {
+        showWarning(QStringLiteral("The template %1 could not be saved in %2. Nothing was copied to the "
+                                   "clipboard.")
+                        .arg(Quoted(name), FromCore(m_paths.templateFolder())));
+        return;
+    }
+    m_desktop.setClipboardText(FromCore(m_state.txtCode));
+    fillTemplateLists();
+    selectTemplateEntry(saved.templateEntry);
+    // The stored choice counts: the dialog that held the check box may have been discarded since.
+    if (!LoadSettings(m_paths).saved) {
+        if (!m_savedDialog) {
+            makeSavedDialog(false);
+        }
+        m_savedDialog->open();
+    }
+}
+
+bool frmCorvex::confirmListingCheck(int photoCount) {
+    for (;;) {
+        std::vector<Finding> findings = CheckListing(m_state.txtCode, listingFields());
+        if (!NeedsConfirmation(findings)) {
+            return true;
+        }
+        OrderBySeverity(findings);
+        const FindingsAnswer answer =
+            m_messageBoxes.confirmFindings(this, QString::fromLatin1(kProgramTitle), findings);
+        switch (answer.choice) {
+        case FindingsAnswer::Choice::CopyAnyway:
+            return true;
+        case FindingsAnswer::Choice::ApplyFix:
+            if (answer.finding < findings.size() && findings.at(answer.finding).fix) {
+                applyFieldFix(*findings.at(answer.finding).fix, photoCount);
+                AssembleListing(m_state.txtCode, listingFields(), m_placedValues);
+                continue;
+            }
+            return false;
+        case FindingsAnswer::Choice::Cancel:
+            break;
+        }
+        return false;
+    }
+}
+
+void frmCorvex::applyFieldFix(const FieldFix& fix, int photoCount) {
+    const FieldBoxes& boxes = m_fieldBoxes.at(static_cast<std::size_t>(photoCount - kMinPhotoCount));
+    const auto row = static_cast<std::size_t>(fix.field.index);
+    switch (fix.field.kind) {
+    case FieldRef::Kind::Title:
+        boxes.title->setText(FromCore(fix.newValue));
+        break;
+    case FieldRef::Kind::Picture:
+        if (row < boxes.pictures.size()) {
+            boxes.pictures.at(row)->setText(FromCore(fix.newValue));
+        }
+        break;
+    case FieldRef::Kind::Paragraph:
+        if (row < boxes.paragraphs.size()) {
+            boxes.paragraphs.at(row)->setPlainText(ParagraphFromCore(fix.newValue));
+        }
+        break;
+    case FieldRef::Kind::Background:
+        m_state.txtBgrnLink = fix.newValue;
+        break;
+    }
+}
+
+void frmCorvex::cmdDelete_Click() {
+    const std::string templateEntry = SelectedEntry(lstPlates);
+    const std::string codeEntry = SelectedEntry(lstCode);
+    if (templateEntry.empty() && codeEntry.empty()) {
+        m_messageBoxes.information(this, QString::fromLatin1(kProgramTitle),
+                                   QStringLiteral("Please select a template or code file to delete."));
+        lstPlates->setFocus();
+        return;
+    }
+    QString question;
+    if (!templateEntry.empty() && !codeEntry.empty()) {
+        question = QStringLiteral("Delete the design %1, its template and its Html code file?")
+                       .arg(Quoted(TemplateNameOfEntry(templateEntry)));
+    } else if (!templateEntry.empty()) {
+        question = QStringLiteral("Delete the template %1?").arg(Quoted(templateEntry));
+    } else {
+        question = QStringLiteral("Delete the Html code file %1?").arg(Quoted(codeEntry));
+    }
+    if (!m_messageBoxes.question(this, QString::fromLatin1(kProgramTitle), question)) {
+        return;
+    }
+    const bool deleted = DeleteDesign(m_paths, templateEntry, codeEntry);
+    fillTemplateLists();
+    if (!deleted) {
+        showWarning(QStringLiteral("Not everything could be deleted from %1; the lists show what is left.")
+                        .arg(FromCore(m_paths.templateFolder())));
+    }
+}
+
+void frmCorvex::cmdOpen_Click() {
+    if (SelectedRow(lstCode) < 0) {
+        return;
+    }
+    const std::string entry = SelectedEntry(lstCode);
+    const std::string path = CodeFilePath(m_paths, entry);
+    if (path.empty() || !NormalFileExists(path)) {
+        showWarning(QStringLiteral("The Html code file %1 is no longer in My Templates. The lists now show "
+                                   "what the folder holds.")
+                        .arg(Quoted(entry)));
+        fillTemplateLists();
+        return;
+    }
+    m_desktop.openUrl(QUrl::fromLocalFile(FromCore(path)));
+}
+
+void frmCorvex::makeSavedDialog(bool ticked) {
+    m_savedDialog = new frmSaved(this);
+    m_savedDialog->checkBox()->setChecked(ticked);
+    connect(m_savedDialog, &frmSaved::savedSettingChanged, this, &frmCorvex::saveSavedSetting);
+}
+
+void frmCorvex::saveSavedSetting(bool ticked) {
+    if (!SaveSettings(m_paths, {ticked, m_state.txtReg, m_state.Text1})) {
+        showWarning(
+            QStringLiteral("Your choice could not be saved in %1.").arg(FromCore(m_paths.settingsFile())));
+    }
+}
+
+} // namespace vellumo
