@@ -1,5 +1,11 @@
 #include "full_screen_view.h"
 
+#include <QButtonGroup>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <QWebEngineSettings>
@@ -7,24 +13,97 @@
 
 namespace vellumo {
 
+namespace {
+
+struct WidthChoice {
+    ListingWidth width;
+    const char* name;
+    const char* caption;
+};
+
+constexpr WidthChoice kWidthChoices[] = {
+    {ListingWidth::Phone, "cmdPhoneWidth", "Phone (375 px)"},
+    {ListingWidth::EbayDescription, "cmdEbayWidth", "eBay description (700 px)"},
+    {ListingWidth::Full, "cmdFullWidth", "Full width"},
+};
+
+} // namespace
+
 FullScreenView::FullScreenView(QWidget* parent)
     : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("FullScreenView"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Vellumo"));
+
+    auto* bar = new QHBoxLayout;
+    bar->setContentsMargins(8, 4, 8, 4);
+    m_widthChoices = new QButtonGroup(this);
+    for (const WidthChoice& choice : kWidthChoices) {
+        auto* button = new QPushButton(QLatin1String(choice.caption), this);
+        button->setObjectName(QLatin1String(choice.name));
+        button->setCheckable(true);
+        button->setChecked(choice.width == m_width);
+        button->setFocusPolicy(Qt::TabFocus);
+        m_widthChoices->addButton(button, static_cast<int>(choice.width));
+        bar->addWidget(button);
+    }
+    bar->addStretch();
+    bar->addWidget(new QLabel(QStringLiteral("Esc closes this view"), this));
+    connect(m_widthChoices, &QButtonGroup::idClicked, this,
+            [this](int id) { setListingWidth(static_cast<ListingWidth>(id)); });
+
     m_view = new QWebEngineView(this);
     m_view->settings()->setDefaultTextEncoding(QStringLiteral("utf-8"));
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
+    // A narrow listing stands in the middle, on a grey ground that shows where the buyer's screen ends.
+    auto* ground = new QWidget(this);
+    ground->setObjectName(QStringLiteral("ground"));
+    QPalette palette = ground->palette();
+    palette.setColor(QPalette::Window, QColor(0x60, 0x60, 0x60));
+    ground->setPalette(palette);
+    ground->setAutoFillBackground(true);
+    m_centre = new QHBoxLayout(ground);
+    m_centre->setContentsMargins(0, 0, 0, 0);
+    m_centre->addWidget(m_view);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_view);
+    layout->setSpacing(0);
+    layout->addLayout(bar);
+    layout->addWidget(ground, 1);
+
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     close->setContext(Qt::WindowShortcut);
     connect(close, &QShortcut::activated, this, &QWidget::close);
+    setListingWidth(m_width);
+}
+
+void FullScreenView::setListingWidth(ListingWidth width) {
+    m_width = width;
+    m_widthChoices->button(static_cast<int>(width))->setChecked(true);
+    switch (width) {
+    case ListingWidth::Phone:
+        m_view->setFixedWidth(kPhoneWidth);
+        break;
+    case ListingWidth::EbayDescription:
+        m_view->setFixedWidth(kEbayDescriptionWidth);
+        break;
+    case ListingWidth::Full:
+        m_view->setMinimumWidth(0);
+        m_view->setMaximumWidth(QWIDGETSIZE_MAX);
+        break;
+    }
+    // Aligned, the view would keep its preferred width; full width lets it fill the line.
+    m_centre->setAlignment(m_view, width == ListingWidth::Full ? Qt::Alignment() : Qt::AlignHCenter);
 }
 
 void FullScreenView::showListing(const QString& html, const QUrl& baseUrl) {
     m_view->setHtml(html, baseUrl);
+    // Covers the screen also where no window manager carries out the full-screen request.
+    if (QScreen* screen =
+            parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen()) {
+        setGeometry(screen->geometry());
+    }
     showFullScreen();
     activateWindow();
 }

@@ -2,12 +2,22 @@
 
 #include <QWidget>
 
+class QButtonGroup;
+class QHBoxLayout;
 class QUrl;
 class QWebEngineView;
 
 namespace vellumo {
 
-// The listing at full screen size, as a buyer's browser shows it; Esc closes it.
+// How wide the listing is shown: as a phone shows it, at the width of eBay's description, or as wide as
+// the screen.
+enum class ListingWidth { Phone, EbayDescription, Full };
+
+inline constexpr int kPhoneWidth = 375;
+inline constexpr int kEbayDescriptionWidth = 700;
+
+// The listing at full screen size, as a buyer's browser shows it, at a width the seller chooses; Esc
+// closes it.
 class FullScreenView final : public QWidget {
     Q_OBJECT
 public:
@@ -15,10 +25,15 @@ public:
 
     // Shows the HTML, resolving relative addresses against baseUrl.
     void showListing(const QString& html, const QUrl& baseUrl);
+    void setListingWidth(ListingWidth width);
+    ListingWidth listingWidth() const { return m_width; }
     QWebEngineView* view() const { return m_view; }
 
 private:
     QWebEngineView* m_view = nullptr;
+    QButtonGroup* m_widthChoices = nullptr;
+    QHBoxLayout* m_centre = nullptr;
+    ListingWidth m_width = ListingWidth::Full;
 };
 
 } // namespace vellumo

@@ -1,14 +1,20 @@
 // Not a test: opens the window on temporary folders, goes through its tabs and pickers, and saves a
 // screenshot of each state into the folder given as argument. Run it under a real X display (Xvfb).
 
+#include "full_screen_view.h"
+#include "generator/listing_check.h"
+#include "listing_check_dialog.h"
 #include "program_look.h"
+#include "saved_dialog.h"
 #include "window_test_support.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -64,6 +70,16 @@ int main(int argc, char* argv[]) {
     UseProgramLook();
 
     WindowUnderTest under;
+    // A library with a few designs already in it, one with a name longer than the list is wide.
+    QDir().mkpath(QString::fromStdString(under.paths.templateFolder()));
+    for (const char* design : {"Red vase", "Silver spoons, set of six", "Walnut writing box",
+                               "Hand-thrown stoneware teapot with matching cups, saucers and a cosy"}) {
+        const std::string base = under.paths.templateFolder() + design;
+        if (!WriteText(base + "-3", "[STYLE]\r\nTitle=x\r\n") ||
+            !WriteText(base + ".txt", "<table></table>")) {
+            return 1;
+        }
+    }
     if (!under.load()) {
         return 1;
     }
@@ -108,7 +124,42 @@ int main(int argc, char* argv[]) {
     window->selectTab(frmCorvex::PreviewTab);
     WaitForLoad(window);
     Shoot(window, "preview");
+    FullScreenView* full = nullptr;
+    QTest::mouseClick(under.child<QPushButton>("cmdFullScreen"), Qt::LeftButton);
+    full = window->findChild<FullScreenView*>();
+    if (full != nullptr) {
+        QTest::mouseClick(full->findChild<QPushButton*>("cmdPhoneWidth"), Qt::LeftButton);
+        QSignalSpy fullLoaded(full->view(), &QWebEngineView::loadFinished);
+        fullLoaded.wait(5000);
+        Shoot(full, "full-screen-phone");
+        full->close();
+    }
+
+    {
+        std::vector<Finding> findings = CheckListing("<table></table>", [&] {
+            ListingFields fields = window->listingFields();
+            fields.fields.of(3).pictures.at(1) = "http://i.imgur.com/teapot-2.jpg";
+            fields.fields.of(3).paragraphs.at(0) = "Ask me at seller@example.com";
+            return fields;
+        }());
+        OrderBySeverity(findings);
+        ListingCheckDialog check(findings, window);
+        check.setWindowTitle(QStringLiteral("Vellumo"));
+        check.show();
+        Shoot(&check, "listing-check");
+    }
+
+    // The stand-in pictures are local files, which the check would stop at.
+    under.messageBoxes.answerFindings = [](const std::vector<Finding>&) {
+        return FindingsAnswer{FindingsAnswer::Choice::CopyAnyway, 0};
+    };
+    under.child<QLineEdit>("txtFilename")->setText(QStringLiteral("Blue teapot"));
     window->selectTab(frmCorvex::TemplatesTab);
+    QTest::mouseClick(under.child<QPushButton>("cmdSave"), Qt::LeftButton);
+    if (frmSaved* notice = window->savedDialog(); notice != nullptr && notice->isVisible()) {
+        Shoot(notice, "saved-notice");
+        QTest::mouseClick(notice->okButton(), Qt::LeftButton);
+    }
     Shoot(window, "templates");
     window->selectTab(frmCorvex::HelpTab);
     Shoot(window, "help");
