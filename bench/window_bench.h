@@ -84,6 +84,11 @@ public:
         note(title, text);
         return false;
     }
+    FindingsAnswer confirmFindings(QWidget*, const QString& title,
+                                   const std::vector<Finding>& findings) override {
+        note(title, QStringLiteral("%1 findings of the listing check").arg(findings.size()));
+        return {};
+    }
     int count() const { return m_count; }
 
 private:

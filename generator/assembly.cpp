@@ -1,6 +1,7 @@
 #include "assembly.h"
 
 #include "colour_palette.h"
+#include "promotional_footer.h"
 #include "template_style.h"
 
 #include <charconv>
@@ -159,6 +160,18 @@ StyleSelection SelectStyle(int position, std::string_view currentPhotoCount,
         selection.code = LayoutText(position);
     }
     return selection;
+}
+
+RebuiltListing RebuildListing(std::string_view currentCode, const ListingFields& fields) {
+    // Every layout holds the comment marker until F12 replaces it with the footer.
+    const bool footerInserted =
+        !currentCode.empty() && currentCode.find(kCommentMarker) == std::string_view::npos;
+    StyleSelection selection = SelectStyle(fields.style, fields.photoCount, "0");
+    AssembleListing(selection.code, fields, selection.placed);
+    if (footerInserted && !selection.code.empty()) {
+        selection.code = InsertFooter(selection.code);
+    }
+    return {std::move(selection.code), std::move(selection.placed)};
 }
 
 } // namespace vellumo

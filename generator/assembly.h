@@ -30,4 +30,13 @@ struct StyleSelection {
 StyleSelection SelectStyle(int position, std::string_view currentPhotoCount,
                            std::string_view currentDesignFrameIndex);
 
+struct RebuiltListing {
+    std::string code;
+    PlacedValues placed;
+};
+
+// The listing of the current values built afresh from the style's pristine layout, as the preview shows
+// it, so no slot emptied earlier stays behind. A credit footer that F12 put into the current code is kept.
+RebuiltListing RebuildListing(std::string_view currentCode, const ListingFields& fields);
+
 } // namespace vellumo

@@ -182,6 +182,8 @@ private:
     // Selects the picker entry at a position counted from 1; a position that names no entry changes
     // nothing.
     static void selectPickerPosition(QComboBox* picker, int position);
+    // The code box and placed values from the style's pristine layout and the current fields, footer kept.
+    void rebuildListing();
     // Runs the listing check on the code as it stands; true when the listing may be saved and copied,
     // after the seller confirmed what the check found or applied its fixes.
     bool confirmListingCheck(int photoCount);

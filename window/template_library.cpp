@@ -219,9 +219,9 @@ void frmCorvex::cmdSave_Click() {
         return;
     }
 
-    // What is saved and copied is the listing of the fields as they are now: the code keeps what only it
-    // holds (the footer), and the slots whose fields changed since the last build are brought up to date.
-    AssembleListing(m_state.txtCode, listingFields(), m_placedValues);
+    // What is saved and copied is the listing of the fields as they are now, not whatever the code box held
+    // at the last preview (or the bare layout, if there was none).
+    rebuildListing();
     if (!confirmListingCheck(photoCount)) {
         return;
     }
@@ -251,6 +251,12 @@ void frmCorvex::cmdSave_Click() {
     }
 }
 
+void frmCorvex::rebuildListing() {
+    RebuiltListing rebuilt = RebuildListing(m_state.txtCode, listingFields());
+    m_state.txtCode = std::move(rebuilt.code);
+    m_placedValues = std::move(rebuilt.placed);
+}
+
 bool frmCorvex::confirmListingCheck(int photoCount) {
     for (;;) {
         std::vector<Finding> findings = CheckListing(m_state.txtCode, listingFields());
@@ -266,7 +272,7 @@ bool frmCorvex::confirmListingCheck(int photoCount) {
         case FindingsAnswer::Choice::ApplyFix:
             if (answer.finding < findings.size() && findings.at(answer.finding).fix) {
                 applyFieldFix(*findings.at(answer.finding).fix, photoCount);
-                AssembleListing(m_state.txtCode, listingFields(), m_placedValues);
+                rebuildListing();
                 continue;
             }
             return false;

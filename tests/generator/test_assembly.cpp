@@ -263,5 +263,41 @@ TEST(ResyncPlacedValues, TextThatIsNoNumberRecordsNothing) {
     }
 }
 
+TEST(RebuildListing, FillsEverySlotFromThePristineLayout) {
+    ListingUnderTest listing(4);
+    listing.fillGroup();
+    listing.group().pictures[1].clear();
+    listing.assemble();
+    listing.group().pictures[1] = "https://pics.example.com/late.jpg";
+    listing.assemble(); // an emptied slot finds nothing in place
+
+    const RebuiltListing rebuilt = RebuildListing(listing.code, listing.fields);
+    ListingUnderTest fresh(4);
+    fresh.fields = listing.fields;
+    fresh.assemble();
+    EXPECT_EQ(rebuilt.code, fresh.code);
+    EXPECT_EQ(rebuilt.placed, fresh.placed);
+    EXPECT_EQ(CountOf(rebuilt.code, "late.jpg"), 2u);
+}
+
+TEST(RebuildListing, KeepsAFooterThatF12PutIn) {
+    ListingUnderTest listing(7);
+    listing.fillGroup();
+    listing.assemble();
+    EXPECT_EQ(RebuildListing(listing.code, listing.fields).code, listing.code);
+
+    listing.code = InsertFooter(listing.code);
+    listing.group().title = "Changed after F12";
+    const RebuiltListing rebuilt = RebuildListing(listing.code, listing.fields);
+    EXPECT_EQ(CountOf(rebuilt.code, PromotionalFooter()), 1u);
+    EXPECT_EQ(CountOf(rebuilt.code, kCommentMarker), 0u);
+    EXPECT_EQ(CountOf(rebuilt.code, "Changed after F12"), 1u);
+}
+
+TEST(RebuildListing, WithoutAStyleThereIsNoListing) {
+    ListingUnderTest listing(1);
+    EXPECT_EQ(RebuildListing("anything", listing.fields).code, "");
+}
+
 } // namespace
 } // namespace vellumo

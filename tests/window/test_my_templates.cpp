@@ -415,6 +415,13 @@ private slots:
         under.child<QLineEdit>("txtTitle")->setText("Typo fixed after the preview");
         Save(under, QStringLiteral("Teapot"), "cmdCopy");
         QVERIFY(under.desktop.clipboard.contains("Typo fixed after the preview"));
+
+        // A picture left empty at the preview and typed in afterwards is in what Save copies.
+        under.child<QLineEdit>("txtPicAlt22")->clear();
+        under.window->selectTab(frmCorvex::PreviewTab);
+        under.child<QLineEdit>("txtPicAlt22")->setText(QStringLiteral("https://i.imgur.com/late.jpg"));
+        Save(under, QStringLiteral("Teapot 2"), "cmdCopy");
+        QCOMPARE(under.desktop.clipboard.count(QStringLiteral("https://i.imgur.com/late.jpg")), 2);
     }
 
     void SaveOverAnExistingDesignAsksFirst_data() {
