@@ -1,7 +1,7 @@
 #include "generator/placed_values.h"
 #include "generator/template_style.h"
-#include "sha256.h"
 #include "generator_test_support.h"
+#include "sha256.h"
 
 #include <gtest/gtest.h>
 
