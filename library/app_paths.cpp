@@ -14,8 +14,9 @@ std::string AppPaths::settingsFile() const {
 }
 
 bool CreateFolderIfMissing(const std::string& folder) {
-    if (folder.empty())
+    if (folder.empty()) {
         return false;
+    }
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     return std::filesystem::is_directory(folder, error);

@@ -27,8 +27,9 @@ mode_t currentUmask() {
         if (line.rfind("Umask:", 0) == 0) {
             std::istringstream value(line.substr(6));
             unsigned mask = 0;
-            if (value >> std::oct >> mask)
+            if (value >> std::oct >> mask) {
                 return static_cast<mode_t>(mask & 0777);
+            }
         }
     }
     return 022;
@@ -36,8 +37,9 @@ mode_t currentUmask() {
 
 mode_t finalMode(const std::string& path) {
     struct stat status {};
-    if (::lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode))
+    if (::lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode)) {
         return status.st_mode & 07777;
+    }
     return 0666 & ~currentUmask();
 }
 
@@ -48,8 +50,9 @@ std::string temporarySuffix() {
     static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     std::string suffix = ".tmp";
     std::uniform_int_distribution<std::size_t> pick(0, sizeof(kLetters) - 2);
-    for (int i = 0; i < 8; ++i)
+    for (int i = 0; i < 8; ++i) {
         suffix += kLetters[pick(generator)];
+    }
     return suffix;
 }
 
@@ -57,8 +60,9 @@ bool writeAll(int descriptor, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
         if (written < 0) {
-            if (errno == EINTR)
+            if (errno == EINTR) {
                 continue;
+            }
             return false;
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
@@ -73,8 +77,9 @@ struct PathParts {
 
 PathParts splitPath(const std::string& path) {
     const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos)
+    if (slash == std::string::npos) {
         return {".", path};
+    }
     return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
 }
 
@@ -89,12 +94,14 @@ void syncFolder(const std::string& folder) {
 // A hidden temporary file beside the target, holding the bytes on disk; none (and nothing left) on failure.
 std::optional<std::string> writeTemporaryFile(const std::string& path, std::string_view bytes) {
     const PathParts parts = splitPath(path);
-    if (parts.base.empty() || parts.base == "." || parts.base == "..")
+    if (parts.base.empty() || parts.base == "." || parts.base == "..") {
         return std::nullopt;
+    }
     // A folder at the target cannot be renamed over; finding out now keeps the other files of a group old.
     struct stat target {};
-    if (::lstat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode))
+    if (::lstat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode)) {
         return std::nullopt;
+    }
     const mode_t mode = finalMode(path);
     const std::string prefix =
         (parts.folder == "/" ? "" : parts.folder) + "/." + parts.base.substr(0, kMaxBaseInTemporaryName);
@@ -104,11 +111,13 @@ std::optional<std::string> writeTemporaryFile(const std::string& path, std::stri
         temporaryPath = prefix + temporarySuffix();
         descriptor =
             ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (descriptor < 0 && errno != EEXIST)
+        if (descriptor < 0 && errno != EEXIST) {
             return std::nullopt;
+        }
     }
-    if (descriptor < 0)
+    if (descriptor < 0) {
         return std::nullopt;
+    }
     bool written = writeAll(descriptor, bytes) && ::fchmod(descriptor, mode) == 0 && ::fsync(descriptor) == 0;
     written = (::close(descriptor) == 0) && written;
     if (!written) {
@@ -129,8 +138,9 @@ bool WriteFilesAtomically(const std::vector<FileContent>& files) {
     for (const FileContent& file : files) {
         auto temporaryPath = writeTemporaryFile(file.path, file.bytes);
         if (!temporaryPath) {
-            for (const std::string& written : temporaryPaths)
+            for (const std::string& written : temporaryPaths) {
                 ::unlink(written.c_str());
+            }
             return false;
         }
         temporaryPaths.push_back(std::move(*temporaryPath));

@@ -48,10 +48,11 @@ std::string windows1252ToUtf8(std::string_view bytes) {
     text.reserve(bytes.size() + bytes.size() / 4);
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x80 && byte <= 0x9F)
+        if (byte >= 0x80 && byte <= 0x9F) {
             appendUtf8(text, kWindows1252High[byte - 0x80]);
-        else
+        } else {
             appendUtf8(text, byte);
+        }
     }
     return text;
 }
@@ -77,12 +78,14 @@ std::vector<Line> scanLines(std::string_view text) {
         }
         Line line;
         line.begin = position;
-        while (position < text.size() && !isLineBreak(text[position]))
+        while (position < text.size() && !isLineBreak(text[position])) {
             ++position;
+        }
         line.end = position;
         const std::string_view content = TrimBlanks(text.substr(line.begin, line.end - line.begin));
-        if (content.empty())
+        if (content.empty()) {
             continue;
+        }
         if (content.front() == '[') {
             line.kind = LineKind::Section;
             line.name = TrimBlanks(content.substr(1, content.find(']') - 1));
@@ -108,8 +111,9 @@ std::optional<SectionRange> findSection(const std::vector<Line>& lines, std::str
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].kind == LineKind::Section && EqualIgnoringCase(lines[i].name, section)) {
             std::size_t end = i + 1;
-            while (end < lines.size() && lines[end].kind != LineKind::Section)
+            while (end < lines.size() && lines[end].kind != LineKind::Section) {
                 ++end;
+            }
             return SectionRange{i, end};
         }
     }
@@ -119,15 +123,17 @@ std::optional<SectionRange> findSection(const std::vector<Line>& lines, std::str
 std::optional<std::size_t> findKey(const std::vector<Line>& lines, const SectionRange& range,
                                    std::string_view key) {
     for (std::size_t i = range.header + 1; i < range.end; ++i) {
-        if (lines[i].kind == LineKind::Key && EqualIgnoringCase(lines[i].name, key))
+        if (lines[i].kind == LineKind::Key && EqualIgnoringCase(lines[i].name, key)) {
             return i;
+        }
     }
     return std::nullopt;
 }
 
 std::string_view withoutOuterQuotes(std::string_view value) {
-    if (value.size() >= 2 && isQuote(value.front()) && value.front() == value.back())
+    if (value.size() >= 2 && isQuote(value.front()) && value.front() == value.back()) {
         return value.substr(1, value.size() - 2);
+    }
     return value;
 }
 
@@ -135,8 +141,9 @@ std::string_view withoutOuterQuotes(std::string_view value) {
 std::string storedForm(std::string_view value) {
     const bool outerBlank = !value.empty() && (isBlank(value.front()) || isBlank(value.back()));
     const bool outerQuotes = value.size() >= 2 && isQuote(value.front()) && value.front() == value.back();
-    if (outerBlank || outerQuotes)
+    if (outerBlank || outerQuotes) {
         return "\"" + std::string(value) + "\"";
+    }
     return std::string(value);
 }
 
@@ -160,10 +167,12 @@ bool isStorableKey(std::string_view key) {
 }
 
 std::size_t lineBreakLength(std::string_view text, std::size_t position) {
-    if (position >= text.size())
+    if (position >= text.size()) {
         return 0;
-    if (text[position] == '\r' && position + 1 < text.size() && text[position + 1] == '\n')
+    }
+    if (text[position] == '\r' && position + 1 < text.size() && text[position + 1] == '\n') {
         return 2;
+    }
     return 1;
 }
 
@@ -182,18 +191,21 @@ IniDocument IniDocument::FromBytes(std::string_view bytes) {
 std::optional<std::string> IniDocument::find(std::string_view section, std::string_view key) const {
     const std::vector<Line> lines = scanLines(m_text);
     const auto range = findSection(lines, section);
-    if (!range || key.empty())
+    if (!range || key.empty()) {
         return std::nullopt;
+    }
     const auto index = findKey(lines, *range, key);
-    if (!index)
+    if (!index) {
         return std::nullopt;
+    }
     return std::string(withoutOuterQuotes(lines[*index].value));
 }
 
 std::string IniDocument::value(std::string_view section, std::string_view key,
                                std::string_view defaultValue) const {
-    if (auto found = find(section, key))
+    if (auto found = find(section, key)) {
         return std::move(*found);
+    }
     const auto last = defaultValue.find_last_not_of(' ');
     return std::string(last == std::string_view::npos ? std::string_view()
                                                       : defaultValue.substr(0, last + 1));
@@ -204,13 +216,15 @@ bool IniDocument::hasSection(std::string_view section) const {
 }
 
 bool IniDocument::set(std::string_view section, std::string_view key, std::string_view value) {
-    if (!isStorableSection(section) || !isStorableKey(key) || hasLineBreak(value) || !IsValidUtf8(value))
+    if (!isStorableSection(section) || !isStorableKey(key) || hasLineBreak(value) || !IsValidUtf8(value)) {
         return false;
+    }
     const std::vector<Line> lines = scanLines(m_text);
     const auto range = findSection(lines, section);
     if (!range) {
-        if (!m_text.empty() && !isLineBreak(m_text.back()))
+        if (!m_text.empty() && !isLineBreak(m_text.back())) {
             m_text += kLineEnd;
+        }
         m_text += "[" + std::string(section) + "]" + std::string(kLineEnd);
         m_text += std::string(key) + "=" + storedForm(value) + std::string(kLineEnd);
         return true;
@@ -223,25 +237,30 @@ bool IniDocument::set(std::string_view section, std::string_view key, std::strin
     }
     std::size_t anchor = range->header;
     for (std::size_t i = range->header + 1; i < range->end; ++i) {
-        if (lines[i].kind == LineKind::Key)
+        if (lines[i].kind == LineKind::Key) {
             anchor = i;
+        }
     }
     const std::size_t lineEnd = lines[anchor].end;
     const std::size_t breakLength = lineBreakLength(m_text, lineEnd);
     std::string inserted = std::string(key) + "=" + storedForm(value) + std::string(kLineEnd);
-    if (breakLength == 0)
+    if (breakLength == 0) {
         inserted.insert(0, kLineEnd);
+    }
     m_text.insert(lineEnd + breakLength, inserted);
     return true;
 }
 
 bool IniDocument::addSection(std::string_view section) {
-    if (!isStorableSection(section))
+    if (!isStorableSection(section)) {
         return false;
-    if (hasSection(section))
+    }
+    if (hasSection(section)) {
         return true;
-    if (!m_text.empty() && !isLineBreak(m_text.back()))
+    }
+    if (!m_text.empty() && !isLineBreak(m_text.back())) {
         m_text += kLineEnd;
+    }
     m_text += "[" + std::string(section) + "]" + std::string(kLineEnd);
     return true;
 }
@@ -252,17 +271,20 @@ std::string IniDocument::bytes() const {
 
 std::optional<IniDocument> LoadIniDocument(const std::string& file) {
     const auto bytes = ReadNormalFile(file);
-    if (!bytes)
+    if (!bytes) {
         return std::nullopt;
+    }
     return IniDocument::FromBytes(*bytes);
 }
 
 std::optional<IniDocument> LoadIniDocumentForEdit(const std::string& file) {
-    if (!FileExists(file))
+    if (!FileExists(file)) {
         return IniDocument();
+    }
     const auto bytes = ReadWholeFile(file);
-    if (!bytes)
+    if (!bytes) {
         return std::nullopt;
+    }
     return IniDocument::FromBytes(*bytes);
 }
 
@@ -285,11 +307,13 @@ bool WriteIniValues(std::string_view section,
                     const std::vector<std::pair<std::string, std::string>>& keyValues,
                     const std::string& file) {
     auto document = LoadIniDocumentForEdit(file);
-    if (!document)
+    if (!document) {
         return false;
+    }
     for (const auto& [key, value] : keyValues) {
-        if (!document->set(section, key, value))
+        if (!document->set(section, key, value)) {
             return false;
+        }
     }
     return SaveIniDocument(file, *document);
 }

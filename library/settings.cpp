@@ -14,8 +14,9 @@ constexpr const char* kSettingsSection = "Settings";
 AppSettings LoadSettings(const AppPaths& paths) {
     AppSettings settings;
     const auto document = LoadIniDocument(paths.settingsFile());
-    if (!document)
+    if (!document) {
         return settings;
+    }
     // Only the number 1 ticks the box; 0, other numbers and text leave it unticked.
     settings.saved = ParseWholeNumber(document->value(kSettingsSection, "Saved", "0")) == 1;
     settings.pathSave = document->value(kSettingsSection, "PathSave", "0");
@@ -24,8 +25,9 @@ AppSettings LoadSettings(const AppPaths& paths) {
 }
 
 bool SaveSettings(const AppPaths& paths, const AppSettings& settings) {
-    if (!CreateFolderIfMissing(paths.appFolder))
+    if (!CreateFolderIfMissing(paths.appFolder)) {
         return false;
+    }
     return WriteIniValues(kSettingsSection,
                           {{"Saved", settings.saved ? "1" : "0"},
                            {"PathSave", settings.pathSave},

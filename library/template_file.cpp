@@ -21,12 +21,13 @@ std::string encodeLineBreaks(std::string_view text) {
     std::string encoded;
     encoded.reserve(text.size());
     for (const char c : text) {
-        if (c == '\r')
+        if (c == '\r') {
             encoded += kCarriageReturnReference;
-        else if (c == '\n')
+        } else if (c == '\n') {
             encoded += kLineFeedReference;
-        else
+        } else {
             encoded += c;
+        }
     }
     return encoded;
 }
@@ -51,8 +52,9 @@ std::string decodeLineBreaks(std::string_view text) {
 
 std::optional<int> photoCountFromText(std::string_view text) {
     const auto number = ParseWholeNumber(text);
-    if (!number || !IsPhotoCount(*number))
+    if (!number || !IsPhotoCount(*number)) {
         return std::nullopt;
+    }
     return static_cast<int>(*number);
 }
 
@@ -63,10 +65,12 @@ std::string swatchText(DisplayColour colour) {
 
 // An unreadable swatch follows its colour text when the palette knows it, else stays as it was.
 DisplayColour swatchFromText(std::string_view swatch, std::string_view colourText, DisplayColour current) {
-    if (const auto number = ParseWholeNumber(swatch))
+    if (const auto number = ParseWholeNumber(swatch)) {
         return static_cast<DisplayColour>(*number);
-    if (const PaletteEntry* entry = PaletteEntryByHtmlValue(colourText))
+    }
+    if (const PaletteEntry* entry = PaletteEntryByHtmlValue(colourText)) {
         return entry->displayColour;
+    }
     return current;
 }
 
@@ -78,14 +82,17 @@ bool isWellFormedGroup(const FieldGroup& group) {
 
 std::optional<std::string> TemplateFileText(const TemplateValues& values) {
     const FieldGroup& group = values.group;
-    if (!isWellFormedGroup(group))
+    if (!isWellFormedGroup(group)) {
         return std::nullopt;
+    }
     std::vector<std::pair<std::string, std::string>> keyValues;
     keyValues.emplace_back("Title", group.title);
-    for (int k = 0; k < group.photoCount(); ++k)
+    for (int k = 0; k < group.photoCount(); ++k) {
         keyValues.emplace_back("Text" + std::to_string(k + 1), group.paragraphs[k]);
-    for (int k = 0; k < group.photoCount(); ++k)
+    }
+    for (int k = 0; k < group.photoCount(); ++k) {
         keyValues.emplace_back("Pic" + std::to_string(k + 1), group.pictures[k]);
+    }
     keyValues.emplace_back("Template", values.templatePosition);
     keyValues.emplace_back("Image", values.imagePosition);
     keyValues.emplace_back("TBack", values.borderColour);
@@ -97,8 +104,9 @@ std::optional<std::string> TemplateFileText(const TemplateValues& values) {
 
     IniDocument document;
     for (const auto& [key, value] : keyValues) {
-        if (!document.set(kTemplateSection, key, encodeLineBreaks(value)))
+        if (!document.set(kTemplateSection, key, encodeLineBreaks(value))) {
             return std::nullopt;
+        }
     }
     return document.text();
 }
@@ -126,10 +134,12 @@ TemplateReadResult ReadTemplateText(std::string_view bytes, std::string_view pho
     group.pictures.resize(*photoCount);
     group.paragraphs.resize(*photoCount);
     group.title = text("Title", kMissingTitleText);
-    for (int k = 0; k < *photoCount; ++k)
+    for (int k = 0; k < *photoCount; ++k) {
         group.paragraphs[k] = text("Text" + std::to_string(k + 1), kMissingKeyText);
-    for (int k = 0; k < *photoCount; ++k)
+    }
+    for (int k = 0; k < *photoCount; ++k) {
         group.pictures[k] = text("Pic" + std::to_string(k + 1), kMissingKeyText);
+    }
     values.templatePosition = text("Template", kMissingKeyText);
     values.imagePosition = text("Image", kMissingKeyText);
     values.borderColour = text("TBack", kMissingKeyText);
@@ -144,11 +154,13 @@ TemplateReadResult ReadTemplateText(std::string_view bytes, std::string_view pho
 
 TemplateReadResult ReadTemplateFile(const std::string& path, std::string_view photoCountText,
                                     const TemplateValues& current) {
-    if (!photoCountFromText(photoCountText))
+    if (!photoCountFromText(photoCountText)) {
         return {TemplateReadStatus::NotAPhotoCount, current};
+    }
     const auto bytes = ReadNormalFile(path);
-    if (!bytes)
+    if (!bytes) {
         return {TemplateReadStatus::FileMissing, current};
+    }
     return ReadTemplateText(*bytes, photoCountText, current);
 }
 

@@ -18,10 +18,12 @@ constexpr std::string_view kForbiddenNameCharacters = "\\/:*?\"<>|";
 
 bool lessIgnoringCase(const std::string& a, const std::string& b) {
     const auto folded = [](char left, char right) { return AsciiLower(left) < AsciiLower(right); };
-    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), folded))
+    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), folded)) {
         return true;
-    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), folded))
+    }
+    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), folded)) {
         return false;
+    }
     return a < b; // names differing only in case keep a fixed order
 }
 
@@ -34,8 +36,9 @@ bool isDigit(char c) {
 }
 
 bool endsWithIgnoringCase(std::string_view text, std::string_view suffix) {
-    if (text.size() < suffix.size())
+    if (text.size() < suffix.size()) {
         return false;
+    }
     const std::string_view tail = text.substr(text.size() - suffix.size());
     return std::equal(tail.begin(), tail.end(), suffix.begin(),
                       [](char a, char b) { return AsciiLower(a) == AsciiLower(b); });
@@ -50,10 +53,11 @@ std::string codeEntryOfFileName(std::string_view name) {
     std::string entry;
     std::size_t position = 0;
     while (position < name.size()) {
-        if (name.substr(position, kCodeExtension.size()) == kCodeExtension)
+        if (name.substr(position, kCodeExtension.size()) == kCodeExtension) {
             position += kCodeExtension.size();
-        else
+        } else {
             entry += name[position++];
+        }
     }
     return entry;
 }
@@ -67,8 +71,9 @@ bool isPlainFileName(std::string_view name) {
 bool isControlCharacter(std::string_view text, std::size_t position, std::size_t& length) {
     const auto byte = static_cast<unsigned char>(text[position]);
     length = 1;
-    if (byte < 0x20 || byte == 0x7F)
+    if (byte < 0x20 || byte == 0x7F) {
         return true;
+    }
     // The C1 controls U+0080..U+009F, as UTF-8.
     if (byte == 0xC2 && position + 1 < text.size()) {
         const auto next = static_cast<unsigned char>(text[position + 1]);
@@ -101,8 +106,9 @@ bool isTemplateFileOf(std::string_view fileName, std::string_view name) {
 std::vector<std::string> FillTemplateList(const AppPaths& paths) {
     std::vector<std::string> entries;
     for (std::string& name : ListNormalFiles(paths.templateFolder())) {
-        if (isDigit(name.back()))
+        if (isDigit(name.back())) {
             entries.push_back(std::move(name));
+        }
     }
     sortIgnoringCase(entries);
     return entries;
@@ -111,8 +117,9 @@ std::vector<std::string> FillTemplateList(const AppPaths& paths) {
 std::vector<std::string> FillCodeList(const AppPaths& paths) {
     std::vector<std::string> entries;
     for (const std::string& name : ListNormalFiles(paths.templateFolder())) {
-        if (isCodeFileName(name))
+        if (isCodeFileName(name)) {
             entries.push_back(codeEntryOfFileName(name));
+        }
     }
     sortIgnoringCase(entries);
     return entries;
@@ -154,16 +161,18 @@ std::optional<std::size_t> CodeEntryOfTemplate(const std::vector<std::string>& c
                                                std::string_view templateEntry) {
     const std::string name = TemplateNameOfEntry(templateEntry);
     const auto found = std::find(codeList.begin(), codeList.end(), name);
-    if (found == codeList.end())
+    if (found == codeList.end()) {
         return std::nullopt;
+    }
     return static_cast<std::size_t>(found - codeList.begin());
 }
 
 std::optional<std::size_t> TemplateEntryOfCode(const std::vector<std::string>& templateList,
                                                std::string_view codeEntry) {
     for (std::size_t i = 0; i < templateList.size(); ++i) {
-        if (TemplateNameOfEntry(templateList[i]) == codeEntry)
+        if (TemplateNameOfEntry(templateList[i]) == codeEntry) {
             return i;
+        }
     }
     return std::nullopt;
 }
@@ -171,44 +180,52 @@ std::optional<std::size_t> TemplateEntryOfCode(const std::vector<std::string>& t
 TemplateSelection SelectTemplateEntry(const std::vector<std::string>& templateList,
                                       const std::vector<std::string>& codeList, std::size_t templateIndex) {
     TemplateSelection selection;
-    if (templateIndex >= templateList.size())
+    if (templateIndex >= templateList.size()) {
         return selection;
+    }
     const std::string& entry = templateList[templateIndex];
     selection.photoCount = PhotoCountOfEntry(entry);
     selection.codeIndex = CodeEntryOfTemplate(codeList, entry);
-    if (selection.codeIndex)
+    if (selection.codeIndex) {
         selection.name = TemplateNameOfEntry(entry);
+    }
     return selection;
 }
 
 std::string TemplateFilePath(const AppPaths& paths, std::string_view templateEntry) {
-    if (!isPlainFileName(templateEntry))
+    if (!isPlainFileName(templateEntry)) {
         return {};
+    }
     return paths.templateFolder() + std::string(templateEntry);
 }
 
 std::string CodeFilePath(const AppPaths& paths, std::string_view codeEntry) {
-    if (!isPlainFileName(codeEntry))
+    if (!isPlainFileName(codeEntry)) {
         return {};
+    }
     const std::string direct = paths.templateFolder() + std::string(codeEntry) + std::string(kCodeExtension);
-    if (NormalFileExists(direct))
+    if (NormalFileExists(direct)) {
         return direct;
+    }
     // a.txt.txt and A.TXT list under other names than their own; find the file behind the entry.
     std::vector<std::string> candidates;
     for (std::string& name : ListNormalFiles(paths.templateFolder())) {
-        if (isCodeFileName(name) && codeEntryOfFileName(name) == codeEntry)
+        if (isCodeFileName(name) && codeEntryOfFileName(name) == codeEntry) {
             candidates.push_back(std::move(name));
+        }
     }
-    if (candidates.empty())
+    if (candidates.empty()) {
         return direct;
+    }
     sortIgnoringCase(candidates);
     return paths.templateFolder() + candidates.front();
 }
 
 bool DesignExists(const AppPaths& paths, std::string_view name) {
     const std::string cleaned = CleanTemplateName(name);
-    if (cleaned.empty())
+    if (cleaned.empty()) {
         return false;
+    }
     const std::string codeFile = cleaned + std::string(kCodeExtension);
     const std::vector<std::string> files = ListNormalFiles(paths.templateFolder());
     return std::any_of(files.begin(), files.end(), [&](const std::string& file) {
@@ -243,8 +260,9 @@ SaveDesignResult SaveDesign(const AppPaths& paths, std::string_view name, const 
     }
     // The design of that name saved earlier with another photo count is replaced, not kept beside it.
     for (const std::string& file : ListNormalFiles(paths.templateFolder())) {
-        if (file != result.templateEntry && isTemplateFileOf(file, result.name))
+        if (file != result.templateEntry && isTemplateFileOf(file, result.name)) {
             removeFile(paths.templateFolder() + file);
+        }
     }
     return result;
 }

@@ -26,27 +26,31 @@ constexpr std::array<std::pair<std::string_view, RootKey>, 7> kRootKeys = {{
 std::optional<std::vector<std::string>> keyChain(const RegistryPath& path) {
     std::vector<std::string> chain;
     std::string section(RootKeyName(*path.root));
-    if (path.subKey.empty())
+    if (path.subKey.empty()) {
         return chain;
+    }
     std::size_t start = 0;
     for (;;) {
         const auto backslash = path.subKey.find('\\', start);
         const std::string_view name = std::string_view(path.subKey).substr(start, backslash - start);
-        if (name.empty())
+        if (name.empty()) {
             return std::nullopt;
+        }
         section += "\\";
         section += name;
         chain.push_back(section);
-        if (backslash == std::string::npos)
+        if (backslash == std::string::npos) {
             return chain;
+        }
         start = backslash + 1;
     }
 }
 
 std::string sectionOf(const RegistryPath& path) {
     std::string section(RootKeyName(*path.root));
-    if (!path.subKey.empty())
+    if (!path.subKey.empty()) {
         section += "\\" + path.subKey;
+    }
     return section;
 }
 
@@ -57,8 +61,9 @@ bool keyExists(const IniDocument& store, const RegistryPath& path) {
 
 bool saveStore(const std::string& storeFile, const IniDocument& store) {
     const auto slash = storeFile.find_last_of('/');
-    if (slash != std::string::npos && slash > 0 && !CreateFolderIfMissing(storeFile.substr(0, slash)))
+    if (slash != std::string::npos && slash > 0 && !CreateFolderIfMissing(storeFile.substr(0, slash))) {
         return false;
+    }
     return SaveIniDocument(storeFile, store);
 }
 
@@ -68,16 +73,18 @@ const ShowMessage kNoMessage = [](const std::string&) {};
 
 std::optional<RootKey> RootKeyFromName(std::string_view name) {
     for (const auto& [rootName, root] : kRootKeys) {
-        if (rootName == name)
+        if (rootName == name) {
             return root;
+        }
     }
     return std::nullopt;
 }
 
 std::string_view RootKeyName(RootKey root) {
     for (const auto& [rootName, candidate] : kRootKeys) {
-        if (candidate == root)
+        if (candidate == root) {
             return rootName;
+        }
     }
     return {};
 }
@@ -88,32 +95,38 @@ std::string IncorrectFormatMessage(std::string_view path) {
 
 RegistryPath ParseRegistryPath(std::string_view path, const ShowMessage& showMessage) {
     if (!path.starts_with("HKEY_") || path.ends_with('\\')) {
-        if (showMessage)
+        if (showMessage) {
             showMessage(IncorrectFormatMessage(path));
+        }
         return {};
     }
     const auto backslash = path.find('\\');
     RegistryPath parsed;
     parsed.root = RootKeyFromName(path.substr(0, backslash));
-    if (backslash != std::string_view::npos)
+    if (backslash != std::string_view::npos) {
         parsed.subKey = std::string(path.substr(backslash + 1));
+    }
     return parsed;
 }
 
 bool CreateRegistryKey(const std::string& storeFile, std::string_view path, const ShowMessage& showMessage) {
     const RegistryPath parsed = ParseRegistryPath(path, showMessage);
-    if (!parsed.root)
+    if (!parsed.root) {
         return false;
+    }
     const auto chain = keyChain(parsed);
     auto store = LoadIniDocumentForEdit(storeFile);
-    if (!chain || !store)
+    if (!chain || !store) {
         return false;
+    }
     bool changed = false;
     for (const std::string& section : *chain) {
-        if (store->hasSection(section))
+        if (store->hasSection(section)) {
             continue;
-        if (!store->addSection(section))
+        }
+        if (!store->addSection(section)) {
             return false;
+        }
         changed = true;
     }
     // An existing key is only opened and closed: the store is not rewritten.
@@ -123,18 +136,21 @@ bool CreateRegistryKey(const std::string& storeFile, std::string_view path, cons
 bool SetRegistryString(const std::string& storeFile, std::string_view path, std::string_view valueName,
                        std::string_view text, const ShowMessage& showMessage) {
     const RegistryPath parsed = ParseRegistryPath(path, showMessage);
-    if (!parsed.root || !keyChain(parsed))
+    if (!parsed.root || !keyChain(parsed)) {
         return false;
+    }
     auto store = LoadIniDocumentForEdit(storeFile);
-    if (!store || !keyExists(*store, parsed))
+    if (!store || !keyExists(*store, parsed)) {
         return false;
+    }
     return store->set(sectionOf(parsed), valueName, text) && saveStore(storeFile, *store);
 }
 
 bool RegistryKeyExists(const std::string& storeFile, std::string_view path) {
     const RegistryPath parsed = ParseRegistryPath(path, kNoMessage);
-    if (!parsed.root || !keyChain(parsed))
+    if (!parsed.root || !keyChain(parsed)) {
         return false;
+    }
     const auto store = LoadIniDocumentForEdit(storeFile);
     return store && keyExists(*store, parsed);
 }
@@ -142,11 +158,13 @@ bool RegistryKeyExists(const std::string& storeFile, std::string_view path) {
 std::optional<std::string> ReadRegistryString(const std::string& storeFile, std::string_view path,
                                               std::string_view valueName) {
     const RegistryPath parsed = ParseRegistryPath(path, kNoMessage);
-    if (!parsed.root || !keyChain(parsed))
+    if (!parsed.root || !keyChain(parsed)) {
         return std::nullopt;
+    }
     const auto store = LoadIniDocumentForEdit(storeFile);
-    if (!store)
+    if (!store) {
         return std::nullopt;
+    }
     return store->find(sectionOf(parsed), valueName);
 }
 

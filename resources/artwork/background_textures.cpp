@@ -59,9 +59,11 @@ void painterSetup(QPainter& painter) {
 
 // Runs the drawing once per neighbouring copy of the canvas, so shapes that cross an edge wrap round.
 void drawWrapped(const QImage& canvas, const std::function<void(QPointF offset)>& draw) {
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
+    for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
             draw(QPointF(dx * canvas.width(), dy * canvas.height()));
+        }
+    }
 }
 
 // Calls the drawing for every cell centre of a grid covering the canvas; odd rows shift by half a cell.
@@ -69,12 +71,13 @@ void forGrid(const QImage& canvas, double cellWidth, double cellHeight, bool sta
              const std::function<void(QPointF centre, int column, int row)>& draw) {
     const int rows = static_cast<int>(std::ceil(canvas.height() / cellHeight)) + 1;
     const int columns = static_cast<int>(std::ceil(canvas.width() / cellWidth)) + 1;
-    for (int row = -1; row <= rows; ++row)
+    for (int row = -1; row <= rows; ++row) {
         for (int column = -1; column <= columns; ++column) {
             const double shift = staggered && (row & 1) ? cellWidth / 2 : 0;
             draw(QPointF(column * cellWidth + cellWidth / 2 + shift, row * cellHeight + cellHeight / 2),
                  column, row);
         }
+    }
 }
 
 // Distances to the nearest and second-nearest of a set of points, wrapping at the canvas edge.
@@ -109,10 +112,12 @@ std::vector<QPointF> jitteredPoints(const QImage& canvas, int across, int down, 
     std::vector<QPointF> points;
     const double cellWidth = double(canvas.width()) / across;
     const double cellHeight = double(canvas.height()) / down;
-    for (int row = 0; row < down; ++row)
-        for (int column = 0; column < across; ++column)
+    for (int row = 0; row < down; ++row) {
+        for (int column = 0; column < across; ++column) {
             points.emplace_back((column + 0.5 + random.range(-jitter, jitter)) * cellWidth,
                                 (row + 0.5 + random.range(-jitter, jitter)) * cellHeight);
+        }
+    }
     return points;
 }
 
@@ -127,8 +132,9 @@ void linearFill(QImage& canvas, QPointF from, QPointF to,
                 std::initializer_list<std::pair<double, QColor>> stops) {
     QPainter painter(&canvas);
     QLinearGradient gradient(from, to);
-    for (const auto& [at, colour] : stops)
+    for (const auto& [at, colour] : stops) {
         gradient.setColorAt(at, colour);
+    }
     painter.fillRect(canvas.rect(), gradient);
 }
 
@@ -150,10 +156,12 @@ void parchment(QImage& c) {
 void linen(QImage& c) {
     Rng random(2);
     std::vector<double> rows(c.height()), columns(c.width());
-    for (double& v : rows)
+    for (double& v : rows) {
         v = random.range(-1, 1);
-    for (double& v : columns)
+    }
+    for (double& v : columns) {
         v = random.range(-1, 1);
+    }
     shadePixels(c, [&](int x, int y) {
         const double weave = ((x + y) & 1) ? 0.015 : -0.015;
         return shade(hex(0xede6d6), 1.0 + 0.045 * rows[y] + 0.045 * columns[x] + weave);
@@ -263,8 +271,9 @@ void granite(QImage& c) {
 void brushedMetal(QImage& c) {
     Rng random(43);
     std::vector<double> streaks(c.height());
-    for (double& v : streaks)
+    for (double& v : streaks) {
         v = random.range(-1, 1);
+    }
     shadePixels(c, [&](int x, int y) {
         const double sweep =
             0.5 + 0.5 * std::sin((double(x) / c.width() * 0.8 + double(y) / c.height() * 0.4) * 2 * kPi);
@@ -432,8 +441,9 @@ void pinstripes(QImage& c) {
     noiseBlend(c, hex(0x26365a), hex(0x1b2844), 6, 1.6, 9);
     QPainter painter(&c);
     painter.setPen(Qt::NoPen);
-    for (int x = 5; x < c.width(); x += 12)
+    for (int x = 5; x < c.width(); x += 12) {
         painter.fillRect(QRectF(x, 0, 1.5, c.height()), QColor(0xc8, 0xd1, 0xe4, 170));
+    }
 }
 
 void diagonalStripes(QImage& c, const QColor& a, const QColor& b, int period) {
@@ -455,10 +465,12 @@ void denim(QImage& c) {
     shadePixels(c, [&](int x, int y) {
         const double n = canvasFbm(c, x, y, 4, 3, 17);
         QColor colour = mix(hex(0x46679e), hex(0x2a4676), stretch(n, 2.0));
-        if (positiveMod(x + y, 4) < 2)
+        if (positiveMod(x + y, 4) < 2) {
             colour = shade(colour, 0.88);
-        if (random.next() < 0.06)
+        }
+        if (random.next() < 0.06) {
             colour = shade(colour, 1.3);
+        }
         return colour;
     });
 }
@@ -480,13 +492,15 @@ struct TartanBand {
 // A sett repeats its bands in both directions; the twill decides which thread shows at each point.
 void tartan(QImage& c, const std::vector<TartanBand>& sett) {
     int period = 0;
-    for (const TartanBand& band : sett)
+    for (const TartanBand& band : sett) {
         period += band.width;
+    }
     const auto colourAt = [&](int position) {
         int offset = position % period;
         for (const TartanBand& band : sett) {
-            if (offset < band.width)
+            if (offset < band.width) {
                 return band.colour;
+            }
             offset -= band.width;
         }
         return sett.back().colour;
@@ -508,10 +522,11 @@ void houndstooth(QImage& c) {
         const bool leftHalf = ux < 2;
         const bool topHalf = uy < 2;
         bool dark = false;
-        if (leftHalf && topHalf)
+        if (leftHalf && topHalf) {
             dark = true;
-        else if (leftHalf != topHalf)
+        } else if (leftHalf != topHalf) {
             dark = positiveMod(x - y, 2 * unit) < unit;
+        }
         return dark ? hex(0x2b2926) : hex(0xeee7d8);
     });
 }
@@ -699,10 +714,11 @@ QPainterPath starPath(QPointF centre, double outer, double inner, int points, do
         const double angle = turn + kPi * i / points - kPi / 2;
         const double r = i % 2 ? inner : outer;
         const QPointF p = centre + QPointF(std::cos(angle) * r, std::sin(angle) * r);
-        if (i == 0)
+        if (i == 0) {
             star.moveTo(p);
-        else
+        } else {
             star.lineTo(p);
+        }
     }
     star.closeSubpath();
     return star;
@@ -753,9 +769,11 @@ void honeycomb(QImage& c) {
     const double size = across / std::sqrt(3.0);
     const int rows = 2 * std::max(1, static_cast<int>(std::lround(c.height() / (3.0 * size))));
     const double down = double(c.height()) / rows;
-    for (int row = 0; row < rows; ++row)
-        for (int column = 0; column < columns; ++column)
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column) {
             centres.emplace_back(column * across + (row % 2 ? across / 2 : 0), row * down);
+        }
+    }
     shadePixels(c, [&](int x, int y) {
         const CellDistance d = cellDistance(c, centres, x, y);
         const double wall = smoothStep(0.0, 2.2, d.second - d.nearest);
@@ -786,7 +804,7 @@ void seigaiha(QImage& c) {
     painter.setPen(Qt::NoPen);
     const double radius = 16;
     // Rows from the top down, each fan covering the lower half of the one above.
-    for (int row = -2; row * radius / 2 < c.height() + radius; ++row)
+    for (int row = -2; row * radius / 2 < c.height() + radius; ++row) {
         for (int column = -1; column * radius * 2 < c.width() + radius * 2; ++column) {
             const QPointF centre(column * radius * 2 + (row % 2 ? radius : 0), row * radius / 2);
             for (int ring = 0; ring < 4; ++ring) {
@@ -795,6 +813,7 @@ void seigaiha(QImage& c) {
                 painter.drawEllipse(centre, r, r);
             }
         }
+    }
 }
 
 void trellis(QImage& c) {
@@ -880,8 +899,9 @@ void snowflakes(QImage& c) {
     });
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 255, 255, 170));
-    for (int i = 0; i < 30; ++i)
+    for (int i = 0; i < 30; ++i) {
         painter.drawEllipse(QPointF(random.range(0, c.width()), random.range(0, c.height())), 1, 1);
+    }
 }
 
 void confetti(QImage& c) {
@@ -902,10 +922,11 @@ void confetti(QImage& c) {
             painter.translate(at + offset);
             painter.rotate(angle);
             painter.setBrush(colour);
-            if (round)
+            if (round) {
                 painter.drawEllipse(QPointF(), 3.2, 3.2);
-            else
+            } else {
                 painter.drawRect(QRectF(-5, -2, 10, 4));
+            }
             painter.restore();
         });
     }
@@ -933,12 +954,15 @@ void camouflage(QImage& c) {
     shadePixels(c, [&](int x, int y) {
         const double n = canvasFbm(c, x, y, 3, 4, 53);
         const double m = canvasFbm(c, x, y, 3, 4, 153);
-        if (n > 0.56)
+        if (n > 0.56) {
             return hex(0x3f3b2b);
-        if (m > 0.55)
+        }
+        if (m > 0.55) {
             return hex(0x5d6c3b);
-        if (n < 0.42)
+        }
+        if (n < 0.42) {
             return hex(0xa6996a);
+        }
         return hex(0x858b5c);
     });
 }
@@ -957,8 +981,9 @@ void gridPaper(QImage& c, const QColor& ground, const QColor& minor, const QColo
 void notebook(QImage& c) {
     c.fill(hex(0xfffef8));
     QPainter painter(&c);
-    for (int y = 10; y < c.height(); y += 12)
+    for (int y = 10; y < c.height(); y += 12) {
         painter.fillRect(QRect(0, y, c.width(), 2), hex(0xa6c6e8));
+    }
     painter.fillRect(QRect(18, 0, 2, c.height()), hex(0xe59393));
 }
 
@@ -980,13 +1005,14 @@ void brick(QImage& c) {
     QImage bricks = c;
     noiseBlend(bricks, hex(0xb24f35), hex(0x8b3524), 8, 1.6, 22);
     QPainter painter(&c);
-    for (int row = 0; row * brickHeight < c.height(); ++row)
+    for (int row = 0; row * brickHeight < c.height(); ++row) {
         for (int column = -1; column * brickWidth < c.width(); ++column) {
             const double x = column * brickWidth + (row % 2 ? brickWidth / 2 : 0);
             const QRectF face(x + 1, row * brickHeight + 1, brickWidth - 2, brickHeight - 2);
             painter.drawImage(face, bricks, face);
             painter.fillRect(face, QColor(0, 0, 0, static_cast<int>(random.range(0, 45))));
         }
+    }
 }
 
 void bamboo(QImage& c) {
@@ -1017,7 +1043,7 @@ void terracotta(QImage& c) {
     QPainter painter(&c);
     Rng random(63);
     const double tile = 24;
-    for (int row = 0; row * tile < c.height(); ++row)
+    for (int row = 0; row * tile < c.height(); ++row) {
         for (int column = 0; column * tile < c.width(); ++column) {
             const QRectF face(column * tile + 1, row * tile + 1, tile - 2, tile - 2);
             painter.drawImage(face, clay, face);
@@ -1026,6 +1052,7 @@ void terracotta(QImage& c) {
             painter.fillRect(QRectF(face.left(), face.bottom() - 1.5, face.width(), 1.5),
                              QColor(0, 0, 0, 35));
         }
+    }
 }
 
 void mosaic(QImage& c) {
@@ -1036,8 +1063,9 @@ void mosaic(QImage& c) {
     const int across = (c.width() + cell - 1) / cell;
     const int down = (c.height() + cell - 1) / cell;
     std::vector<QColor> colours;
-    for (int i = 0; i < across * down; ++i)
+    for (int i = 0; i < across * down; ++i) {
         colours.push_back(shade(tiles[random.below(6)], random.range(0.92, 1.06)));
+    }
     shadePixels(c, [&](int x, int y) {
         const bool grout = x % cell < 2 || y % cell < 2;
         return grout ? hex(0xdcdad2) : colours[(y / cell) * across + x / cell];
@@ -1052,8 +1080,9 @@ void vineScroll(QImage& c) {
     for (double baseY = 12; baseY < c.height() + 32; baseY += 32) {
         QPainterPath vine;
         vine.moveTo(-8, baseY);
-        for (double x = -8; x < c.width() + 8; x += 2)
+        for (double x = -8; x < c.width() + 8; x += 2) {
             vine.lineTo(x, baseY + 6 * std::sin(x / 48.0 * 2 * kPi));
+        }
         painter.setPen(QPen(stem, 2));
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(vine);
@@ -1173,18 +1202,21 @@ const std::vector<Texture>& catalogue() {
 } // namespace
 
 QSize backgroundThumbnailSize(int number) {
-    if (number == 51)
+    if (number == 51) {
         return QSize(44, 48);
-    if (number == 55)
+    }
+    if (number == 55) {
         return QSize(48, 49);
+    }
     return QSize(48, 48);
 }
 
 QImage backgroundThumbnail(int number) {
     const std::vector<Texture>& textures = catalogue();
     static_assert(kBackgroundCount == 67);
-    if (textures.size() != static_cast<std::size_t>(kBackgroundCount))
+    if (textures.size() != static_cast<std::size_t>(kBackgroundCount)) {
         qFatal("background catalogue has %d entries", static_cast<int>(textures.size()));
+    }
     const QSize size = backgroundThumbnailSize(number);
     QImage canvas = opaqueImage(size.width() * kOversample, size.height() * kOversample, Qt::white);
     textures.at(static_cast<std::size_t>(number - 1)).paint(canvas);

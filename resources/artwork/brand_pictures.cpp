@@ -131,9 +131,10 @@ QImage programIcon(int size) {
     ink.setColorAt(1.0, kInk);
     painter.fillPath(letter, ink);
 
-    if (!tiny)
+    if (!tiny) {
         paintSeal(painter, QPointF(sheet.right() - s * 0.05, sheet.bottom() - s * 0.12), s * 0.14,
                   size >= 48);
+    }
     return image;
 }
 
@@ -435,8 +436,9 @@ QImage emptyTemplateIcon() {
     painter.setBrush(Qt::NoBrush);
     for (int top : {11, 20}) {
         painter.drawRect(8, top, 7, 6);
-        for (int line = 0; line < 3; ++line)
+        for (int line = 0; line < 3; ++line) {
             painter.fillRect(QRect(18, top + 1 + line * 2, line == 2 ? 3 : 5, 1), withAlpha(kTextGrey, 150));
+        }
     }
     return image;
 }

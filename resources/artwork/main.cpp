@@ -28,8 +28,9 @@ int main(int argc, char** argv) {
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));
 
-    for (int size : {16, 32, 48})
+    for (int size : {16, 32, 48}) {
         savePng(programIcon(size), pathIn(root, "icons", QStringLiteral("vellumo-%1.png").arg(size)));
+    }
 
     savePng(programIcon(48), pathIn(root, "header", "image2.png"));
     savePng(productBanner(), pathIn(root, "header", "banner.png"));
@@ -49,9 +50,10 @@ int main(int argc, char** argv) {
                 pathIn(root, "styles", QStringLiteral("style-%1.png").arg(position)));
     }
 
-    for (int number = 1; number <= kBackgroundCount; ++number)
+    for (int number = 1; number <= kBackgroundCount; ++number) {
         saveJpeg(backgroundThumbnail(number),
                  pathIn(root, "backgrounds", QStringLiteral("%1.jpg").arg(number, 3, 10, QLatin1Char('0'))),
                  80);
+    }
     return 0;
 }

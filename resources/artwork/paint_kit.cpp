@@ -80,8 +80,9 @@ QColor mix(const QColor& a, const QColor& b, double t) {
 }
 
 QColor shade(const QColor& c, double factor) {
-    if (factor >= 1.0)
+    if (factor >= 1.0) {
         return mix(c, QColor(255, 255, 255, c.alpha()), factor - 1.0);
+    }
     return mix(QColor(0, 0, 0, c.alpha()), c, factor);
 }
 
@@ -92,9 +93,11 @@ QColor withAlpha(const QColor& c, int alpha) {
 }
 
 void shadePixels(QImage& image, const std::function<QColor(int x, int y)>& colourAt) {
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
             image.setPixelColor(x, y, colourAt(x, y));
+        }
+    }
 }
 
 QImage transparentImage(int width, int height) {
@@ -143,9 +146,10 @@ QFont pickFont(const char* family, double pixelSize, bool bold) {
     font.setBold(bold);
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setStyleStrategy(QFont::PreferAntialias);
-    if (!QFontInfo(font).family().startsWith(font.family()))
+    if (!QFontInfo(font).family().startsWith(font.family())) {
         std::fprintf(stderr, "vellumo-artwork: font %s missing, using %s\n", family,
                      qPrintable(QFontInfo(font).family()));
+    }
     return font;
 }
 

@@ -22,8 +22,9 @@ void paintPhoto(QPainter& painter, const QRect& frame) {
         const int rise = static_cast<int>(frame.height() * 0.22 * along);
         painter.fillRect(QRect(x, hillTop - rise, 1, frame.bottom() - hillTop + rise + 1), kPhotoHill);
     }
-    if (frame.height() >= 8)
+    if (frame.height() >= 8) {
         painter.fillRect(QRect(frame.left() + 2, frame.top() + 2, 2, 2), QColor(0xf6, 0xd3, 0x5b));
+    }
     painter.setPen(shade(kInkLight, 0.9));
     painter.drawRect(frame.adjusted(0, 0, -1, -1));
 }

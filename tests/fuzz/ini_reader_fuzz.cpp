@@ -18,13 +18,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)document.hasSection(section);
 
     // Our own output reads back as the same text.
-    if (vellumo::IniDocument::FromBytes(document.bytes()).text() != document.text())
+    if (vellumo::IniDocument::FromBytes(document.bytes()).text() != document.text()) {
         std::abort();
+    }
 
     if (document.set(section, key, value)) {
         const vellumo::IniDocument reread = vellumo::IniDocument::FromBytes(document.bytes());
-        if (reread.find(section, key) != value)
+        if (reread.find(section, key) != value) {
             std::abort();
+        }
     }
     return 0;
 }

@@ -14,13 +14,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     vellumo::TemplateValues current;
     current.group = vellumo::FieldGroup::ForPhotoCount(3);
     const vellumo::TemplateReadResult read = vellumo::ReadTemplateText(bytes, photoCount, current);
-    if (read.status != vellumo::TemplateReadStatus::Read)
+    if (read.status != vellumo::TemplateReadStatus::Read) {
         return 0;
+    }
 
     const auto text = vellumo::TemplateFileText(read.values);
-    if (!text)
+    if (!text) {
         std::abort();
-    if (vellumo::ReadTemplateText(*text, photoCount, current).values != read.values)
+    }
+    if (vellumo::ReadTemplateText(*text, photoCount, current).values != read.values) {
         std::abort();
+    }
     return 0;
 }

@@ -18,13 +18,15 @@ class TemporaryFolder {
 public:
     TemporaryFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "vellumo-test-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr)
-            m_path = pattern;
+        if (::mkdtemp(pattern.data()) != nullptr) {
+            { m_path = pattern; }
+        }
     }
     ~TemporaryFolder() {
         std::error_code error;
-        if (!m_path.empty())
-            std::filesystem::remove_all(m_path, error);
+        if (!m_path.empty()) {
+            { std::filesystem::remove_all(m_path, error); }
+        }
     }
     TemporaryFolder(const TemporaryFolder&) = delete;
     TemporaryFolder& operator=(const TemporaryFolder&) = delete;
@@ -51,8 +53,9 @@ inline std::string ReadBytes(const std::string& path) {
 inline std::set<std::string> AllNames(const std::string& folder) {
     std::set<std::string> names;
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
-        names.insert(entry.path().filename().string());
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        { names.insert(entry.path().filename().string()); }
+    }
     return names;
 }
 

@@ -147,8 +147,9 @@ class UnreadableSwatch : public TemplateFile, public ::testing::WithParamInterfa
 TEST_P(UnreadableSwatch, FollowsItsColourAndTheRestIsStillRead) {
     const std::string path = m_folder / "swatch-2";
     std::string bytes = "[STYLE]\r\nTitle=t\r\nTBack=#0000FF\r\n";
-    if (GetParam().lback)
+    if (GetParam().lback) {
         bytes += std::string("LBack=") + GetParam().lback + "\r\n";
+    }
     bytes += "TFore=#FF0000\r\nLFore=255\r\nTBkgrnd=#123456\r\nLBkgrnd=nonsense\r\n";
     WriteBytes(path, bytes);
     TemplateValues current;

@@ -24,8 +24,9 @@ protected:
     }
     void AddFiles(std::initializer_list<const char*> names) {
         std::filesystem::create_directories(m_templates);
-        for (const char* name : names)
+        for (const char* name : names) {
             WriteBytes(m_templates + name, std::string("content of ") + name);
+        }
     }
     static TemplateValues ValuesFor(int photoCount) {
         TemplateValues values;

@@ -38,8 +38,9 @@ std::vector<Expected> expectedPictures() {
         {":/help/marketplace.png", "png", {110, 45}}, {":/help/help-icon.png", "png", {48, 48}},
         {":/styles/style-1.png", "png", {32, 32}},
     };
-    for (int position = 2; position <= 9; ++position)
+    for (int position = 2; position <= 9; ++position) {
         pictures.push_back({QStringLiteral(":/styles/style-%1.png").arg(position), "png", {48, 48}});
+    }
     for (int number = 1; number <= 67; ++number) {
         const QSize size = number == 51 ? QSize(44, 48) : number == 55 ? QSize(48, 49) : QSize(48, 48);
         pictures.push_back(
@@ -59,8 +60,9 @@ void ArtworkTest::pictureHasItsFormatAndSize_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QByteArray>("format");
     QTest::addColumn<QSize>("size");
-    for (const Expected& picture : expectedPictures())
+    for (const Expected& picture : expectedPictures()) {
         QTest::newRow(qPrintable(picture.path)) << picture.path << picture.format << picture.size;
+    }
 }
 
 void ArtworkTest::pictureHasItsFormatAndSize() {
@@ -76,13 +78,15 @@ void ArtworkTest::pictureHasItsFormatAndSize() {
 
 void ArtworkTest::bundleHoldsExactlyTheListedPictures() {
     QSet<QString> expected;
-    for (const Expected& picture : expectedPictures())
+    for (const Expected& picture : expectedPictures()) {
         expected.insert(picture.path);
+    }
     QSet<QString> bundled;
     for (const char* folder : {":/icons", ":/header", ":/help", ":/styles", ":/backgrounds"}) {
         QDirIterator files(QString::fromLatin1(folder), QDir::Files, QDirIterator::Subdirectories);
-        while (files.hasNext())
+        while (files.hasNext()) {
             bundled.insert(files.next());
+        }
     }
     QCOMPARE(bundled, expected);
 }
@@ -125,12 +129,15 @@ void ArtworkTest::styleMiniatureShowsItsArrangement() {
     for (int y = 0; y < image.height(); ++y) {
         bool left = false;
         bool right = false;
-        for (int x = 0; x < image.width(); ++x)
-            if (isSky(image.pixel(x, y)))
+        for (int x = 0; x < image.width(); ++x) {
+            if (isSky(image.pixel(x, y))) {
                 (x < image.width() / 2 ? left : right) = true;
+            }
+        }
         QVERIFY2(!(left && right), qPrintable(QStringLiteral("photos side by side on line %1").arg(y)));
-        if ((left || right) && !inPhoto)
+        if ((left || right) && !inPhoto) {
             sides += left ? QLatin1Char('L') : QLatin1Char('R');
+        }
         inPhoto = left || right;
     }
     QCOMPARE(sides, photoSides);
