@@ -8,9 +8,6 @@
 
 namespace vellumo {
 
-// Replaces every occurrence of find, left to right and without overlap; an empty find changes nothing.
-void ReplaceAll(std::string& text, std::string_view find, std::string_view with);
-
 // Puts the current values into the code where the placed values stand, then records what now stands
 // there. With no style chosen nothing is replaced, but the values are still recorded.
 void AssembleListing(std::string& code, const ListingFields& fields, PlacedValues& placed);

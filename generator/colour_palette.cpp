@@ -1,7 +1,8 @@
 #include "colour_palette.h"
 
+#include "text/letter_case.h"
+
 #include <algorithm>
-#include <cctype>
 
 namespace vellumo {
 
@@ -30,11 +31,7 @@ const std::array<PaletteEntry, kPaletteSize>& ColourPalette() {
 }
 
 DisplayColour PaletteColourByName(std::string_view name) {
-    const auto sameIgnoringCase = [name](const PaletteEntry& entry) {
-        return std::ranges::equal(entry.name, name, [](char a, char b) {
-            return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
-        });
-    };
+    const auto sameIgnoringCase = [name](const PaletteEntry& entry) { return EqualIgnoringCase(entry.name, name); };
     const auto& palette = ColourPalette();
     const auto found = std::ranges::find_if(palette, sameIgnoringCase);
     return found == palette.end() ? 0 : found->displayColour;

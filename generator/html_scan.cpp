@@ -1,5 +1,8 @@
 #include "html_scan.h"
 
+#include "text/letter_case.h"
+#include "text/utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -15,34 +18,6 @@ constexpr std::array<std::string_view, 12> kActiveElements = {
     "script", "iframe",   "object", "embed", "form", "input",
     "button", "textarea", "select", "meta",  "link", "base",
 };
-
-char lowerAscii(char c) {
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-}
-
-std::string lowerAscii(std::string_view text) {
-    std::string lowered(text);
-    std::ranges::transform(lowered, lowered.begin(), [](char c) { return lowerAscii(c); });
-    return lowered;
-}
-
-void appendUtf8(std::string& text, unsigned long codePoint) {
-    if (codePoint < 0x80) {
-        text += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        text += static_cast<char>(0xC0 | (codePoint >> 6));
-        text += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else if (codePoint < 0x10000) {
-        text += static_cast<char>(0xE0 | (codePoint >> 12));
-        text += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        text += static_cast<char>(0xF0 | (codePoint >> 18));
-        text += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
-        text += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
-}
 
 // Decodes the character references a browser decodes inside an attribute value, so that
 // "&#106;avascript&colon;" is seen for what it is. Unknown references stay as they are.
@@ -67,13 +42,13 @@ std::string decodeCharacterReferences(std::string_view text) {
         }
         std::size_t end = i + 1;
         if (end < text.size() && text[end] == '#') {
-            const bool hex = end + 1 < text.size() && lowerAscii(text[end + 1]) == 'x';
+            const bool hex = end + 1 < text.size() && AsciiLower(text[end + 1]) == 'x';
             const std::size_t digitsAt = end + (hex ? 2 : 1);
             unsigned long codePoint = 0;
             const auto [stop, error] =
                 std::from_chars(text.data() + digitsAt, text.data() + text.size(), codePoint, hex ? 16 : 10);
             if (error == std::errc() && stop != text.data() + digitsAt && codePoint <= 0x10FFFF) {
-                appendUtf8(decoded, codePoint);
+                AppendUtf8(decoded, static_cast<std::uint32_t>(codePoint));
                 i = static_cast<std::size_t>(stop - text.data());
                 if (i < text.size() && text[i] == ';') {
                     continue;
@@ -85,7 +60,7 @@ std::string decodeCharacterReferences(std::string_view text) {
             while (end < text.size() && std::isalpha(static_cast<unsigned char>(text[end]))) {
                 ++end;
             }
-            const std::string name = lowerAscii(text.substr(i + 1, end - i - 1));
+            const std::string name = AsciiLower(text.substr(i + 1, end - i - 1));
             const auto named = std::ranges::find(kNamed, name, &std::pair<std::string_view, char>::first);
             if (named != kNamed.end()) {
                 decoded += named->second;
@@ -104,7 +79,7 @@ bool isScriptAddress(std::string_view address) {
     std::string squeezed;
     for (char c : decodeCharacterReferences(address)) {
         if (static_cast<unsigned char>(c) > ' ') {
-            squeezed += lowerAscii(c);
+            squeezed += AsciiLower(c);
         }
     }
     return squeezed.starts_with("javascript:") || squeezed.starts_with("vbscript:");
@@ -142,7 +117,7 @@ std::vector<std::string> ActiveContentIn(std::string_view html) {
             i = html.find('<', i + 1);
             continue;
         }
-        const std::string element = lowerAscii(html.substr(nameStart, at - nameStart));
+        const std::string element = AsciiLower(html.substr(nameStart, at - nameStart));
         if (std::ranges::find(kActiveElements, element) != kActiveElements.end()) {
             report("a <" + element + "> element");
         }
@@ -157,7 +132,7 @@ std::vector<std::string> ActiveContentIn(std::string_view html) {
                    html[at] != '/') {
                 ++at;
             }
-            const std::string attribute = lowerAscii(html.substr(attributeStart, at - attributeStart));
+            const std::string attribute = AsciiLower(html.substr(attributeStart, at - attributeStart));
             if (attribute.size() > 2 && attribute.starts_with("on")) {
                 report("an " + attribute + "= attribute");
             }
@@ -242,7 +217,7 @@ bool isPictureSource(std::string_view lowered, std::size_t i) {
 
 std::vector<std::string> WebHostsIn(std::string_view text) {
     std::vector<std::string> hosts;
-    const std::string lowered = lowerAscii(decodeCharacterReferences(text));
+    const std::string lowered = AsciiLower(decodeCharacterReferences(text));
     for (std::size_t i = 0; i < lowered.size(); ++i) {
         std::size_t hostStart = std::string::npos;
         for (std::string_view scheme : {"https://", "http://", "//"}) {

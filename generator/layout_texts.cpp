@@ -1,7 +1,7 @@
 #include "template_style.h"
 
-#include "assembly.h"
 #include "placed_values.h"
+#include "text/replace.h"
 
 #include <array>
 #include <string>

@@ -2,6 +2,8 @@
 
 #include "html_scan.h"
 #include "template_style.h"
+#include "text/letter_case.h"
+#include "text/utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -12,14 +14,6 @@ namespace vellumo {
 namespace {
 
 constexpr std::array<std::string_view, 5> kOrdinals = {"First", "Second", "Third", "Fourth", "Fifth"};
-
-// prefix is lower case.
-bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() &&
-           std::ranges::equal(text.substr(0, prefix.size()), prefix, [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) == b;
-           });
-}
 
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && IsHtmlSpace(text.front())) {
@@ -35,12 +29,7 @@ bool isLocalPath(std::string_view address) {
     const bool driveLetter = address.size() >= 3 && std::isalpha(static_cast<unsigned char>(address[0])) &&
                              address[1] == ':' && (address[2] == '\\' || address[2] == '/');
     return driveLetter || address.starts_with("\\\\") || address.starts_with("/") ||
-           address.starts_with("~/") || startsWithIgnoringCase(address, "file:");
-}
-
-std::size_t characterCount(std::string_view utf8) {
-    return static_cast<std::size_t>(
-        std::ranges::count_if(utf8, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+           address.starts_with("~/") || StartsWithIgnoringCase(address, "file:");
 }
 
 std::string withThousands(std::size_t number) {
@@ -76,14 +65,14 @@ public:
                     "address.");
             return;
         }
-        if (startsWithIgnoringCase(bare, "http://")) {
+        if (StartsWithIgnoringCase(bare, "http://")) {
             const std::string secure = "https://" + std::string(bare.substr(7));
             add(Severity::HiddenFromBuyers, field,
                 name + " uses an http:// address. eBay shows pictures only from https:// addresses.",
                 FieldFix{field, secure, "Use " + secure});
             return;
         }
-        const bool secure = startsWithIgnoringCase(bare, "https://");
+        const bool secure = StartsWithIgnoringCase(bare, "https://");
         const std::string_view host = secure ? bare.substr(8) : bare;
         const std::size_t hostEnd = std::min(host.find('/'), host.size());
         const bool hasDottedHost = host.substr(0, hostEnd).find('.') != std::string_view::npos;
@@ -183,7 +172,7 @@ std::vector<Finding> CheckListing(std::string_view html, const ListingFields& fi
     if (fields.background != kNoBackground) {
         checker.checkAddress({FieldRef::Kind::Background}, fields.background);
     }
-    const std::size_t length = characterCount(html);
+    const std::size_t length = Utf8CharacterCount(html);
     if (length > kEbayDescriptionLimit) {
         checker.add(Severity::BlocksListing, std::nullopt,
                     "The description is " + withThousands(length) +

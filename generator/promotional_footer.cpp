@@ -1,6 +1,6 @@
 #include "promotional_footer.h"
 
-#include "assembly.h"
+#include "text/replace.h"
 
 namespace vellumo {
 

@@ -2,7 +2,9 @@
 
 #include "library/atomic_file.h"
 #include "library/file_search.h"
-#include "library/text_rules.h"
+#include "text/blanks.h"
+#include "text/letter_case.h"
+#include "text/utf8.h"
 
 #include <array>
 #include <cstdint>
@@ -22,39 +24,6 @@ bool isBlank(char c) {
 }
 bool isQuote(char c) {
     return c == '"' || c == '\'';
-}
-
-void appendUtf8(std::string& out, std::uint32_t codePoint) {
-    if (codePoint < 0x80) {
-        out += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        out += static_cast<char>(0xC0 | (codePoint >> 6));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (codePoint >> 12));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
-}
-
-// Windows-1252 0x80..0x9F; the five unassigned bytes map to the C1 controls, as Windows does.
-constexpr std::array<std::uint16_t, 32> kWindows1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-std::string windows1252ToUtf8(std::string_view bytes) {
-    std::string text;
-    text.reserve(bytes.size() + bytes.size() / 4);
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x80 && byte <= 0x9F) {
-            appendUtf8(text, kWindows1252High[byte - 0x80]);
-        } else {
-            appendUtf8(text, byte);
-        }
-    }
-    return text;
 }
 
 enum class LineKind { Section, Key, Other };
@@ -184,7 +153,7 @@ IniDocument IniDocument::FromBytes(std::string_view bytes) {
         document.m_byteOrderMark = true;
         bytes.remove_prefix(kByteOrderMark.size());
     }
-    document.m_text = IsValidUtf8(bytes) ? std::string(bytes) : windows1252ToUtf8(bytes);
+    document.m_text = AsUtf8(bytes);
     return document;
 }
 

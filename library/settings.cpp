@@ -1,7 +1,7 @@
 #include "library/settings.h"
 
 #include "library/ini_file.h"
-#include "library/text_rules.h"
+#include "text/numbers.h"
 
 namespace vellumo {
 

@@ -3,10 +3,8 @@
 #include "library/atomic_file.h"
 #include "library/file_search.h"
 #include "library/ini_file.h"
-#include "library/text_rules.h"
+#include "text/numbers.h"
 
-#include <algorithm>
-#include <charconv>
 #include <cstdint>
 
 namespace vellumo {
@@ -165,11 +163,7 @@ TemplateReadResult ReadTemplateFile(const std::string& path, std::string_view ph
 }
 
 int PickerPosition(std::string_view positionText) {
-    const std::string_view text =
-        positionText.substr(std::min(positionText.size(), positionText.find_first_not_of(kBlanks)));
-    int position = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), position);
-    return error == std::errc() ? position : 0;
+    return LeadingWholeNumber(positionText).value_or(0);
 }
 
 } // namespace vellumo

@@ -2,7 +2,7 @@
 
 #include "library/atomic_file.h"
 #include "library/file_search.h"
-#include "library/text_rules.h"
+#include "text/letter_case.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -16,36 +16,16 @@ namespace {
 constexpr std::string_view kCodeExtension = ".txt";
 constexpr std::string_view kForbiddenNameCharacters = "\\/:*?\"<>|";
 
-bool lessIgnoringCase(const std::string& a, const std::string& b) {
-    const auto folded = [](char left, char right) { return AsciiLower(left) < AsciiLower(right); };
-    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), folded)) {
-        return true;
-    }
-    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), folded)) {
-        return false;
-    }
-    return a < b; // names differing only in case keep a fixed order
-}
-
 void sortIgnoringCase(std::vector<std::string>& entries) {
-    std::sort(entries.begin(), entries.end(), lessIgnoringCase);
+    std::ranges::sort(entries, LessIgnoringCase);
 }
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool endsWithIgnoringCase(std::string_view text, std::string_view suffix) {
-    if (text.size() < suffix.size()) {
-        return false;
-    }
-    const std::string_view tail = text.substr(text.size() - suffix.size());
-    return std::equal(tail.begin(), tail.end(), suffix.begin(),
-                      [](char a, char b) { return AsciiLower(a) == AsciiLower(b); });
-}
-
 bool isCodeFileName(std::string_view name) {
-    return endsWithIgnoringCase(name, kCodeExtension);
+    return EndsWithIgnoringCase(name, kCodeExtension);
 }
 
 // Every exact ".txt" goes, wherever it stands, in one left-to-right pass.

@@ -13,7 +13,7 @@
 #include "generator/template_style.h"
 #include "library/file_search.h"
 #include "library/settings.h"
-#include "library/text_rules.h"
+#include "text/numbers.h"
 #include "link_label.h"
 #include "message_boxes.h"
 #include "platform/compatibility_entry.h"

@@ -8,7 +8,7 @@
 #include "library/file_search.h"
 #include "library/settings.h"
 #include "library/template_folder.h"
-#include "library/text_rules.h"
+#include "text/numbers.h"
 #include "list_boxes.h"
 #include "listing_check_dialog.h"
 #include "main_window.h"

@@ -1,0 +1,76 @@
+#include "text/replace.h"
+
+namespace vellumo {
+
+namespace {
+
+// How common a byte is in listing HTML: lower-case letters, blanks and markup are everywhere, upper-case
+// letters and digits are rare. Searching for the rarest byte of a text first makes a search over a
+// layout stop far less often than a search for its first byte (most tokens begin with "t").
+int commonness(unsigned char c) {
+    if (c >= 'a' && c <= 'z') {
+        return 3;
+    }
+    if (c == ' ' || c == '"' || c == '=' || c == '<' || c == '>' || c == '/' || c == '\r' || c == '\n') {
+        return 4;
+    }
+    if (c >= '0' && c <= '9') {
+        return 1;
+    }
+    return (c >= 'A' && c <= 'Z') ? 0 : 2;
+}
+
+std::size_t rarestIndex(std::string_view find) {
+    std::size_t rarest = 0;
+    for (std::size_t i = 1; i < find.size(); ++i) {
+        if (commonness(static_cast<unsigned char>(find[i])) <
+            commonness(static_cast<unsigned char>(find[rarest]))) {
+            rarest = i;
+        }
+    }
+    return rarest;
+}
+
+// The first occurrence of find at or after from, found through its rarest byte.
+std::size_t findFrom(std::string_view text, std::string_view find, std::size_t anchor, std::size_t from) {
+    const char anchorByte = find[anchor];
+    std::size_t hit = text.find(anchorByte, from + anchor);
+    while (hit != std::string_view::npos) {
+        const std::size_t start = hit - anchor;
+        if (start + find.size() > text.size()) {
+            return std::string_view::npos;
+        }
+        if (text.compare(start, find.size(), find) == 0) {
+            return start;
+        }
+        hit = text.find(anchorByte, hit + 1);
+    }
+    return std::string_view::npos;
+}
+
+} // namespace
+
+void ReplaceAll(std::string& text, std::string_view find, std::string_view with) {
+    // Replacing a text by itself changes nothing; skipping it keeps an incremental assembly cheap.
+    if (find.empty() || find == with) {
+        return;
+    }
+    const std::size_t anchor = rarestIndex(find);
+    std::size_t position = findFrom(text, find, anchor, 0);
+    if (position == std::string::npos) {
+        return;
+    }
+    std::string result;
+    result.reserve(text.size() + (with.size() > find.size() ? 4 * (with.size() - find.size()) : 0));
+    std::size_t copiedUpTo = 0;
+    while (position != std::string::npos) {
+        result.append(text, copiedUpTo, position - copiedUpTo);
+        result += with;
+        copiedUpTo = position + find.size();
+        position = findFrom(text, find, anchor, copiedUpTo);
+    }
+    result.append(text, copiedUpTo);
+    text = std::move(result);
+}
+
+} // namespace vellumo
