@@ -1,6 +1,7 @@
 #pragma once
 
-#include "message_boxes.h"
+#include "findings_answer.h"
+#include "generator/listing_check.h"
 
 #include <QDialog>
 

@@ -1,22 +1,15 @@
 #pragma once
 
+#include "findings_answer.h"
 #include "generator/listing_check.h"
 
 #include <QString>
 
-#include <cstddef>
 #include <vector>
 
 class QWidget;
 
 namespace vellumo {
-
-// What the seller chose when a check found something before the listing left the program.
-struct FindingsAnswer {
-    enum class Choice { CopyAnyway, Cancel, ApplyFix };
-    Choice choice = Choice::Cancel;
-    std::size_t finding = 0; // with ApplyFix: the finding whose fix was chosen
-};
 
 // Every message box of the window goes through here, so tests can record them instead of blocking.
 class MessageBoxes {
