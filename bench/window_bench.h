@@ -41,7 +41,10 @@ public:
     TemporaryUser()
         : m_runtime(QStringLiteral("/dev/shm/vellumo-run-XXXXXX")) {
         m_runtimeFolder = m_runtime.isValid() ? m_runtime.path().toStdString() : home() + "/run";
-        EnsurePrivateFolder(m_runtimeFolder);
+        if (const Outcome folder = EnsurePrivateFolder(m_runtimeFolder); !folder) {
+            std::fprintf(stderr, "no private runtime folder %s: %s\n", m_runtimeFolder.c_str(),
+                         folder.message().c_str());
+        }
         ::setenv("HOME", home().c_str(), 1);
         ::setenv("XDG_DATA_HOME", (home() + "/.local/share").c_str(), 1);
         ::setenv("XDG_CONFIG_HOME", (home() + "/.config").c_str(), 1);

@@ -31,7 +31,9 @@ const std::array<PaletteEntry, kPaletteSize>& ColourPalette() {
 }
 
 DisplayColour PaletteColourByName(std::string_view name) {
-    const auto sameIgnoringCase = [name](const PaletteEntry& entry) { return EqualIgnoringCase(entry.name, name); };
+    const auto sameIgnoringCase = [name](const PaletteEntry& entry) {
+        return EqualIgnoringCase(entry.name, name);
+    };
     const auto& palette = ColourPalette();
     const auto found = std::ranges::find_if(palette, sameIgnoringCase);
     return found == palette.end() ? 0 : found->displayColour;
@@ -56,7 +58,8 @@ std::optional<ColourPick> PickColour(std::string_view pickerText) {
     if (found == palette.end()) {
         return std::nullopt;
     }
-    return ColourPick{std::string(found->htmlValue), std::to_string(found->displayColour)};
+    return ColourPick{std::string(found->htmlValue), found->displayColour,
+                      std::to_string(found->displayColour)};
 }
 
 std::string_view ColourAttribute(ColourTarget target) {

@@ -34,8 +34,9 @@ enum class ColourTarget { Border, Font, Background };
 ColourTarget ChooseColourTarget(bool borderSelected, bool backgroundSelected);
 
 struct ColourPick {
-    std::string valueBoxText; // the new text of the target's value box
-    std::string vbText;       // the new txtVB: the display colour as decimal text
+    std::string valueBoxText;    // the new text of the target's value box
+    DisplayColour displayColour; // what the target's swatch shows
+    std::string vbText;          // the new txtVB: the display colour as decimal text
 };
 
 // A picker text that is exactly a palette name (case-sensitive) gives the new texts; anything else none.

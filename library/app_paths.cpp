@@ -13,13 +13,20 @@ std::string AppPaths::settingsFile() const {
     return appFolder + "/Settings.ini";
 }
 
-bool CreateFolderIfMissing(const std::string& folder) {
+Outcome CreateFolderIfMissing(const std::string& folder) {
     if (folder.empty()) {
-        return false;
+        return std::errc::no_such_file_or_directory;
     }
     std::error_code error;
+    if (std::filesystem::is_directory(folder, error)) {
+        return {};
+    }
+    // Something else in the folder's place says more than "File exists".
+    if (std::filesystem::exists(folder, error)) {
+        return std::errc::not_a_directory;
+    }
     std::filesystem::create_directories(folder, error);
-    return std::filesystem::is_directory(folder, error);
+    return error;
 }
 
 } // namespace vellumo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/outcome.h"
+
 #include <string>
 
 namespace vellumo {
@@ -17,7 +19,7 @@ struct AppPaths {
     std::string settingsFile() const;   // appFolder + "/Settings.ini"
 };
 
-// Creates the folder and its parents when missing; true when it exists as a folder afterwards.
-[[nodiscard]] bool CreateFolderIfMissing(const std::string& folder);
+// Creates the folder and its parents when missing; success when it exists as a folder afterwards.
+Outcome CreateFolderIfMissing(const std::string& folder);
 
 } // namespace vellumo

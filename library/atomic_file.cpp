@@ -1,9 +1,10 @@
 #include "library/atomic_file.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <filesystem>
 #include <fstream>
-#include <optional>
 #include <random>
 #include <sstream>
 
@@ -43,15 +44,20 @@ mode_t finalMode(const std::string& path) {
     return 0666 & ~currentUmask();
 }
 
+// A temporary file is ".<target name>.vellumo-<8 letters or digits>": distinctive enough that one left
+// behind by a crash is recognised as ours and nothing else is.
+constexpr std::string_view kTemporaryMark = ".vellumo-";
+constexpr std::string_view kTemporaryLetters = "abcdefghijklmnopqrstuvwxyz0123456789";
+constexpr std::size_t kTemporaryLetterCount = 8;
+
 std::string temporarySuffix() {
     static std::atomic<unsigned> counter{0};
     static const unsigned seed = std::random_device{}();
     std::mt19937 generator(seed ^ (counter.fetch_add(1) * 2654435761u) ^ static_cast<unsigned>(::getpid()));
-    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::string suffix = ".tmp";
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof(kLetters) - 2);
-    for (int i = 0; i < 8; ++i) {
-        suffix += kLetters[pick(generator)];
+    std::string suffix(kTemporaryMark);
+    std::uniform_int_distribution<std::size_t> pick(0, kTemporaryLetters.size() - 1);
+    for (std::size_t i = 0; i < kTemporaryLetterCount; ++i) {
+        suffix += kTemporaryLetters[pick(generator)];
     }
     return suffix;
 }
@@ -83,7 +89,9 @@ PathParts splitPath(const std::string& path) {
     return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
 }
 
-void syncFolder(const std::string& folder) {
+} // namespace
+
+void SyncFolder(const std::string& folder) {
     const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor >= 0) {
         ::fsync(descriptor);
@@ -91,16 +99,36 @@ void syncFolder(const std::string& folder) {
     }
 }
 
-// A hidden temporary file beside the target, holding the bytes on disk; none (and nothing left) on failure.
-std::optional<std::string> writeTemporaryFile(const std::string& path, std::string_view bytes) {
+bool IsTemporaryFileName(std::string_view name) {
+    const std::size_t markAt =
+        name.size() - std::min(name.size(), kTemporaryMark.size() + kTemporaryLetterCount);
+    return name.size() > kTemporaryMark.size() + kTemporaryLetterCount + 1 && name.front() == '.' &&
+           name.substr(markAt, kTemporaryMark.size()) == kTemporaryMark &&
+           name.substr(markAt + kTemporaryMark.size()).find_first_not_of(kTemporaryLetters) ==
+               std::string_view::npos;
+}
+
+Outcome RemoveTemporaryFiles(const std::string& folder) {
+    Outcome removed;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        if (IsTemporaryFileName(entry.path().filename().string()) && ::unlink(entry.path().c_str()) != 0 &&
+            errno != ENOENT) {
+            removed = LastSystemError();
+        }
+    }
+    return removed;
+}
+
+Result<std::string> WriteTemporaryFile(const std::string& path, std::string_view bytes) {
     const PathParts parts = splitPath(path);
     if (parts.base.empty() || parts.base == "." || parts.base == "..") {
-        return std::nullopt;
+        return std::errc::invalid_argument;
     }
     // A folder at the target cannot be renamed over; finding out now keeps the other files of a group old.
     struct stat target {};
     if (::lstat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode)) {
-        return std::nullopt;
+        return std::errc::is_a_directory;
     }
     const mode_t mode = finalMode(path);
     const std::string prefix =
@@ -112,48 +140,59 @@ std::optional<std::string> writeTemporaryFile(const std::string& path, std::stri
         descriptor =
             ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (descriptor < 0 && errno != EEXIST) {
-            return std::nullopt;
+            return LastSystemError();
         }
     }
     if (descriptor < 0) {
-        return std::nullopt;
+        return std::errc::file_exists;
     }
-    bool written = writeAll(descriptor, bytes) && ::fchmod(descriptor, mode) == 0 && ::fsync(descriptor) == 0;
-    written = (::close(descriptor) == 0) && written;
-    if (!written) {
+    std::error_code failure;
+    if (!writeAll(descriptor, bytes) || ::fchmod(descriptor, mode) != 0 || ::fsync(descriptor) != 0) {
+        failure = LastSystemError();
+    }
+    if (::close(descriptor) != 0 && !failure) {
+        failure = LastSystemError();
+    }
+    if (failure) {
         ::unlink(temporaryPath.c_str());
-        return std::nullopt;
+        return failure;
     }
     return temporaryPath;
 }
 
-} // namespace
+Outcome CommitTemporaryFile(const std::string& temporaryPath, const std::string& path) {
+    if (::rename(temporaryPath.c_str(), path.c_str()) != 0) {
+        return LastSystemError();
+    }
+    SyncFolder(splitPath(path).folder);
+    return {};
+}
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+Outcome WriteFileAtomically(const std::string& path, std::string_view bytes) {
     return WriteFilesAtomically({{path, bytes}});
 }
 
-bool WriteFilesAtomically(const std::vector<FileContent>& files) {
+Outcome WriteFilesAtomically(const std::vector<FileContent>& files) {
     std::vector<std::string> temporaryPaths;
     for (const FileContent& file : files) {
-        auto temporaryPath = writeTemporaryFile(file.path, file.bytes);
+        auto temporaryPath = WriteTemporaryFile(file.path, file.bytes);
         if (!temporaryPath) {
             for (const std::string& written : temporaryPaths) {
                 ::unlink(written.c_str());
             }
-            return false;
+            return temporaryPath.outcome();
         }
         temporaryPaths.push_back(std::move(*temporaryPath));
     }
-    bool renamed = true;
+    Outcome renamed;
     for (std::size_t i = 0; i < files.size(); ++i) {
         // Once a rename fails the remaining files keep their old content and their temporaries go.
-        if (!renamed || ::rename(temporaryPaths[i].c_str(), files[i].path.c_str()) != 0) {
-            renamed = false;
-            ::unlink(temporaryPaths[i].c_str());
-            continue;
+        if (renamed) {
+            renamed = CommitTemporaryFile(temporaryPaths[i], files[i].path);
         }
-        syncFolder(splitPath(files[i].path).folder);
+        if (!renamed) {
+            ::unlink(temporaryPaths[i].c_str());
+        }
     }
     return renamed;
 }

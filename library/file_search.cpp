@@ -14,9 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Far beyond any template or settings file; a larger file is not ours to load whole.
-constexpr off_t kMaxReadSize = 64 * 1024 * 1024;
-
 bool isHiddenName(std::string_view name) {
     return !name.empty() && name.front() == '.';
 }
@@ -54,48 +51,51 @@ std::vector<std::string> ListNormalFiles(const std::string& folder) {
     return names;
 }
 
-std::optional<std::string> ReadNormalFile(const std::string& path) {
+Result<std::string> ReadNormalFile(const std::string& path) {
     if (isHiddenName(baseName(path))) {
-        return std::nullopt;
+        return std::errc::no_such_file_or_directory;
     }
     return ReadWholeFile(path);
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    if (!FileExists(path)) {
-        return std::nullopt;
-    }
-    // O_NONBLOCK: should the file be swapped for a pipe after the test above, opening must not hang.
+Result<std::string> ReadWholeFile(const std::string& path) {
+    // O_NONBLOCK: should the path name a pipe, opening must not hang.
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (descriptor < 0) {
-        return std::nullopt;
+        return LastSystemError();
     }
     struct stat status {};
-    std::optional<std::string> content;
-    if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) && status.st_size <= kMaxReadSize) {
-        std::string bytes;
-        char buffer[65536];
-        bool failed = false;
-        for (;;) {
-            const ssize_t count = ::read(descriptor, buffer, sizeof buffer);
-            if (count < 0 && errno == EINTR) {
-                continue;
-            }
-            if (count < 0 || bytes.size() > static_cast<std::size_t>(kMaxReadSize)) {
-                failed = true;
-                break;
-            }
-            if (count == 0) {
-                break;
-            }
-            bytes.append(buffer, static_cast<std::size_t>(count));
+    std::error_code failure;
+    std::string bytes;
+    if (::fstat(descriptor, &status) != 0) {
+        failure = LastSystemError();
+    } else if (!S_ISREG(status.st_mode)) {
+        failure = std::make_error_code(S_ISDIR(status.st_mode) ? std::errc::is_a_directory
+                                                               : std::errc::no_such_file_or_directory);
+    } else if (status.st_size > kMaxReadSize) {
+        failure = std::make_error_code(std::errc::file_too_large);
+    }
+    char buffer[65536];
+    while (!failure) {
+        const ssize_t count = ::read(descriptor, buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR) {
+            continue;
         }
-        if (!failed) {
-            content = std::move(bytes);
+        if (count < 0) {
+            failure = LastSystemError();
+        } else if (bytes.size() > static_cast<std::size_t>(kMaxReadSize)) {
+            failure = std::make_error_code(std::errc::file_too_large);
+        } else if (count == 0) {
+            break;
+        } else {
+            bytes.append(buffer, static_cast<std::size_t>(count));
         }
     }
     ::close(descriptor);
-    return content;
+    if (failure) {
+        return failure;
+    }
+    return bytes;
 }
 
 } // namespace vellumo

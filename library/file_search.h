@@ -1,6 +1,7 @@
 #pragma once
 
-#include <optional>
+#include "library/outcome.h"
+
 #include <string>
 #include <vector>
 
@@ -19,10 +20,14 @@ bool NormalFileExists(const std::string& path);
 // Names (not paths) of the normal files directly inside folder, unsorted; empty when the folder is missing.
 std::vector<std::string> ListNormalFiles(const std::string& folder);
 
-// The whole content of a file, hidden ones included; none when it is missing, unreadable or absurdly large.
-std::optional<std::string> ReadWholeFile(const std::string& path);
+// Far beyond any template or settings file; a larger file is not ours to load whole.
+inline constexpr long long kMaxReadSize = 64 * 1024 * 1024;
+
+// The whole content of a file, hidden ones included; the reason when it is missing (no such file),
+// not a regular file, unreadable, or larger than kMaxReadSize (file too large).
+Result<std::string> ReadWholeFile(const std::string& path);
 
 // The same for a normal file only: a hidden file reads as missing.
-std::optional<std::string> ReadNormalFile(const std::string& path);
+Result<std::string> ReadNormalFile(const std::string& path);
 
 } // namespace vellumo

@@ -124,6 +124,15 @@ bool hasOuterBlank(std::string_view text) {
     return !text.empty() && (isBlank(text.front()) || isBlank(text.back()));
 }
 
+// The profile functions ignore spaces (not tabs) around the names a caller passes.
+std::string_view givenName(std::string_view name) {
+    const auto first = name.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return name.substr(first, name.find_last_not_of(' ') - first + 1);
+}
+
 bool isStorableSection(std::string_view section) {
     return !section.empty() && !hasLineBreak(section) && !hasOuterBlank(section) &&
            section.find(']') == std::string_view::npos && IsValidUtf8(section);
@@ -158,6 +167,8 @@ IniDocument IniDocument::FromBytes(std::string_view bytes) {
 }
 
 std::optional<std::string> IniDocument::find(std::string_view section, std::string_view key) const {
+    section = givenName(section);
+    key = givenName(key);
     const std::vector<Line> lines = scanLines(m_text);
     const auto range = findSection(lines, section);
     if (!range || key.empty()) {
@@ -181,10 +192,12 @@ std::string IniDocument::value(std::string_view section, std::string_view key,
 }
 
 bool IniDocument::hasSection(std::string_view section) const {
-    return findSection(scanLines(m_text), section).has_value();
+    return findSection(scanLines(m_text), givenName(section)).has_value();
 }
 
 bool IniDocument::set(std::string_view section, std::string_view key, std::string_view value) {
+    section = givenName(section);
+    key = givenName(key);
     if (!isStorableSection(section) || !isStorableKey(key) || hasLineBreak(value) || !IsValidUtf8(value)) {
         return false;
     }
@@ -221,6 +234,7 @@ bool IniDocument::set(std::string_view section, std::string_view key, std::strin
 }
 
 bool IniDocument::addSection(std::string_view section) {
+    section = givenName(section);
     if (!isStorableSection(section)) {
         return false;
     }
@@ -246,18 +260,18 @@ std::optional<IniDocument> LoadIniDocument(const std::string& file) {
     return IniDocument::FromBytes(*bytes);
 }
 
-std::optional<IniDocument> LoadIniDocumentForEdit(const std::string& file) {
-    if (!FileExists(file)) {
+Result<IniDocument> LoadIniDocumentForEdit(const std::string& file) {
+    const auto bytes = ReadWholeFile(file);
+    if (bytes) {
+        return IniDocument::FromBytes(*bytes);
+    }
+    if (bytes.error() == std::errc::no_such_file_or_directory) {
         return IniDocument();
     }
-    const auto bytes = ReadWholeFile(file);
-    if (!bytes) {
-        return std::nullopt;
-    }
-    return IniDocument::FromBytes(*bytes);
+    return bytes.error();
 }
 
-bool SaveIniDocument(const std::string& file, const IniDocument& document) {
+Outcome SaveIniDocument(const std::string& file, const IniDocument& document) {
     return WriteFileAtomically(file, document.bytes());
 }
 
@@ -267,21 +281,21 @@ std::string ReadIniValue(std::string_view section, std::string_view key, std::st
     return document ? document->value(section, key, defaultValue) : std::string();
 }
 
-bool WriteIniValue(std::string_view section, std::string_view key, std::string_view value,
-                   const std::string& file) {
+Outcome WriteIniValue(std::string_view section, std::string_view key, std::string_view value,
+                      const std::string& file) {
     return WriteIniValues(section, {{std::string(key), std::string(value)}}, file);
 }
 
-bool WriteIniValues(std::string_view section,
-                    const std::vector<std::pair<std::string, std::string>>& keyValues,
-                    const std::string& file) {
+Outcome WriteIniValues(std::string_view section,
+                       const std::vector<std::pair<std::string, std::string>>& keyValues,
+                       const std::string& file) {
     auto document = LoadIniDocumentForEdit(file);
     if (!document) {
-        return false;
+        return document.outcome();
     }
     for (const auto& [key, value] : keyValues) {
         if (!document->set(section, key, value)) {
-            return false;
+            return std::errc::invalid_argument;
         }
     }
     return SaveIniDocument(file, *document);

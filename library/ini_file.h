@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/outcome.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,8 +11,9 @@
 namespace vellumo {
 
 // The text of one INI file, read and edited the way the Windows profile-string functions do, so files
-// written by the Windows program open here and ours open there:
+// written on Windows open here and ours open there:
 // - lines split on any run of CR/LF; blanks (space, tab, vertical tab) trimmed; blank lines skipped;
+// - spaces around the section and key names a caller gives are ignored, reading and writing alike;
 // - "[" starts a section, named up to the first "]"; lines before the first section are unreachable;
 // - the first "=" splits key from value; lines starting with ";" are comments, never matched nor removed;
 // - names match without regard to letter case; the first of duplicated sections and keys counts;
@@ -32,7 +35,7 @@ public:
     // of its section, a new section at the end. A value with outer blanks or outer matching quotes gets
     // one extra pair of double quotes so that reading returns it unchanged.
     // False (and nothing changed) when the names or the value cannot be stored on one line: a line break
-    // anywhere, a section name with "]" or outer blanks, a key that is empty, has "=" or outer blanks, or
+    // anywhere, a section name with "]" or outer tabs, a key that is empty, has "=" or outer tabs, or
     // starts with ";" or "[".
     [[nodiscard]] bool set(std::string_view section, std::string_view key, std::string_view value);
     // Appends an empty section unless one of that name exists; false for a name that cannot be stored.
@@ -47,13 +50,15 @@ private:
     bool m_byteOrderMark = false;
 };
 
-// The document of a normal file (hidden files count as missing); none when there is no such file.
+// The document of a normal file (hidden files count as missing); none when there is no such file or it
+// cannot be read: readers then fall back to empty text.
 std::optional<IniDocument> LoadIniDocument(const std::string& file);
 // The document to edit a file in: empty when there is no file, the file's content when there is one (hidden
-// files too), none when a file is there but cannot be read, so that it is never replaced by a fresh one.
-std::optional<IniDocument> LoadIniDocumentForEdit(const std::string& file);
+// files too), the reason when a file is there but cannot be read, so that it is never replaced by a fresh
+// one.
+Result<IniDocument> LoadIniDocumentForEdit(const std::string& file);
 // Writes the document in one atomic step.
-[[nodiscard]] bool SaveIniDocument(const std::string& file, const IniDocument& document);
+Outcome SaveIniDocument(const std::string& file, const IniDocument& document);
 
 // The value of a key in a file. A missing file gives empty text, not the default; a missing key gives the
 // default with its trailing spaces removed. Never fails.
@@ -61,13 +66,14 @@ std::string ReadIniValue(std::string_view section, std::string_view key, std::st
                          const std::string& file);
 
 // Sets one key in a file, creating the file and section as needed and keeping every other line.
-// The file is replaced atomically; false when the value could not be stored.
-[[nodiscard]] bool WriteIniValue(std::string_view section, std::string_view key, std::string_view value,
-                                 const std::string& file);
+// The file is replaced atomically; the reason when the value could not be stored (invalid argument for a
+// name or value that cannot stand on one line).
+Outcome WriteIniValue(std::string_view section, std::string_view key, std::string_view value,
+                      const std::string& file);
 
 // Sets several keys of one section in a single atomic write.
-[[nodiscard]] bool WriteIniValues(std::string_view section,
-                                  const std::vector<std::pair<std::string, std::string>>& keyValues,
-                                  const std::string& file);
+Outcome WriteIniValues(std::string_view section,
+                       const std::vector<std::pair<std::string, std::string>>& keyValues,
+                       const std::string& file);
 
 } // namespace vellumo

@@ -24,9 +24,9 @@ AppSettings LoadSettings(const AppPaths& paths) {
     return settings;
 }
 
-bool SaveSettings(const AppPaths& paths, const AppSettings& settings) {
-    if (!CreateFolderIfMissing(paths.appFolder)) {
-        return false;
+Outcome SaveSettings(const AppPaths& paths, const AppSettings& settings) {
+    if (Outcome folder = CreateFolderIfMissing(paths.appFolder); !folder) {
+        return folder;
     }
     return WriteIniValues(kSettingsSection,
                           {{"Saved", settings.saved ? "1" : "0"},

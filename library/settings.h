@@ -19,7 +19,7 @@ struct AppSettings {
 AppSettings LoadSettings(const AppPaths& paths);
 
 // Writes all three keys in one atomic step ("Path" from paths.executablePath), creating the data folder
-// and the file when missing and keeping any other line of the file. False when nothing could be written.
-[[nodiscard]] bool SaveSettings(const AppPaths& paths, const AppSettings& settings);
+// and the file when missing and keeping any other line of the file; the reason when it could not.
+Outcome SaveSettings(const AppPaths& paths, const AppSettings& settings);
 
 } // namespace vellumo

@@ -109,14 +109,17 @@ std::optional<std::string> TemplateFileText(const TemplateValues& values) {
     return document.text();
 }
 
-bool WriteTemplateFile(const std::string& path, const TemplateValues& values) {
+Outcome WriteTemplateFile(const std::string& path, const TemplateValues& values) {
     const auto text = TemplateFileText(values);
-    return text && WriteFileAtomically(path, *text);
+    if (!text) {
+        return std::errc::invalid_argument;
+    }
+    return WriteFileAtomically(path, *text);
 }
 
 TemplateReadResult ReadTemplateText(std::string_view bytes, std::string_view photoCountText,
                                     const TemplateValues& current) {
-    TemplateReadResult result{TemplateReadStatus::Read, current};
+    TemplateReadResult result{TemplateReadStatus::Read, current, {}};
     const auto photoCount = photoCountFromText(photoCountText);
     if (!photoCount) {
         result.status = TemplateReadStatus::NotAPhotoCount;
@@ -153,11 +156,13 @@ TemplateReadResult ReadTemplateText(std::string_view bytes, std::string_view pho
 TemplateReadResult ReadTemplateFile(const std::string& path, std::string_view photoCountText,
                                     const TemplateValues& current) {
     if (!photoCountFromText(photoCountText)) {
-        return {TemplateReadStatus::NotAPhotoCount, current};
+        return {TemplateReadStatus::NotAPhotoCount, current, {}};
     }
     const auto bytes = ReadNormalFile(path);
     if (!bytes) {
-        return {TemplateReadStatus::FileMissing, current};
+        const bool missing = bytes.error() == std::errc::no_such_file_or_directory;
+        return {missing ? TemplateReadStatus::FileMissing : TemplateReadStatus::Unreadable, current,
+                bytes.error()};
     }
     return ReadTemplateText(*bytes, photoCountText, current);
 }

@@ -2,6 +2,7 @@
 
 #include "generator/colour_palette.h"
 #include "generator/listing_fields.h"
+#include "library/outcome.h"
 
 #include <optional>
 #include <string>
@@ -26,17 +27,19 @@ struct TemplateValues {
 enum class TemplateReadStatus {
     Read,           // values holds what the file says
     FileMissing,    // the file has gone: values is the current values, unchanged
+    Unreadable,     // the file is there but cannot be read (error says why): values unchanged
     NotAPhotoCount, // the photo count text is not 2 to 5: nothing read, values unchanged
 };
 
 struct TemplateReadResult {
     TemplateReadStatus status = TemplateReadStatus::Read;
     TemplateValues values;
+    std::error_code error; // why a file that is there could not be read
 };
 
 // Writes the whole template file in one atomic step, keys in reading order, "[STYLE]" first. Line breaks in
 // a value are kept as "&#13;" and "&#10;", which a browser renders as the line breaks themselves.
-[[nodiscard]] bool WriteTemplateFile(const std::string& path, const TemplateValues& values);
+Outcome WriteTemplateFile(const std::string& path, const TemplateValues& values);
 
 // The file's text as WriteTemplateFile writes it (UTF-8, CR LF line ends); none when the values are not
 // for a photo count of 2 to 5 or hold text that is not UTF-8.

@@ -1,13 +1,9 @@
 #include "library/template_folder.h"
 
-#include "library/atomic_file.h"
 #include "library/file_search.h"
 #include "text/letter_case.h"
 
 #include <algorithm>
-#include <cerrno>
-
-#include <unistd.h>
 
 namespace vellumo {
 
@@ -65,50 +61,31 @@ bool isControlCharacter(std::string_view text, std::size_t position, std::size_t
     return false;
 }
 
-bool removeFile(const std::string& path) {
-    return ::unlink(path.c_str()) == 0 || errno == ENOENT;
-}
-
-std::string templateFolderPath(const AppPaths& paths) {
-    std::string folder = paths.templateFolder();
-    folder.pop_back();
-    return folder;
-}
-
-// Template files of a design: "<name>-<digit>".
-bool isTemplateFileOf(std::string_view fileName, std::string_view name) {
-    return fileName.size() == name.size() + 2 && fileName.substr(0, name.size()) == name &&
-           fileName[name.size()] == '-' && isDigit(fileName.back());
-}
-
 } // namespace
 
-std::vector<std::string> FillTemplateList(const AppPaths& paths) {
+TemplateFolderListing ListTemplateFolder(const AppPaths& paths) {
+    return {ListNormalFiles(paths.templateFolder())};
+}
+
+std::vector<std::string> FillTemplateList(const TemplateFolderListing& listing) {
     std::vector<std::string> entries;
-    for (std::string& name : ListNormalFiles(paths.templateFolder())) {
+    for (const std::string& name : listing.fileNames) {
         if (isDigit(name.back())) {
-            entries.push_back(std::move(name));
+            entries.push_back(name);
         }
     }
     sortIgnoringCase(entries);
     return entries;
 }
 
-std::vector<std::string> FillCodeList(const AppPaths& paths) {
+std::vector<std::string> FillCodeList(const TemplateFolderListing& listing) {
     std::vector<std::string> entries;
-    for (const std::string& name : ListNormalFiles(paths.templateFolder())) {
+    for (const std::string& name : listing.fileNames) {
         if (isCodeFileName(name)) {
             entries.push_back(codeEntryOfFileName(name));
         }
     }
     sortIgnoringCase(entries);
-    return entries;
-}
-
-std::vector<std::string> PruneTemplateList(std::vector<std::string> entries) {
-    std::erase_if(entries, [](const std::string& entry) {
-        return entry.size() < 2 || entry[entry.size() - 2] != '-' || entry.back() < '2' || entry.back() > '5';
-    });
     return entries;
 }
 
@@ -201,63 +178,23 @@ std::string CodeFilePath(const AppPaths& paths, std::string_view codeEntry) {
     return paths.templateFolder() + candidates.front();
 }
 
-bool DesignExists(const AppPaths& paths, std::string_view name) {
-    const std::string cleaned = CleanTemplateName(name);
-    if (cleaned.empty()) {
+bool IsTemplateFileOf(std::string_view fileName, std::string_view name) {
+    return fileName.size() == name.size() + 2 && fileName.substr(0, name.size()) == name &&
+           fileName[name.size()] == '-' && isDigit(fileName.back());
+}
+
+std::string CodeFileName(std::string_view name) {
+    return std::string(name) + std::string(kCodeExtension);
+}
+
+bool DesignExists(const TemplateFolderListing& listing, const TemplateName& name) {
+    if (name.empty()) {
         return false;
     }
-    const std::string codeFile = cleaned + std::string(kCodeExtension);
-    const std::vector<std::string> files = ListNormalFiles(paths.templateFolder());
-    return std::any_of(files.begin(), files.end(), [&](const std::string& file) {
-        return file == codeFile || isTemplateFileOf(file, cleaned);
+    const std::string codeFile = CodeFileName(name.text());
+    return std::ranges::any_of(listing.fileNames, [&](const std::string& file) {
+        return file == codeFile || IsTemplateFileOf(file, name.text());
     });
-}
-
-SaveDesignResult SaveDesign(const AppPaths& paths, std::string_view name, const TemplateValues& values,
-                            std::string_view code) {
-    SaveDesignResult result;
-    result.name = CleanTemplateName(name);
-    if (result.name.empty()) {
-        result.status = SaveDesignStatus::EmptyName;
-        return result;
-    }
-    const int photoCount = values.group.photoCount();
-    if (!IsPhotoCount(photoCount)) {
-        result.status = SaveDesignStatus::NoPhotoCount;
-        return result;
-    }
-    result.templateEntry = result.name + "-" + std::to_string(photoCount);
-    if (!CreateFolderIfMissing(templateFolderPath(paths))) {
-        result.status = SaveDesignStatus::FolderMissing;
-        return result;
-    }
-    const auto templateText = TemplateFileText(values);
-    const std::string templatePath = paths.templateFolder() + result.templateEntry;
-    const std::string codePath = paths.templateFolder() + result.name + std::string(kCodeExtension);
-    if (!templateText || !WriteFilesAtomically({{templatePath, *templateText}, {codePath, code}})) {
-        result.status = SaveDesignStatus::WriteFailed;
-        return result;
-    }
-    // The design of that name saved earlier with another photo count is replaced, not kept beside it.
-    for (const std::string& file : ListNormalFiles(paths.templateFolder())) {
-        if (file != result.templateEntry && isTemplateFileOf(file, result.name)) {
-            removeFile(paths.templateFolder() + file);
-        }
-    }
-    return result;
-}
-
-bool DeleteDesign(const AppPaths& paths, std::string_view templateEntry, std::string_view codeEntry) {
-    bool deleted = true;
-    if (!templateEntry.empty()) {
-        const std::string path = TemplateFilePath(paths, templateEntry);
-        deleted = !path.empty() && removeFile(path);
-    }
-    if (!codeEntry.empty()) {
-        const std::string path = CodeFilePath(paths, codeEntry);
-        deleted = !path.empty() && removeFile(path) && deleted;
-    }
-    return deleted;
 }
 
 } // namespace vellumo

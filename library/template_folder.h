@@ -1,7 +1,6 @@
 #pragma once
 
 #include "library/app_paths.h"
-#include "library/template_file.h"
 
 #include <cstddef>
 #include <optional>
@@ -11,20 +10,37 @@
 
 namespace vellumo {
 
-// The template list (lstPlates): normal files of "My Templates" whose name ends in a decimal digit, sorted
-// alphabetically without regard to case. Empty when the folder is missing.
-std::vector<std::string> FillTemplateList(const AppPaths& paths);
+// The names of the normal files directly in "My Templates", read in one pass; empty when the folder is
+// missing. Both lists and the questions a Save asks are answered from one listing.
+struct TemplateFolderListing {
+    std::vector<std::string> fileNames;
+};
+TemplateFolderListing ListTemplateFolder(const AppPaths& paths);
 
-// The code list (lstCode): normal files ending in ".txt" in any letter case, each with every exact ".txt"
+// The template list (lstPlates): the files whose name ends in a decimal digit, sorted alphabetically
+// without regard to case.
+std::vector<std::string> FillTemplateList(const TemplateFolderListing& listing);
+
+// The code list (lstCode): the files ending in ".txt" in any letter case, each with every exact ".txt"
 // removed from its name, sorted without regard to case.
-std::vector<std::string> FillCodeList(const AppPaths& paths);
-
-// Keeps only the entries ending in "-2", "-3", "-4" or "-5".
-std::vector<std::string> PruneTemplateList(std::vector<std::string> entries);
+std::vector<std::string> FillCodeList(const TemplateFolderListing& listing);
 
 // Removes \ / : * ? " < > |, control characters, and leading dots and blanks: what is left is a visible
 // file name. Empty when nothing usable is left.
 std::string CleanTemplateName(std::string_view name);
+
+// A template name as Save uses it: cleaned once, when it is made, so no file operation ever sees the
+// characters cleaning removes.
+class TemplateName {
+public:
+    explicit TemplateName(std::string_view typed)
+        : m_text(CleanTemplateName(typed)) {}
+    const std::string& text() const { return m_text; }
+    bool empty() const { return m_text.empty(); }
+
+private:
+    std::string m_text;
+};
 
 // The template name of a template list entry: the text before its last hyphen ("Blue-teapot-3" gives
 // "Blue-teapot"); an entry without a hyphen is its own name.
@@ -55,33 +71,14 @@ std::string TemplateFilePath(const AppPaths& paths, std::string_view templateEnt
 // as the entry (a.txt.txt lists as "a"), otherwise "<entry>.txt". Empty for an entry that is no plain name.
 std::string CodeFilePath(const AppPaths& paths, std::string_view codeEntry);
 
-enum class SaveDesignStatus {
-    Saved,
-    EmptyName,     // nothing is left of the name once cleaned
-    NoPhotoCount,  // the values are not for a photo count of 2 to 5 (no style chosen)
-    FolderMissing, // "My Templates" could not be created
-    WriteFailed,   // a file could not be written; what was there before is still there
-};
+// True when a design of that name is saved already, whatever its photo count; the window asks the seller
+// before replacing it.
+bool DesignExists(const TemplateFolderListing& listing, const TemplateName& name);
 
-struct SaveDesignResult {
-    SaveDesignStatus status = SaveDesignStatus::Saved;
-    std::string name;          // the cleaned template name
-    std::string templateEntry; // "<name>-<photo count>"
-};
+// True when fileName is a template file of the design: "<name>-<digit>".
+bool IsTemplateFileOf(std::string_view fileName, std::string_view name);
 
-// True when a design of that name (cleaned) is saved already, whatever its photo count; the window asks the
-// seller before replacing it.
-bool DesignExists(const AppPaths& paths, std::string_view name);
-
-// Save: the template file "<name>-<photo count>" and the code file "<name>.txt" holding the code, each
-// written atomically, "My Templates" created when missing. A design of the same name with another photo
-// count is removed once both new files are in place.
-SaveDesignResult SaveDesign(const AppPaths& paths, std::string_view name, const TemplateValues& values,
-                            std::string_view code);
-
-// Delete: removes the template file of templateEntry and the code file of codeEntry (either may be empty).
-// True when neither file is left afterwards; a file already gone counts as deleted.
-[[nodiscard]] bool DeleteDesign(const AppPaths& paths, std::string_view templateEntry,
-                                std::string_view codeEntry);
+// The code file of a design: "<name>.txt".
+std::string CodeFileName(std::string_view name);
 
 } // namespace vellumo

@@ -5,13 +5,20 @@ namespace vellumo {
 CompatibilityResult WriteCompatibilityEntry(const AppPaths& paths, AppSettings& settings,
                                             const ShowMessage& showMessage) {
     CompatibilityResult result;
-    CreateRegistryKey(paths.keyStoreFile, kAppCompatFlagsKey, showMessage);
-    CreateRegistryKey(paths.keyStoreFile, kCompatibilityLayersKey, showMessage);
-    result.entryWritten = SetRegistryString(paths.keyStoreFile, kCompatibilityLayersKey, paths.executablePath,
-                                            kCompatibilityMode, showMessage);
+    // Each step runs whatever the one before did; the entry's outcome is the first failure's.
+    for (const char* key : {kAppCompatFlagsKey, kCompatibilityLayersKey}) {
+        if (Outcome created = CreateRegistryKey(paths.keyStoreFile, key, showMessage); result.entry) {
+            result.entry = created;
+        }
+    }
+    if (Outcome value = SetRegistryString(paths.keyStoreFile, kCompatibilityLayersKey, paths.executablePath,
+                                          kCompatibilityMode, showMessage);
+        result.entry) {
+        result.entry = value;
+    }
     // Recorded whatever the store did: a store that cannot be written is not retried at every start.
     settings.pathSave = "1";
-    result.settingsSaved = SaveSettings(paths, settings);
+    result.settings = SaveSettings(paths, settings);
     return result;
 }
 

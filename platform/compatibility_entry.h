@@ -13,8 +13,8 @@ inline constexpr const char* kCompatibilityLayersKey =
 inline constexpr const char* kCompatibilityMode = "WINXPSP2";
 
 struct CompatibilityResult {
-    bool entryWritten = false;  // the Layers key holds the executable's value
-    bool settingsSaved = false; // Settings.ini now says PathSave=1
+    Outcome entry;    // the Layers key holds the executable's value
+    Outcome settings; // Settings.ini now says PathSave=1
 };
 
 // Run at start-up while settings.pathSave is exactly "0": creates the AppCompatFlags and Layers keys, sets

@@ -59,15 +59,15 @@ bool keyExists(const IniDocument& store, const RegistryPath& path) {
     return path.subKey.empty() || store.hasSection(sectionOf(path));
 }
 
-bool saveStore(const std::string& storeFile, const IniDocument& store) {
+Outcome saveStore(const std::string& storeFile, const IniDocument& store) {
     const auto slash = storeFile.find_last_of('/');
-    if (slash != std::string::npos && slash > 0 && !CreateFolderIfMissing(storeFile.substr(0, slash))) {
-        return false;
+    if (slash != std::string::npos && slash > 0) {
+        if (Outcome folder = CreateFolderIfMissing(storeFile.substr(0, slash)); !folder) {
+            return folder;
+        }
     }
     return SaveIniDocument(storeFile, store);
 }
-
-const ShowMessage kNoMessage = [](const std::string&) {};
 
 } // namespace
 
@@ -109,15 +109,19 @@ RegistryPath ParseRegistryPath(std::string_view path, const ShowMessage& showMes
     return parsed;
 }
 
-bool CreateRegistryKey(const std::string& storeFile, std::string_view path, const ShowMessage& showMessage) {
+Outcome CreateRegistryKey(const std::string& storeFile, std::string_view path,
+                          const ShowMessage& showMessage) {
     const RegistryPath parsed = ParseRegistryPath(path, showMessage);
     if (!parsed.root) {
-        return false;
+        return std::errc::invalid_argument;
     }
     const auto chain = keyChain(parsed);
+    if (!chain) {
+        return std::errc::invalid_argument;
+    }
     auto store = LoadIniDocumentForEdit(storeFile);
-    if (!chain || !store) {
-        return false;
+    if (!store) {
+        return store.outcome();
     }
     bool changed = false;
     for (const std::string& section : *chain) {
@@ -125,47 +129,34 @@ bool CreateRegistryKey(const std::string& storeFile, std::string_view path, cons
             continue;
         }
         if (!store->addSection(section)) {
-            return false;
+            return std::errc::invalid_argument;
         }
         changed = true;
     }
     // An existing key is only opened and closed: the store is not rewritten.
-    return !changed || saveStore(storeFile, *store);
+    if (!changed) {
+        return {};
+    }
+    return saveStore(storeFile, *store);
 }
 
-bool SetRegistryString(const std::string& storeFile, std::string_view path, std::string_view valueName,
-                       std::string_view text, const ShowMessage& showMessage) {
+Outcome SetRegistryString(const std::string& storeFile, std::string_view path, std::string_view valueName,
+                          std::string_view text, const ShowMessage& showMessage) {
     const RegistryPath parsed = ParseRegistryPath(path, showMessage);
     if (!parsed.root || !keyChain(parsed)) {
-        return false;
+        return std::errc::invalid_argument;
     }
     auto store = LoadIniDocumentForEdit(storeFile);
-    if (!store || !keyExists(*store, parsed)) {
-        return false;
-    }
-    return store->set(sectionOf(parsed), valueName, text) && saveStore(storeFile, *store);
-}
-
-bool RegistryKeyExists(const std::string& storeFile, std::string_view path) {
-    const RegistryPath parsed = ParseRegistryPath(path, kNoMessage);
-    if (!parsed.root || !keyChain(parsed)) {
-        return false;
-    }
-    const auto store = LoadIniDocumentForEdit(storeFile);
-    return store && keyExists(*store, parsed);
-}
-
-std::optional<std::string> ReadRegistryString(const std::string& storeFile, std::string_view path,
-                                              std::string_view valueName) {
-    const RegistryPath parsed = ParseRegistryPath(path, kNoMessage);
-    if (!parsed.root || !keyChain(parsed)) {
-        return std::nullopt;
-    }
-    const auto store = LoadIniDocumentForEdit(storeFile);
     if (!store) {
-        return std::nullopt;
+        return store.outcome();
     }
-    return store->find(sectionOf(parsed), valueName);
+    if (!keyExists(*store, parsed)) {
+        return std::errc::no_such_file_or_directory;
+    }
+    if (!store->set(sectionOf(parsed), valueName, text)) {
+        return std::errc::invalid_argument;
+    }
+    return saveStore(storeFile, *store);
 }
 
 } // namespace vellumo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/outcome.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -7,10 +9,10 @@
 
 namespace vellumo {
 
-// The General module: registry access by full key path ("HKEY_CURRENT_USER\Software\..."), kept in a
-// per-user key-store file that stands in for the registry. The file is INI text: one section per existing
-// key, named by its full path, holding that key's string values. Names match without regard to case, as
-// in the registry. Every change rewrites the file atomically.
+// Registry keys and string values by full key path ("HKEY_CURRENT_USER\Software\..."), kept in a per-user
+// key-store file that stands in for the registry (the module General). The file is INI text: one section
+// per existing key, named by its full path, holding that key's string values. Names match without regard
+// to case, as in the registry. Every change rewrites the file atomically.
 
 enum class RootKey { ClassesRoot, CurrentUser, LocalMachine, Users, PerformanceData, CurrentConfig, DynData };
 
@@ -33,17 +35,14 @@ std::string IncorrectFormatMessage(std::string_view path);
 // shows the format message and gives no root; an unknown root name gives no root silently.
 RegistryPath ParseRegistryPath(std::string_view path, const ShowMessage& showMessage);
 
-// Creates the key and any missing parent keys, or leaves them as they are. True when the key exists
-// afterwards; nothing is reported to the seller beyond the format message.
-bool CreateRegistryKey(const std::string& storeFile, std::string_view path, const ShowMessage& showMessage);
+// Creates the key and any missing parent keys, or leaves them as they are. Success when the key exists
+// afterwards; nothing is reported to the seller beyond the format message. A path with no root key fails
+// as an invalid argument.
+Outcome CreateRegistryKey(const std::string& storeFile, std::string_view path,
+                          const ShowMessage& showMessage);
 
-// Sets a string value under an existing key; never creates a key. True when the value was stored.
-bool SetRegistryString(const std::string& storeFile, std::string_view path, std::string_view valueName,
-                       std::string_view text, const ShowMessage& showMessage);
-
-// For checking the store: whether the key exists, and a string value under it.
-bool RegistryKeyExists(const std::string& storeFile, std::string_view path);
-std::optional<std::string> ReadRegistryString(const std::string& storeFile, std::string_view path,
-                                              std::string_view valueName);
+// Sets a string value under an existing key; never creates a key (a missing one fails as no such file).
+Outcome SetRegistryString(const std::string& storeFile, std::string_view path, std::string_view valueName,
+                          std::string_view text, const ShowMessage& showMessage);
 
 } // namespace vellumo

@@ -13,10 +13,10 @@ std::string PreviewPagePath(const AppPaths& paths) {
     return paths.previewFolder + "/" + std::string(kPreviewPageName);
 }
 
-bool WritePreviewPage(const AppPaths& paths, std::string_view code) {
+Outcome WritePreviewPage(const AppPaths& paths, std::string_view code) {
     // The folder may have been cleaned away while the program ran; recreate it, refuse it when tampered.
-    if (!EnsurePrivateFolder(paths.previewFolder)) {
-        return false;
+    if (Outcome folder = EnsurePrivateFolder(paths.previewFolder); !folder) {
+        return folder;
     }
     std::string page;
     page.reserve(code.size() + 2);
@@ -24,9 +24,12 @@ bool WritePreviewPage(const AppPaths& paths, std::string_view code) {
     return WriteFileAtomically(PreviewPagePath(paths), page);
 }
 
-bool DeletePreviewPage(const AppPaths& paths) {
+Outcome DeletePreviewPage(const AppPaths& paths) {
     // unlink removes a link itself, never the file it points to.
-    return ::unlink(PreviewPagePath(paths).c_str()) == 0 || errno == ENOENT;
+    if (::unlink(PreviewPagePath(paths).c_str()) == 0 || errno == ENOENT) {
+        return {};
+    }
+    return LastSystemError();
 }
 
 } // namespace vellumo

@@ -14,11 +14,11 @@ std::string PreviewPagePath(const AppPaths& paths);
 
 // Replaces the page with the code and one CR LF, in one atomic step. The preview folder is made private
 // first (recreated when it vanished); a symbolic link planted at the page's path is replaced, never
-// followed. False when the folder is refused or the page cannot be written.
-[[nodiscard]] bool WritePreviewPage(const AppPaths& paths, std::string_view code);
+// followed. The reason when the folder is refused or the page cannot be written.
+Outcome WritePreviewPage(const AppPaths& paths, std::string_view code);
 
-// Deletes the page if it exists (a link at its path is removed, not its target). True when no page is
+// Deletes the page if it exists (a link at its path is removed, not its target). Success when no page is
 // left, including when there was none.
-bool DeletePreviewPage(const AppPaths& paths);
+Outcome DeletePreviewPage(const AppPaths& paths);
 
 } // namespace vellumo

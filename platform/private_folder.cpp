@@ -22,29 +22,35 @@ void createParents(const std::string& path) {
 
 } // namespace
 
-bool EnsurePrivateFolder(const std::string& path) {
+Outcome EnsurePrivateFolder(const std::string& path) {
     std::string folder = path;
     while (folder.size() > 1 && folder.back() == '/') {
         folder.pop_back();
     }
     if (folder.empty()) {
-        return false;
+        return std::errc::no_such_file_or_directory;
     }
     createParents(folder);
     // mkdir never follows a link at the path, so a planted link fails here and is refused below.
     if (::mkdir(folder.c_str(), kPrivateMode) != 0 && errno != EEXIST) {
-        return false;
+        return LastSystemError();
     }
     // Checked and repaired through one descriptor, so the folder cannot be swapped in between.
     const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (descriptor < 0) {
-        return false;
+        // O_NOFOLLOW reports a link as ELOOP, O_DIRECTORY anything else as ENOTDIR.
+        return LastSystemError();
     }
     struct stat status {};
-    bool isPrivate =
-        ::fstat(descriptor, &status) == 0 && S_ISDIR(status.st_mode) && status.st_uid == ::geteuid();
-    if (isPrivate && (status.st_mode & 07777) != kPrivateMode) {
-        isPrivate = ::fchmod(descriptor, kPrivateMode) == 0;
+    Outcome isPrivate;
+    if (::fstat(descriptor, &status) != 0) {
+        isPrivate = LastSystemError();
+    } else if (!S_ISDIR(status.st_mode)) {
+        isPrivate = std::errc::not_a_directory;
+    } else if (status.st_uid != ::geteuid()) {
+        isPrivate = std::errc::operation_not_permitted;
+    } else if ((status.st_mode & 07777) != kPrivateMode && ::fchmod(descriptor, kPrivateMode) != 0) {
+        isPrivate = LastSystemError();
     }
     ::close(descriptor);
     return isPrivate;

@@ -12,9 +12,12 @@ namespace vellumo {
 void FillListBox(QListWidget* list, const std::vector<std::string>& entries) {
     const QSignalBlocker quiet(list);
     list->clear();
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(entries.size()));
     for (const std::string& entry : entries) {
-        list->addItem(QString::fromStdString(entry));
+        texts.append(QString::fromStdString(entry));
     }
+    list->addItems(texts);
     list->setCurrentRow(-1);
     list->clearSelection();
 }
@@ -48,26 +51,50 @@ void SelectRowQuietly(QListWidget* list, int row) {
     list->scrollToItem(list->item(row));
 }
 
-int WidestEntryWidth(const QListWidget* list) {
+namespace {
+
+// The row whose text is widest, judged by the sum of its characters' advances: one cached lookup a
+// character, where shaping every entry of a long list would take tens of milliseconds.
+int WidestRow(const QListWidget* list) {
     const QFontMetrics metrics = list->fontMetrics();
-    int widest = 0;
+    int widestRow = -1;
+    int widest = -1;
     for (int row = 0; row < list->count(); ++row) {
-        widest = std::max(widest, metrics.horizontalAdvance(QLatin1Char(' ') + list->item(row)->text()));
+        int width = 0;
+        for (const QChar c : list->item(row)->text()) {
+            width += metrics.horizontalAdvance(c);
+        }
+        if (width > widest) {
+            widest = width;
+            widestRow = row;
+        }
     }
-    return widest;
+    return widestRow;
 }
+
+} // namespace
 
 void FitListWidth(QListWidget* list) {
     // Measured against the list's fixed place, which holds also while its tab is hidden; the vertical scroll
     // bar takes its share when the entries are more than the list shows.
     const QRect inside = list->contentsRect();
-    const int rowHeight = list->count() > 0 ? list->sizeHintForRow(0) : 0;
+    const int widestRow = WidestRow(list);
+    if (widestRow < 0) {
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        return;
+    }
+    const int rowHeight = list->sizeHintForRow(widestRow);
     const int scrollBarExtent = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
     const bool scrollsVertically = rowHeight * list->count() > inside.height();
     const int room = inside.width() - (scrollsVertically ? scrollBarExtent : 0);
-    // The item's own margins come on top of the text.
-    const int needed = std::max(WidestEntryWidth(list), list->count() > 0 ? list->sizeHintForColumn(0) : 0);
-    list->setHorizontalScrollBarPolicy(needed > room ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    // The item's own margins come on top of the text; the blank before it is how the list draws it.
+    const QString text = list->item(widestRow)->text();
+    const int needed = std::max(list->fontMetrics().horizontalAdvance(QLatin1Char(' ') + text),
+                                list->sizeHintForIndex(list->model()->index(widestRow, 0)).width());
+    // Shaping can make a text a pixel or two wider than its characters' sum.
+    constexpr int kShapingAllowance = 2;
+    list->setHorizontalScrollBarPolicy(needed + kShapingAllowance > room ? Qt::ScrollBarAlwaysOn
+                                                                         : Qt::ScrollBarAlwaysOff);
 }
 
 } // namespace vellumo

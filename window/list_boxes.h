@@ -24,7 +24,4 @@ void SelectRowQuietly(QListWidget* list, int row);
 // name can be scrolled to its end.
 void FitListWidth(QListWidget* list);
 
-// The width the widest entry needs, with a blank before it as the list draws it.
-int WidestEntryWidth(const QListWidget* list);
-
 } // namespace vellumo

@@ -31,8 +31,9 @@ std::string RunningExecutable(const char* argv0) {
 vellumo::AppPaths SystemPaths(const char* argv0) {
     vellumo::AppPaths paths;
     paths.appFolder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation).toStdString();
-    if (!vellumo::CreateFolderIfMissing(paths.appFolder)) {
-        std::fprintf(stderr, "Vellumo: cannot create the data folder %s\n", paths.appFolder.c_str());
+    if (const vellumo::Outcome created = vellumo::CreateFolderIfMissing(paths.appFolder); !created) {
+        std::fprintf(stderr, "Vellumo: cannot create the data folder %s: %s\n", paths.appFolder.c_str(),
+                     created.message().c_str());
     }
     paths.executablePath = RunningExecutable(argv0);
     paths.helpFolder = std::filesystem::path(paths.executablePath).parent_path().string();
@@ -42,8 +43,9 @@ vellumo::AppPaths SystemPaths(const char* argv0) {
     paths.previewFolder = runtimeFolder.isEmpty() ? std::string() : runtimeFolder.toStdString() + "/vellumo";
     if (paths.previewFolder.empty() || !vellumo::EnsurePrivateFolder(paths.previewFolder)) {
         paths.previewFolder = paths.appFolder + "/Preview";
-        if (!vellumo::EnsurePrivateFolder(paths.previewFolder)) {
-            std::fprintf(stderr, "Vellumo: no private folder for the preview page\n");
+        if (const vellumo::Outcome folder = vellumo::EnsurePrivateFolder(paths.previewFolder); !folder) {
+            std::fprintf(stderr, "Vellumo: no private folder for the preview page: %s\n",
+                         folder.message().c_str());
         }
     }
     return paths;

@@ -11,9 +11,10 @@
 #include "generator/colour_palette.h"
 #include "generator/promotional_footer.h"
 #include "generator/template_style.h"
+#include "library/atomic_file.h"
+#include "library/design_files.h"
 #include "library/file_search.h"
 #include "library/settings.h"
-#include "text/numbers.h"
 #include "link_label.h"
 #include "message_boxes.h"
 #include "platform/compatibility_entry.h"
@@ -142,9 +143,10 @@ void frmCorvex::Form_Load() {
     m_placedValues = ResetPlacedValues();
     navigateBrowser(QUrl(QStringLiteral("about:blank")));
 
-    setSwatchColour(lblCOLOR, m_borderSwatch);
-    setSwatchColour(lblCOLOR2, m_fontSwatch);
-    setSwatchColour(lblCOLOR3, m_backgroundSwatch);
+    for (const ColourTarget target : {ColourTarget::Border, ColourTarget::Font, ColourTarget::Background}) {
+        const ColourSetting setting = colourSetting(target);
+        showSwatch(setting, setting.swatchColour);
+    }
     FillColourPicker(ImageCombo, ImageList);
     ImageList1 = LoadStyleImages();
     FillStylePicker(ImageCombo1, ImageList1);
@@ -152,22 +154,42 @@ void frmCorvex::Form_Load() {
     FillBackgroundPicker(ImageCombo2, ImageList2);
     ImageCombo2->setCurrentIndex(0);
 
+    // A Save that a crash cut short is finished, and what a crash left half-written goes, before the
+    // lists show the folder.
+    if (const Outcome recovered = RecoverTemplateFolder(m_paths); !recovered) {
+        qWarning("Vellumo: %s could not be tidied after an interrupted save: %s",
+                 m_paths.templateFolder().c_str(), recovered.message().c_str());
+    }
+    if (const Outcome removed = RemoveTemporaryFiles(m_paths.appFolder); !removed) {
+        qWarning("Vellumo: leftover temporary files in %s could not be removed: %s",
+                 m_paths.appFolder.c_str(), removed.message().c_str());
+    }
     fillTemplateLists();
 
+    // The stored "Path" is replaced at once by the running program's own path.
     const AppSettings settings = LoadSettings(m_paths);
     makeSavedDialog(settings.saved);
     m_state.txtReg = settings.pathSave;
-    m_state.Text1 = settings.path;
     m_state.Text1 = m_paths.executablePath;
     if (m_state.txtReg == "0") {
         AppSettings current{m_savedDialog->checkBox()->isChecked(), m_state.txtReg, m_state.Text1};
-        WriteCompatibilityEntry(m_paths, current, [this](const std::string& text) { showMessage(text); });
+        const CompatibilityResult written =
+            WriteCompatibilityEntry(m_paths, current, [this](const std::string& text) { showMessage(text); });
         m_state.txtReg = current.pathSave;
+        // Bookkeeping the seller never sees; a failure is worth a line on the console, not a message box.
+        if (!written.entry) {
+            qWarning("Vellumo: the compatibility entry could not be written to %s: %s",
+                     m_paths.keyStoreFile.c_str(), written.entry.message().c_str());
+        }
+        if (!written.settings) {
+            qWarning("Vellumo: %s could not be written: %s", m_paths.settingsFile().c_str(),
+                     written.settings.message().c_str());
+        }
     }
 
     show();
     activateWindow();
-    txtTitle->setFocus();
+    m_fieldBoxes.front().title->setFocus();
     // Should the window never be painted (started minimised), the rest of start-up still runs.
     QTimer::singleShot(kStartUpFallbackMs, this, &frmCorvex::finishStartUp);
 }
@@ -242,8 +264,9 @@ void frmCorvex::insertFooter() {
 }
 
 void frmCorvex::closeEvent(QCloseEvent* event) {
-    if (!DeletePreviewPage(m_paths)) {
-        qWarning("Vellumo: the preview page %s could not be deleted", PreviewPagePath(m_paths).c_str());
+    if (const Outcome deleted = DeletePreviewPage(m_paths); !deleted) {
+        qWarning("Vellumo: the preview page %s could not be deleted: %s", PreviewPagePath(m_paths).c_str(),
+                 deleted.message().c_str());
     }
     if (m_fullScreenView) {
         m_fullScreenView->close();
@@ -280,19 +303,24 @@ void frmCorvex::bringToFront(int frameIndex) {
     }
 }
 
-void frmCorvex::setSwatch(QLabel* swatch, const QColor& colour) {
-    QPalette palette = swatch->palette();
-    palette.setColor(QPalette::Window, colour);
-    swatch->setPalette(palette);
-    swatch->setAutoFillBackground(true);
+frmCorvex::ColourSetting frmCorvex::colourSetting(ColourTarget target) {
+    switch (target) {
+    case ColourTarget::Border:
+        return {m_state.txtBACK, lblCOLOR, m_borderSwatch};
+    case ColourTarget::Background:
+        return {m_state.txtBkgrnd, lblCOLOR3, m_backgroundSwatch};
+    case ColourTarget::Font:
+        break;
+    }
+    return {m_state.txtFORE, lblCOLOR2, m_fontSwatch};
 }
 
-void frmCorvex::setSwatchColour(QLabel* swatch, DisplayColour colour) {
-    DisplayColour& held = swatch == lblCOLOR    ? m_borderSwatch
-                          : swatch == lblCOLOR2 ? m_fontSwatch
-                                                : m_backgroundSwatch;
-    held = colour;
-    setSwatch(swatch, ToQColor(colour));
+void frmCorvex::showSwatch(const ColourSetting& setting, DisplayColour colour) {
+    setting.swatchColour = colour;
+    QPalette palette = setting.swatch->palette();
+    palette.setColor(QPalette::Window, ToQColor(colour));
+    setting.swatch->setPalette(palette);
+    setting.swatch->setAutoFillBackground(true);
 }
 
 void frmCorvex::showMessage(const std::string& text) {
@@ -342,19 +370,15 @@ void frmCorvex::selectStyle(bool bringFieldsToFront) {
 }
 
 void frmCorvex::ImageCombo_Click() {
-    const ColourTarget target = ChooseColourTarget(optBACK->isChecked(), optBkgrnd->isChecked());
-    std::string& valueBox = target == ColourTarget::Border       ? m_state.txtBACK
-                            : target == ColourTarget::Background ? m_state.txtBkgrnd
-                                                                 : m_state.txtFORE;
-    QLabel* swatch = target == ColourTarget::Border       ? lblCOLOR
-                     : target == ColourTarget::Background ? lblCOLOR3
-                                                          : lblCOLOR2;
+    const ColourSetting setting =
+        colourSetting(ChooseColourTarget(optBACK->isChecked(), optBkgrnd->isChecked()));
     if (const std::optional<ColourPick> pick = PickColour(ToCore(ImageCombo->currentText()))) {
+        setting.valueBox = pick->valueBoxText;
+        m_lastPickedColour = pick->displayColour;
         m_state.txtVB = pick->vbText;
-        valueBox = pick->valueBoxText;
     }
-    // A name outside the palette leaves txtVB alone, so the swatch shows the last colour picked.
-    setSwatchColour(swatch, static_cast<DisplayColour>(ParseWholeNumber(m_state.txtVB).value_or(0)));
+    // A name outside the palette leaves the last picked colour, which the swatch then shows.
+    showSwatch(setting, m_lastPickedColour);
     if (ImageCombo1->currentText() != QLatin1String(kNoStyleCaption)) {
         TabStrip1_Click();
     }
@@ -404,10 +428,9 @@ void frmCorvex::cmdGenerate_Click() {
 }
 
 bool frmCorvex::showPreviewPage() {
-    if (!WritePreviewPage(m_paths, m_state.txtCode)) {
-        m_messageBoxes.warning(this, QString::fromLatin1(kProgramTitle),
-                               QStringLiteral("The preview could not be written to %1.")
-                                   .arg(FromCore(PreviewPagePath(m_paths))));
+    if (const Outcome written = WritePreviewPage(m_paths, m_state.txtCode); !written) {
+        showWarning(QStringLiteral("The preview could not be written to %1: %2.")
+                        .arg(FromCore(PreviewPagePath(m_paths)), FromCore(written.message())));
         return false;
     }
     navigateBrowser(QUrl::fromLocalFile(FromCore(PreviewPagePath(m_paths))));

@@ -6,6 +6,7 @@
 #include "generator/placed_values.h"
 #include "library/app_paths.h"
 #include "library/template_file.h"
+#include "library/template_folder.h"
 #include "picker_lists.h"
 #include "saved_dialog.h"
 
@@ -49,7 +50,7 @@ struct StateHolders {
     std::string txtBACK = "#000000";         // border colour
     std::string txtFORE = "#000000";         // font colour
     std::string txtBkgrnd = "#FFFFFF";       // background colour
-    std::string txtVB = "16777215";          // the last picked colour as a decimal colour value
+    std::string txtVB = "16777215";          // the last picked colour as a decimal colour value, for show
     std::string txtimgComb1;                 // style position read from a saved template
     std::string txtimgComb2;                 // background position read from a saved template
     std::string txtReg;                      // "PathSave" of the settings: "1" once the entry is written
@@ -65,7 +66,15 @@ public:
     // Tab positions of TabStrip1, counted from 1.
     enum Tab { DesignTab = 1, PreviewTab = 2, TemplatesTab = 3, HelpTab = 4 };
     // Frame1 elements.
-    enum Panel { TwoPhotoPanel = 0, PreviewPanel = 1, TemplatesPanel = 5, HelpPanel = 6 };
+    enum Panel {
+        TwoPhotoPanel = 0,
+        PreviewPanel = 1,
+        ThreePhotoPanel = 2,
+        FourPhotoPanel = 3,
+        FivePhotoPanel = 4,
+        TemplatesPanel = 5,
+        HelpPanel = 6
+    };
     static constexpr int kPanelCount = 7;
 
     // Builds every control with its initial content; nothing is read or written yet.
@@ -109,7 +118,8 @@ public:
     void cmdExit_Click();
     void insertFooter();
 
-    // The My Templates tab.
+    // The My Templates tab. Both lists filled again from one reading of the folder, nothing selected.
+    void fillTemplateLists();
     void lstPlates_Click();
     void lstCode_Click();
     void lstPlates_DblClick();
@@ -159,7 +169,16 @@ private:
     // The style selection; the preview, which brings its own panel to the front, leaves the fields behind.
     void selectStyle(bool bringFieldsToFront);
     void bringToFront(int frameIndex);
-    void setSwatch(QLabel* swatch, const QColor& colour);
+
+    // One of the three colours: its value box, its swatch label and the colour the swatch shows, chosen
+    // together so a pick or a load names its target once.
+    struct ColourSetting {
+        std::string& valueBox;
+        QLabel* swatch;
+        DisplayColour& swatchColour;
+    };
+    ColourSetting colourSetting(ColourTarget target);
+    void showSwatch(const ColourSetting& setting, DisplayColour colour);
     // Writes the code box to the preview page and shows it; false (after telling the seller) when the
     // page could not be written.
     bool showPreviewPage();
@@ -170,8 +189,7 @@ private:
     void showMessage(const std::string& text);
     void showWarning(const QString& text);
 
-    // Both library lists filled again from the folder, nothing selected.
-    void fillTemplateLists();
+    void showTemplateFolder(const TemplateFolderListing& listing);
     // Selects a template entry as a click does, its code file with it.
     void selectTemplateEntry(const std::string& entry);
     // The values a template of that photo count saves: its field group, the pickers' positions, the
@@ -190,7 +208,6 @@ private:
     void applyFieldFix(const FieldFix& fix, int photoCount);
     void makeSavedDialog(bool ticked);
     void saveSavedSetting(bool ticked);
-    void setSwatchColour(QLabel* swatch, DisplayColour colour);
 
     AppPaths m_paths;
     MessageBoxes& m_messageBoxes;
@@ -203,6 +220,7 @@ private:
     DisplayColour m_borderSwatch = 0;
     DisplayColour m_fontSwatch = 0;
     DisplayColour m_backgroundSwatch = 16777215;
+    DisplayColour m_lastPickedColour = 16777215; // txtVB's number
     QUrl m_browserAddress;
     bool m_loaded = false;
     bool m_shownOnce = false;
@@ -222,26 +240,7 @@ private:
     QStackedWidget* m_frameStack = nullptr;
     std::array<QGroupBox*, kPanelCount> Frame1{};
 
-    // Field panels, one per photo count.
-    QWidget* Picture1 = nullptr;
-    QWidget* Picture4 = nullptr;
-    QWidget* Picture5 = nullptr;
-    QWidget* Picture6 = nullptr;
-    QLineEdit* txtTitle = nullptr;
-    QLineEdit* txtTitle3 = nullptr;
-    QLineEdit* txtTitle4 = nullptr;
-    QLineEdit* txtTitle5 = nullptr;
-    QPlainTextEdit *txtAlt21 = nullptr, *txtAlt22 = nullptr;
-    QPlainTextEdit *txtAlt31 = nullptr, *txtAlt32 = nullptr, *txtAlt33 = nullptr;
-    QPlainTextEdit *txtAlt41 = nullptr, *txtAlt42 = nullptr, *txtAlt43 = nullptr, *txtAlt44 = nullptr;
-    QPlainTextEdit *txtAlt51 = nullptr, *txtAlt52 = nullptr, *txtAlt53 = nullptr, *txtAlt54 = nullptr,
-                   *txtAlt55 = nullptr;
-    QLineEdit *txtPicAlt21 = nullptr, *txtPicAlt22 = nullptr;
-    QLineEdit *txtPicAlt31 = nullptr, *txtPicAlt32 = nullptr, *txtPicAlt33 = nullptr;
-    QLineEdit *txtPicAlt41 = nullptr, *txtPicAlt42 = nullptr, *txtPicAlt43 = nullptr, *txtPicAlt44 = nullptr;
-    QLineEdit *txtPicAlt51 = nullptr, *txtPicAlt52 = nullptr, *txtPicAlt53 = nullptr, *txtPicAlt54 = nullptr,
-              *txtPicAlt55 = nullptr;
-    // The boxes of each FieldGroup, indexed by photo count - 2.
+    // The boxes of each FieldGroup, indexed by photo count - 2, in the order of their panel's fields.
     struct FieldBoxes {
         QLineEdit* title = nullptr;
         std::vector<QLineEdit*> pictures;

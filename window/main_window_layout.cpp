@@ -79,6 +79,131 @@ constexpr int kHeadingPixels = 13;
 constexpr int kClientWidth = 10935;
 constexpr int kClientHeight = 8265;
 
+enum class FieldKind { Title, Paragraph, Picture };
+
+// One field of a panel: its caption label and its box, places in twips.
+struct FieldPlace {
+    FieldKind kind;
+    const char* labelName;
+    const char* caption;
+    int labelLeft;
+    int labelTop;
+    const char* boxName;
+    QRect box;
+};
+
+struct FieldPanelLayout {
+    int photoCount;
+    int frameIndex;
+    const char* panelName;
+    std::vector<FieldPlace> places; // pictures and paragraphs each in row order
+};
+
+// The Design tab's four field panels. The paragraph boxes get shorter as the photo count grows, so that
+// every panel fits the same page.
+const std::array<FieldPanelLayout, 4> kFieldPanels = {{
+    {2,
+     frmCorvex::TwoPhotoPanel,
+     "Picture1",
+     {
+         {FieldKind::Title, "Label1", "Product Title", 1620, 120, "txtTitle", {1620, 360, 7695, 285}},
+         {FieldKind::Paragraph, "Label3", "First Paragraph", 120, 720, "txtAlt21", {120, 960, 4815, 1935}},
+         {FieldKind::Paragraph, "Label4", "Second Paragraph", 120, 3000, "txtAlt22", {120, 3240, 4815, 1935}},
+         {FieldKind::Picture, "Label2", "First Picture", 5280, 1560, "txtPicAlt21", {5280, 1785, 4815, 285}},
+         {FieldKind::Picture, "Label5", "Second Picture", 5280, 3840, "txtPicAlt22", {5280, 4065, 4815, 285}},
+     }},
+    {3,
+     frmCorvex::ThreePhotoPanel,
+     "Picture4",
+     {
+         {FieldKind::Title, "Label8", "Product Title", 1620, 120, "txtTitle3", {1620, 360, 7695, 285}},
+         {FieldKind::Paragraph, "Label9", "First Paragraph", 120, 720, "txtAlt31", {120, 960, 4815, 1935}},
+         {FieldKind::Paragraph,
+          "Label10",
+          "Second Paragraph",
+          120,
+          3000,
+          "txtAlt32",
+          {120, 3240, 4815, 1935}},
+         {FieldKind::Paragraph, "Label11", "Third Paragraph", 5400, 720, "txtAlt33", {5400, 960, 4815, 1935}},
+         {FieldKind::Picture, "Label12", "First Picture", 5400, 3000, "txtPicAlt31", {5400, 3240, 4815, 285}},
+         {FieldKind::Picture,
+          "Label13",
+          "Second Picture",
+          5400,
+          3840,
+          "txtPicAlt32",
+          {5400, 4065, 4815, 285}},
+         {FieldKind::Picture, "Label14", "Third Picture", 5400, 4680, "txtPicAlt33", {5400, 4890, 4815, 285}},
+     }},
+    {4,
+     frmCorvex::FourPhotoPanel,
+     "Picture5",
+     {
+         {FieldKind::Title, "Label15", "Product Title", 1620, 0, "txtTitle4", {1620, 240, 7695, 285}},
+         {FieldKind::Paragraph, "Label16", "First Paragraph", 120, 600, "txtAlt41", {120, 840, 4815, 1215}},
+         {FieldKind::Paragraph,
+          "Label17",
+          "Second Paragraph",
+          120,
+          2160,
+          "txtAlt42",
+          {120, 2400, 4815, 1215}},
+         {FieldKind::Paragraph, "Label18", "Third Paragraph", 120, 3720, "txtAlt43", {120, 3960, 4815, 1215}},
+         {FieldKind::Paragraph,
+          "Label19",
+          "Fourth Paragraph",
+          5400,
+          600,
+          "txtAlt44",
+          {5400, 840, 4815, 1215}},
+         {FieldKind::Picture, "Label20", "First Picture", 5400, 2160, "txtPicAlt41", {5400, 2400, 4815, 285}},
+         {FieldKind::Picture,
+          "Label21",
+          "Second Picture",
+          5400,
+          3000,
+          "txtPicAlt42",
+          {5400, 3230, 4815, 285}},
+         {FieldKind::Picture, "Label22", "Third Picture", 5400, 3840, "txtPicAlt43", {5400, 4060, 4815, 285}},
+         {FieldKind::Picture,
+          "Label23",
+          "Fourth Picture",
+          5400,
+          4680,
+          "txtPicAlt44",
+          {5400, 4890, 4815, 285}},
+     }},
+    {5,
+     frmCorvex::FivePhotoPanel,
+     "Picture6",
+     {
+         {FieldKind::Title, "Label24", "Product Title", 1620, 0, "txtTitle5", {1620, 240, 7695, 285}},
+         {FieldKind::Paragraph, "Label30", "First Paragraph", 120, 600, "txtAlt51", {120, 840, 4815, 855}},
+         {FieldKind::Paragraph, "Label31", "Second Paragraph", 120, 1780, "txtAlt52", {120, 2010, 4815, 855}},
+         {FieldKind::Paragraph, "Label32", "Third Paragraph", 120, 2940, "txtAlt53", {120, 3180, 4815, 855}},
+         {FieldKind::Paragraph, "Label33", "Fourth Paragraph", 120, 4120, "txtAlt54", {120, 4350, 4815, 855}},
+         {FieldKind::Paragraph, "Label34", "Fifth Paragraph", 5400, 600, "txtAlt55", {5400, 840, 4815, 855}},
+         {FieldKind::Picture, "Label25", "First Picture", 5400, 1780, "txtPicAlt51", {5400, 2010, 4815, 285}},
+         {FieldKind::Picture,
+          "Label26",
+          "Second Picture",
+          5400,
+          2520,
+          "txtPicAlt52",
+          {5400, 2737, 4815, 285}},
+         {FieldKind::Picture, "Label27", "Third Picture", 5400, 3240, "txtPicAlt53", {5400, 3464, 4815, 285}},
+         {FieldKind::Picture,
+          "Label28",
+          "Fourth Picture",
+          5400,
+          3960,
+          "txtPicAlt54",
+          {5400, 4191, 4815, 285}},
+         {FieldKind::Picture, "Label29", "Fifth Picture", 5400, 4680, "txtPicAlt55", {5400, 4920, 4815, 285}},
+     }},
+}};
+
 } // namespace
 
 QWidget* frmCorvex::addPanel(int frameIndex, const char* panelName) {
@@ -186,88 +311,27 @@ void frmCorvex::buildTabStrip() {
 }
 
 void frmCorvex::buildFieldPanels() {
-    Picture1 = addPanel(TwoPhotoPanel, "Picture1");
-    addLabel(Picture1, "Label1", QStringLiteral("Product Title"), 1620, 120);
-    txtTitle = addLineEdit(Picture1, "txtTitle", 1620, 360, 7695, 285);
-    addLabel(Picture1, "Label3", QStringLiteral("First Paragraph"), 120, 720);
-    txtAlt21 = addParagraphBox(Picture1, "txtAlt21", 120, 960, 4815, 1935);
-    addLabel(Picture1, "Label4", QStringLiteral("Second Paragraph"), 120, 3000);
-    txtAlt22 = addParagraphBox(Picture1, "txtAlt22", 120, 3240, 4815, 1935);
-    addLabel(Picture1, "Label2", QStringLiteral("First Picture"), 5280, 1560);
-    txtPicAlt21 = addLineEdit(Picture1, "txtPicAlt21", 5280, 1785, 4815, 285);
-    addLabel(Picture1, "Label5", QStringLiteral("Second Picture"), 5280, 3840);
-    txtPicAlt22 = addLineEdit(Picture1, "txtPicAlt22", 5280, 4065, 4815, 285);
-
-    Picture4 = addPanel(2, "Picture4");
-    addLabel(Picture4, "Label8", QStringLiteral("Product Title"), 1620, 120);
-    txtTitle3 = addLineEdit(Picture4, "txtTitle3", 1620, 360, 7695, 285);
-    addLabel(Picture4, "Label9", QStringLiteral("First Paragraph"), 120, 720);
-    txtAlt31 = addParagraphBox(Picture4, "txtAlt31", 120, 960, 4815, 1935);
-    addLabel(Picture4, "Label10", QStringLiteral("Second Paragraph"), 120, 3000);
-    txtAlt32 = addParagraphBox(Picture4, "txtAlt32", 120, 3240, 4815, 1935);
-    addLabel(Picture4, "Label11", QStringLiteral("Third Paragraph"), 5400, 720);
-    txtAlt33 = addParagraphBox(Picture4, "txtAlt33", 5400, 960, 4815, 1935);
-    addLabel(Picture4, "Label12", QStringLiteral("First Picture"), 5400, 3000);
-    txtPicAlt31 = addLineEdit(Picture4, "txtPicAlt31", 5400, 3240, 4815, 285);
-    addLabel(Picture4, "Label13", QStringLiteral("Second Picture"), 5400, 3840);
-    txtPicAlt32 = addLineEdit(Picture4, "txtPicAlt32", 5400, 4065, 4815, 285);
-    addLabel(Picture4, "Label14", QStringLiteral("Third Picture"), 5400, 4680);
-    txtPicAlt33 = addLineEdit(Picture4, "txtPicAlt33", 5400, 4890, 4815, 285);
-
-    Picture5 = addPanel(3, "Picture5");
-    addLabel(Picture5, "Label15", QStringLiteral("Product Title"), 1620, 0);
-    txtTitle4 = addLineEdit(Picture5, "txtTitle4", 1620, 240, 7695, 285);
-    addLabel(Picture5, "Label16", QStringLiteral("First Paragraph"), 120, 600);
-    txtAlt41 = addParagraphBox(Picture5, "txtAlt41", 120, 840, 4815, 1215);
-    addLabel(Picture5, "Label17", QStringLiteral("Second Paragraph"), 120, 2160);
-    txtAlt42 = addParagraphBox(Picture5, "txtAlt42", 120, 2400, 4815, 1215);
-    addLabel(Picture5, "Label18", QStringLiteral("Third Paragraph"), 120, 3720);
-    txtAlt43 = addParagraphBox(Picture5, "txtAlt43", 120, 3960, 4815, 1215);
-    addLabel(Picture5, "Label19", QStringLiteral("Fourth Paragraph"), 5400, 600);
-    txtAlt44 = addParagraphBox(Picture5, "txtAlt44", 5400, 840, 4815, 1215);
-    addLabel(Picture5, "Label20", QStringLiteral("First Picture"), 5400, 2160);
-    txtPicAlt41 = addLineEdit(Picture5, "txtPicAlt41", 5400, 2400, 4815, 285);
-    addLabel(Picture5, "Label21", QStringLiteral("Second Picture"), 5400, 3000);
-    txtPicAlt42 = addLineEdit(Picture5, "txtPicAlt42", 5400, 3230, 4815, 285);
-    addLabel(Picture5, "Label22", QStringLiteral("Third Picture"), 5400, 3840);
-    txtPicAlt43 = addLineEdit(Picture5, "txtPicAlt43", 5400, 4060, 4815, 285);
-    addLabel(Picture5, "Label23", QStringLiteral("Fourth Picture"), 5400, 4680);
-    txtPicAlt44 = addLineEdit(Picture5, "txtPicAlt44", 5400, 4890, 4815, 285);
-
-    Picture6 = addPanel(4, "Picture6");
-    addLabel(Picture6, "Label24", QStringLiteral("Product Title"), 1620, 0);
-    txtTitle5 = addLineEdit(Picture6, "txtTitle5", 1620, 240, 7695, 285);
-    addLabel(Picture6, "Label30", QStringLiteral("First Paragraph"), 120, 600);
-    txtAlt51 = addParagraphBox(Picture6, "txtAlt51", 120, 840, 4815, 855);
-    addLabel(Picture6, "Label31", QStringLiteral("Second Paragraph"), 120, 1780);
-    txtAlt52 = addParagraphBox(Picture6, "txtAlt52", 120, 2010, 4815, 855);
-    addLabel(Picture6, "Label32", QStringLiteral("Third Paragraph"), 120, 2940);
-    txtAlt53 = addParagraphBox(Picture6, "txtAlt53", 120, 3180, 4815, 855);
-    addLabel(Picture6, "Label33", QStringLiteral("Fourth Paragraph"), 120, 4120);
-    txtAlt54 = addParagraphBox(Picture6, "txtAlt54", 120, 4350, 4815, 855);
-    addLabel(Picture6, "Label34", QStringLiteral("Fifth Paragraph"), 5400, 600);
-    txtAlt55 = addParagraphBox(Picture6, "txtAlt55", 5400, 840, 4815, 855);
-    addLabel(Picture6, "Label25", QStringLiteral("First Picture"), 5400, 1780);
-    txtPicAlt51 = addLineEdit(Picture6, "txtPicAlt51", 5400, 2010, 4815, 285);
-    addLabel(Picture6, "Label26", QStringLiteral("Second Picture"), 5400, 2520);
-    txtPicAlt52 = addLineEdit(Picture6, "txtPicAlt52", 5400, 2737, 4815, 285);
-    addLabel(Picture6, "Label27", QStringLiteral("Third Picture"), 5400, 3240);
-    txtPicAlt53 = addLineEdit(Picture6, "txtPicAlt53", 5400, 3464, 4815, 285);
-    addLabel(Picture6, "Label28", QStringLiteral("Fourth Picture"), 5400, 3960);
-    txtPicAlt54 = addLineEdit(Picture6, "txtPicAlt54", 5400, 4191, 4815, 285);
-    addLabel(Picture6, "Label29", QStringLiteral("Fifth Picture"), 5400, 4680);
-    txtPicAlt55 = addLineEdit(Picture6, "txtPicAlt55", 5400, 4920, 4815, 285);
-
-    m_fieldBoxes = {{
-        {txtTitle, {txtPicAlt21, txtPicAlt22}, {txtAlt21, txtAlt22}},
-        {txtTitle3, {txtPicAlt31, txtPicAlt32, txtPicAlt33}, {txtAlt31, txtAlt32, txtAlt33}},
-        {txtTitle4,
-         {txtPicAlt41, txtPicAlt42, txtPicAlt43, txtPicAlt44},
-         {txtAlt41, txtAlt42, txtAlt43, txtAlt44}},
-        {txtTitle5,
-         {txtPicAlt51, txtPicAlt52, txtPicAlt53, txtPicAlt54, txtPicAlt55},
-         {txtAlt51, txtAlt52, txtAlt53, txtAlt54, txtAlt55}},
-    }};
+    for (const FieldPanelLayout& layout : kFieldPanels) {
+        QWidget* panel = addPanel(layout.frameIndex, layout.panelName);
+        FieldBoxes& boxes = m_fieldBoxes.at(static_cast<std::size_t>(layout.photoCount - kMinPhotoCount));
+        for (const FieldPlace& place : layout.places) {
+            addLabel(panel, place.labelName, QLatin1String(place.caption), place.labelLeft, place.labelTop);
+            const QRect& box = place.box;
+            switch (place.kind) {
+            case FieldKind::Title:
+                boxes.title = addLineEdit(panel, place.boxName, box.x(), box.y(), box.width(), box.height());
+                break;
+            case FieldKind::Paragraph:
+                boxes.paragraphs.push_back(
+                    addParagraphBox(panel, place.boxName, box.x(), box.y(), box.width(), box.height()));
+                break;
+            case FieldKind::Picture:
+                boxes.pictures.push_back(
+                    addLineEdit(panel, place.boxName, box.x(), box.y(), box.width(), box.height()));
+                break;
+            }
+        }
+    }
 }
 
 void frmCorvex::buildPreviewPanel() {
@@ -304,6 +368,8 @@ void frmCorvex::buildTemplatesPanel() {
     PlaceTwips(lstCode, 6000, 240, 4215, 3765);
     for (QListWidget* list : {lstPlates, lstCode}) {
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        // One line of text each: the list need not measure thousands of rows one by one.
+        list->setUniformItemSizes(true);
     }
     cmdDelete = addButton(Picture7, "cmdDelete", QStringLiteral("Delete"),
                           QStringLiteral("Delete selected template and file"), 4600, 1920, 1095, 375);
@@ -431,13 +497,16 @@ void frmCorvex::buildColourStrip() {
 }
 
 void frmCorvex::buildTabOrder() {
-    std::vector<QWidget*> order = {txtTitle, txtAlt21,  txtAlt22, txtPicAlt21, txtPicAlt22, ImageCombo,
-                                   optBACK,  optBkgrnd, optFORE,  ImageCombo2, ImageCombo1, cmdExit};
-    for (std::size_t group = 1; group < m_fieldBoxes.size(); ++group) {
-        const FieldBoxes& boxes = m_fieldBoxes.at(group);
+    // Each panel's title, paragraphs and pictures; the colour strip follows the two-photo fields.
+    std::vector<QWidget*> order;
+    for (const FieldBoxes& boxes : m_fieldBoxes) {
         order.push_back(boxes.title);
         order.insert(order.end(), boxes.paragraphs.begin(), boxes.paragraphs.end());
         order.insert(order.end(), boxes.pictures.begin(), boxes.pictures.end());
+        if (&boxes == &m_fieldBoxes.front()) {
+            order.insert(order.end(),
+                         {ImageCombo, optBACK, optBkgrnd, optFORE, ImageCombo2, ImageCombo1, cmdExit});
+        }
     }
     // WB1 joins between the tab strip and Full Screen when it is made.
     order.insert(order.end(), {TabStrip1, cmdFullScreen, cmdCopy, lstPlates, cmdSave, txtFilename, cmdLoad,

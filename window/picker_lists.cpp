@@ -72,12 +72,6 @@ QColor ToQColor(DisplayColour colour) {
                   static_cast<int>((colour >> 16) & 0xFFu));
 }
 
-QColor ColourFromDecimalText(const QString& decimal) {
-    bool isNumber = false;
-    const uint colour = decimal.trimmed().toUInt(&isNumber);
-    return ToQColor(isNumber ? colour : 0);
-}
-
 QPixmap DrawColourSwatch(DisplayColour colour) {
     QPixmap swatch(kSwatchWidth, kSwatchHeight);
     swatch.fill(ToQColor(colour));

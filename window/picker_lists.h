@@ -42,9 +42,6 @@ inline constexpr int kSwatchHeight = 12;
 
 QColor ToQColor(DisplayColour colour);
 
-// A display colour written as decimal text (txtVB); black when the text is no number.
-QColor ColourFromDecimalText(const QString& decimal);
-
 // An opaque 32 x 12 swatch filled with the colour and framed by one black pixel on every side.
 QPixmap DrawColourSwatch(DisplayColour colour);
 

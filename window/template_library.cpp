@@ -5,15 +5,16 @@
 #include "desktop_services.h"
 #include "generator/assembly.h"
 #include "generator/template_style.h"
+#include "library/design_files.h"
 #include "library/file_search.h"
 #include "library/settings.h"
 #include "library/template_folder.h"
-#include "text/numbers.h"
 #include "list_boxes.h"
 #include "listing_check_dialog.h"
 #include "main_window.h"
 #include "message_boxes.h"
 #include "saved_dialog.h"
+#include "text/numbers.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -31,8 +32,15 @@ namespace {
 
 const QString kNothingToLoad = QStringLiteral("Please select a template to load     ");
 
+// Names in messages, quoted; a long one shortened in the middle so the message stays readable.
 QString Quoted(const std::string& name) {
-    return QStringLiteral("\"%1\"").arg(FromCore(name));
+    constexpr qsizetype kHead = 40;
+    constexpr qsizetype kTail = 16;
+    QString shown = FromCore(name);
+    if (shown.size() > kHead + kTail + 1) {
+        shown = shown.left(kHead) + QChar(0x2026) + shown.right(kTail);
+    }
+    return QStringLiteral("\"%1\"").arg(shown);
 }
 
 } // namespace
@@ -51,9 +59,13 @@ void frmCorvex::connectTemplateHandlers() {
 }
 
 void frmCorvex::fillTemplateLists() {
-    FillListBox(lstPlates, FillTemplateList(m_paths));
+    showTemplateFolder(ListTemplateFolder(m_paths));
+}
+
+void frmCorvex::showTemplateFolder(const TemplateFolderListing& listing) {
+    FillListBox(lstPlates, FillTemplateList(listing));
     FitListWidth(lstPlates);
-    FillListBox(lstCode, FillCodeList(m_paths));
+    FillListBox(lstCode, FillCodeList(listing));
     FitListWidth(lstCode);
 }
 
@@ -144,12 +156,14 @@ void frmCorvex::applyTemplateValues(const TemplateValues& values) {
     }
     m_state.txtimgComb1 = values.templatePosition;
     m_state.txtimgComb2 = values.imagePosition;
-    m_state.txtBACK = values.borderColour;
-    setSwatchColour(lblCOLOR, values.borderSwatch);
-    m_state.txtFORE = values.fontColour;
-    setSwatchColour(lblCOLOR2, values.fontSwatch);
-    m_state.txtBkgrnd = values.backgroundColour;
-    setSwatchColour(lblCOLOR3, values.backgroundSwatch);
+    for (const auto& [target, colour, swatch] :
+         {std::tuple{ColourTarget::Border, &values.borderColour, values.borderSwatch},
+          std::tuple{ColourTarget::Font, &values.fontColour, values.fontSwatch},
+          std::tuple{ColourTarget::Background, &values.backgroundColour, values.backgroundSwatch}}) {
+        const ColourSetting setting = colourSetting(target);
+        setting.valueBox = *colour;
+        showSwatch(setting, swatch);
+    }
 }
 
 void frmCorvex::selectPickerPosition(QComboBox* picker, int position) {
@@ -183,18 +197,22 @@ void frmCorvex::cmdLoad_Click() {
         fillTemplateLists();
         return;
     }
+    if (read.status == TemplateReadStatus::Unreadable) {
+        showWarning(QStringLiteral("The template %1 could not be read: %2. Nothing was loaded.")
+                        .arg(Quoted(entry), FromCore(read.error.message())));
+        return;
+    }
+    // Pending events are not run in between: a click queued meanwhile would see a half-loaded design.
     m_state.txtTag = photoCount;
     applyTemplateValues(read.values);
-    QApplication::processEvents();
     selectPickerPosition(ImageCombo1, PickerPosition(m_state.txtimgComb1));
     selectPickerPosition(ImageCombo2, PickerPosition(m_state.txtimgComb2));
-    QApplication::processEvents();
     ImageCombo1_Click();
     ImageCombo2_Click();
-    QApplication::processEvents();
     selectTab(DesignTab);
-    QApplication::processEvents();
-    ResyncPlacedValues(listingFields(), m_placedValues);
+    // The photo count is the entry's, so the placed values always follow the loaded fields.
+    const bool resynced = ResyncPlacedValues(listingFields(), m_placedValues);
+    Q_ASSERT(resynced);
 }
 
 void frmCorvex::cmdCopy_Click() {
@@ -208,12 +226,24 @@ void frmCorvex::cmdSave_Click() {
         ImageCombo1->setFocus();
         return;
     }
-    const std::string name = CleanTemplateName(ToCore(txtFilename->text()));
-    if (FromCore(name) != txtFilename->text()) {
-        txtFilename->setText(FromCore(name));
+    const TemplateName name(ToCore(txtFilename->text()));
+    if (FromCore(name.text()) != txtFilename->text()) {
+        txtFilename->setText(FromCore(name.text()));
     }
     if (name.empty()) {
         showWarning(QStringLiteral("Please type a name for the template in \"Name of Template to Save\"."));
+        selectTab(TemplatesTab);
+        txtFilename->setFocus();
+        return;
+    }
+    if (const std::size_t limit = MaxTemplateNameBytes(m_paths); name.text().size() > limit) {
+        showWarning(
+            QStringLiteral("The name %1 is too long for a file name: a template name may have at most %2 "
+                           "bytes (an accented letter takes two), and this one has %3. Please "
+                           "shorten it.")
+                .arg(Quoted(name.text()))
+                .arg(limit)
+                .arg(name.text().size()));
         selectTab(TemplatesTab);
         txtFilename->setFocus();
         return;
@@ -225,22 +255,25 @@ void frmCorvex::cmdSave_Click() {
     if (!confirmListingCheck(photoCount)) {
         return;
     }
-    if (DesignExists(m_paths, name) &&
+    TemplateFolderListing listing = ListTemplateFolder(m_paths);
+    if (DesignExists(listing, name) &&
         !m_messageBoxes.question(
             this, QString::fromLatin1(kProgramTitle),
-            QStringLiteral("A design named %1 is saved already. Replace it?").arg(Quoted(name)))) {
+            QStringLiteral("A design named %1 is saved already. Replace it?").arg(Quoted(name.text())))) {
         return;
     }
 
-    const SaveDesignResult saved = SaveDesign(m_paths, name, templateValues(photoCount), m_state.txtCode);
+    const SaveDesignResult saved =
+        SaveDesign(m_paths, listing, name, templateValues(photoCount), m_state.txtCode);
     if (saved.status != SaveDesignStatus::Saved) {
-        showWarning(QStringLiteral("The template %1 could not be saved in %2. Nothing was copied to the "
+        showWarning(QStringLiteral("The template %1 could not be saved in %2: %3. Nothing was copied to the "
                                    "clipboard.")
-                        .arg(Quoted(name), FromCore(m_paths.templateFolder())));
+                        .arg(Quoted(name.text()), FromCore(m_paths.templateFolder()),
+                             FromCore(saved.error.message())));
         return;
     }
     m_desktop.setClipboardText(FromCore(m_state.txtCode));
-    fillTemplateLists();
+    showTemplateFolder(listing);
     selectTemplateEntry(saved.templateEntry);
     // The stored choice counts: the dialog that held the check box may have been discarded since.
     if (!LoadSettings(m_paths).saved) {
@@ -327,11 +360,12 @@ void frmCorvex::cmdDelete_Click() {
     if (!m_messageBoxes.question(this, QString::fromLatin1(kProgramTitle), question)) {
         return;
     }
-    const bool deleted = DeleteDesign(m_paths, templateEntry, codeEntry);
+    const Outcome deleted = DeleteDesign(m_paths, templateEntry, codeEntry);
     fillTemplateLists();
     if (!deleted) {
-        showWarning(QStringLiteral("Not everything could be deleted from %1; the lists show what is left.")
-                        .arg(FromCore(m_paths.templateFolder())));
+        showWarning(
+            QStringLiteral("Not everything could be deleted from %1: %2. The lists show what is left.")
+                .arg(FromCore(m_paths.templateFolder()), FromCore(deleted.message())));
     }
 }
 
@@ -358,9 +392,9 @@ void frmCorvex::makeSavedDialog(bool ticked) {
 }
 
 void frmCorvex::saveSavedSetting(bool ticked) {
-    if (!SaveSettings(m_paths, {ticked, m_state.txtReg, m_state.Text1})) {
-        showWarning(
-            QStringLiteral("Your choice could not be saved in %1.").arg(FromCore(m_paths.settingsFile())));
+    if (const Outcome saved = SaveSettings(m_paths, {ticked, m_state.txtReg, m_state.Text1}); !saved) {
+        showWarning(QStringLiteral("Your choice could not be saved in %1: %2.")
+                        .arg(FromCore(m_paths.settingsFile()), FromCore(saved.message())));
     }
 }
 

@@ -109,6 +109,17 @@ TEST_F(AtomicFile, WriteCutShortLeavesTheOldFileWholeAndNoTemporary) {
     EXPECT_EQ(AllNames(m_folder.path()), std::set<std::string>{"Blue teapot.txt"});
 }
 
+// What went wrong reaches the caller as the system says it, so a message can name the cause.
+TEST_F(AtomicFile, FailureCarriesTheSystemsReason) {
+    std::filesystem::create_directory(m_folder / "folder");
+    EXPECT_EQ(WriteFileAtomically(m_folder / "no such folder/file", "x").error(),
+              std::errc::no_such_file_or_directory);
+    EXPECT_EQ(WriteFileAtomically(m_folder / "folder", "x").error(), std::errc::is_a_directory);
+    FileSizeLimit limit(4096);
+    EXPECT_EQ(WriteFileAtomically(m_folder / "big", std::string(100000, 'c')).error(),
+              std::errc::file_too_large);
+}
+
 TEST_F(AtomicFile, MissingFolderReportsFailure) {
     EXPECT_FALSE(WriteFileAtomically(m_folder / "no such folder/file", "x"));
     EXPECT_FALSE(WriteFileAtomically("", "x"));

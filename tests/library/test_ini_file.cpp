@@ -153,11 +153,21 @@ TEST(IniDocument, RefusesWhatCannotStandOnOneLine) {
     EXPECT_FALSE(document.set("S", "", "v"));
     EXPECT_FALSE(document.set("S", ";k", "v"));
     EXPECT_FALSE(document.set("S", "[k", "v"));
-    EXPECT_FALSE(document.set("S", " k", "v"));
+    EXPECT_FALSE(document.set("S", "\tk", "v"));
     EXPECT_FALSE(document.set("S]", "k", "v"));
     EXPECT_FALSE(document.set("", "k", "v"));
     EXPECT_FALSE(document.set("S", "k", "\xFF not UTF-8"));
     EXPECT_EQ(document.text(), "[S]\r\nk=v\r\n");
+}
+
+// As the profile functions do: spaces (not tabs) around the names a caller gives do not count.
+TEST(IniDocument, SpacesAroundGivenNamesAreIgnored) {
+    IniDocument document = IniDocument::FromBytes("[S]\r\nK=found\r\n");
+    EXPECT_EQ(document.find(" S ", "  K "), "found");
+    EXPECT_EQ(document.find("S", "\tK"), std::nullopt);
+    ASSERT_TRUE(document.set("   sec   ", "  key  ", "v"));
+    EXPECT_EQ(document.text(), "[S]\r\nK=found\r\n[sec]\r\nkey=v\r\n");
+    EXPECT_FALSE(document.set("  ", "key", "v"));
 }
 
 TEST(IniDocument, ByteOrderMarkSurvivesAnEdit) {

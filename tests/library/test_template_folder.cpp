@@ -1,3 +1,4 @@
+#include "library/design_files.h"
 #include "library/template_folder.h"
 
 #include "temporary_folder.h"
@@ -28,6 +29,11 @@ protected:
             WriteBytes(m_templates + name, std::string("content of ") + name);
         }
     }
+    TemplateFolderListing Listing() const { return ListTemplateFolder(m_paths); }
+    SaveDesignResult Save(std::string_view name, const TemplateValues& values, std::string_view code) {
+        TemplateFolderListing listing = Listing();
+        return SaveDesign(m_paths, listing, TemplateName(name), values, code);
+    }
     static TemplateValues ValuesFor(int photoCount) {
         TemplateValues values;
         values.group = FieldGroup::ForPhotoCount(photoCount);
@@ -42,32 +48,32 @@ protected:
 
 TEST_F(TemplateFolder, ListsTemplatesAndCodeFilesOfAMixedFolder) {
     AddFiles({"Blue teapot-3", "Blue teapot.txt", "notes.doc", "old-7"});
-    EXPECT_EQ(FillTemplateList(m_paths), (Entries{"Blue teapot-3", "old-7"}));
-    EXPECT_EQ(FillCodeList(m_paths), (Entries{"Blue teapot"}));
+    EXPECT_EQ(FillTemplateList(Listing()), (Entries{"Blue teapot-3", "old-7"}));
+    EXPECT_EQ(FillCodeList(Listing()), (Entries{"Blue teapot"}));
 }
 
 TEST_F(TemplateFolder, HiddenFilesAndFoldersAreNotListed) {
     AddFiles({".secret-2", ".draft.txt", "shown-2"});
     std::filesystem::create_directory(m_templates + "folder-3");
     std::filesystem::create_directory(m_templates + "folder.txt");
-    EXPECT_EQ(FillTemplateList(m_paths), (Entries{"shown-2"}));
-    EXPECT_TRUE(FillCodeList(m_paths).empty());
+    EXPECT_EQ(FillTemplateList(Listing()), (Entries{"shown-2"}));
+    EXPECT_TRUE(FillCodeList(Listing()).empty());
 }
 
 TEST_F(TemplateFolder, MissingFolderGivesEmptyLists) {
-    EXPECT_TRUE(FillTemplateList(m_paths).empty());
-    EXPECT_TRUE(FillCodeList(m_paths).empty());
+    EXPECT_TRUE(FillTemplateList(Listing()).empty());
+    EXPECT_TRUE(FillCodeList(Listing()).empty());
 }
 
 TEST_F(TemplateFolder, ListsSortWithoutRegardToCase) {
     AddFiles({"beta-2", "Alpha-3", "alpha-2", "Zed.txt", "apple.TXT", "Mango.txt"});
-    EXPECT_EQ(FillTemplateList(m_paths), (Entries{"alpha-2", "Alpha-3", "beta-2"}));
-    EXPECT_EQ(FillCodeList(m_paths), (Entries{"apple.TXT", "Mango", "Zed"}));
+    EXPECT_EQ(FillTemplateList(Listing()), (Entries{"alpha-2", "Alpha-3", "beta-2"}));
+    EXPECT_EQ(FillCodeList(Listing()), (Entries{"apple.TXT", "Mango", "Zed"}));
 }
 
 TEST_F(TemplateFolder, CodeEntriesLoseEveryExactTxt) {
     AddFiles({"a.txt.txt", "A.TXT", "my.txtfile.txt"});
-    EXPECT_EQ(FillCodeList(m_paths), (Entries{"a", "A.TXT", "myfile"}));
+    EXPECT_EQ(FillCodeList(Listing()), (Entries{"a", "A.TXT", "myfile"}));
 }
 
 TEST_F(TemplateFolder, CodeFilePathFindsTheFileBehindAnOddEntry) {
@@ -77,11 +83,6 @@ TEST_F(TemplateFolder, CodeFilePathFindsTheFileBehindAnOddEntry) {
     EXPECT_EQ(CodeFilePath(m_paths, "A.TXT"), m_templates + "A.TXT");
     EXPECT_EQ(CodeFilePath(m_paths, "new"), m_templates + "new.txt");
     EXPECT_EQ(CodeFilePath(m_paths, "../Settings.ini"), "");
-}
-
-TEST(TemplateList, PruneKeepsOnlyPhotoCountEntries) {
-    EXPECT_EQ(PruneTemplateList({"a-2", "b-7", "c5", "d-5", "e-3", "f-4", "-2", "2"}),
-              (Entries{"a-2", "d-5", "e-3", "f-4", "-2"}));
 }
 
 class CleanName : public ::testing::TestWithParam<std::pair<std::string, std::string>> {};
@@ -139,40 +140,39 @@ TEST(ListPairing, SelectingATemplateSetsPhotoCountAndNameOfItsPair) {
 }
 
 TEST_F(TemplateFolder, SaveWritesBothFilesAndCreatesTheFolder) {
-    const SaveDesignResult result = SaveDesign(m_paths, "Blue: teapot", ValuesFor(3), "<table>\r\n</table>");
+    const SaveDesignResult result = Save("Blue: teapot", ValuesFor(3), "<table>\r\n</table>");
     ASSERT_EQ(result.status, SaveDesignStatus::Saved);
-    EXPECT_EQ(result.name, "Blue teapot");
     EXPECT_EQ(result.templateEntry, "Blue teapot-3");
     EXPECT_EQ(ReadBytes(m_templates + "Blue teapot.txt"), "<table>\r\n</table>");
     EXPECT_EQ(ReadTemplateFile(m_templates + "Blue teapot-3", "3", {}).values, ValuesFor(3));
-    EXPECT_EQ(FillTemplateList(m_paths), (Entries{"Blue teapot-3"}));
-    EXPECT_EQ(FillCodeList(m_paths), (Entries{"Blue teapot"}));
-    EXPECT_TRUE(DesignExists(m_paths, "Blue teapot"));
+    EXPECT_EQ(FillTemplateList(Listing()), (Entries{"Blue teapot-3"}));
+    EXPECT_EQ(FillCodeList(Listing()), (Entries{"Blue teapot"}));
+    EXPECT_TRUE(DesignExists(Listing(), TemplateName("Blue teapot")));
 }
 
 TEST_F(TemplateFolder, SaveUnderAnExistingNameReplacesThatDesignWhateverItsDigit) {
     AddFiles({"Blue teapot-2", "Blue teapot.txt", "Blue teapot 2-2", "Blue teapot-22", "Blue-3"});
-    ASSERT_EQ(SaveDesign(m_paths, "Blue teapot", ValuesFor(4), "new code").status, SaveDesignStatus::Saved);
-    EXPECT_EQ(FillTemplateList(m_paths),
+    ASSERT_EQ(Save("Blue teapot", ValuesFor(4), "new code").status, SaveDesignStatus::Saved);
+    EXPECT_EQ(FillTemplateList(Listing()),
               (Entries{"Blue teapot 2-2", "Blue teapot-22", "Blue teapot-4", "Blue-3"}));
     EXPECT_EQ(ReadBytes(m_templates + "Blue teapot.txt"), "new code");
 }
 
 TEST_F(TemplateFolder, SaveRefusesANameThatCleaningEmpties) {
-    const SaveDesignResult result = SaveDesign(m_paths, "..:?", ValuesFor(2), "code");
+    const SaveDesignResult result = Save("..:?", ValuesFor(2), "code");
     EXPECT_EQ(result.status, SaveDesignStatus::EmptyName);
     EXPECT_FALSE(std::filesystem::exists(m_templates));
 }
 
 TEST_F(TemplateFolder, SaveWithoutAStyleWritesNothing) {
-    EXPECT_EQ(SaveDesign(m_paths, "name", TemplateValues{}, "code").status, SaveDesignStatus::NoPhotoCount);
+    EXPECT_EQ(Save("name", TemplateValues{}, "code").status, SaveDesignStatus::NoPhotoCount);
     EXPECT_FALSE(std::filesystem::exists(m_templates));
 }
 
 TEST_F(TemplateFolder, SaveThatCannotWriteKeepsTheOldDesignAndSaysSo) {
     AddFiles({"Blue teapot-2", "Blue teapot.txt"});
     std::filesystem::create_directory(m_templates + "Blue teapot-3"); // blocks the new template file
-    const SaveDesignResult result = SaveDesign(m_paths, "Blue teapot", ValuesFor(3), "new code");
+    const SaveDesignResult result = Save("Blue teapot", ValuesFor(3), "new code");
     EXPECT_EQ(result.status, SaveDesignStatus::WriteFailed);
     EXPECT_EQ(ReadBytes(m_templates + "Blue teapot.txt"), "content of Blue teapot.txt");
     EXPECT_EQ(ReadBytes(m_templates + "Blue teapot-2"), "content of Blue teapot-2");
@@ -182,7 +182,7 @@ TEST_F(TemplateFolder, SaveThatCannotWriteKeepsTheOldDesignAndSaysSo) {
 
 TEST_F(TemplateFolder, SaveReportsAFolderThatCannotBeMade) {
     WriteBytes(m_folder / "My Templates", "a file in the folder's place");
-    EXPECT_EQ(SaveDesign(m_paths, "x", ValuesFor(2), "code").status, SaveDesignStatus::FolderMissing);
+    EXPECT_EQ(Save("x", ValuesFor(2), "code").status, SaveDesignStatus::FolderMissing);
 }
 
 TEST_F(TemplateFolder, DeleteRemovesBothFiles) {

@@ -1,6 +1,7 @@
 #include "platform/compatibility_entry.h"
 
 #include "../library/temporary_folder.h"
+#include "key_store_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,8 @@ namespace vellumo {
 namespace {
 
 using testing::ReadBytes;
+using testing::ReadRegistryString;
+using testing::RegistryKeyExists;
 using testing::TemporaryFolder;
 using testing::WriteBytes;
 
@@ -33,8 +36,8 @@ TEST_F(CompatibilityEntry, FirstStartWritesTheEntryAndRecordsIt) {
     AppSettings settings = LoadSettings(m_paths);
     ASSERT_EQ(settings.pathSave, "0");
     const CompatibilityResult result = WriteCompatibilityEntry(m_paths, settings, recorder());
-    EXPECT_TRUE(result.entryWritten);
-    EXPECT_TRUE(result.settingsSaved);
+    EXPECT_TRUE(result.entry);
+    EXPECT_TRUE(result.settings);
     EXPECT_TRUE(RegistryKeyExists(m_paths.keyStoreFile, kAppCompatFlagsKey));
     EXPECT_EQ(ReadRegistryString(m_paths.keyStoreFile, kCompatibilityLayersKey, "/opt/Apps/vellumo"),
               "WINXPSP2");
@@ -46,10 +49,10 @@ TEST_F(CompatibilityEntry, FirstStartWritesTheEntryAndRecordsIt) {
 
 TEST_F(CompatibilityEntry, KeepsTheNoticeChoiceAndOverwritesAnEarlierEntry) {
     AppSettings settings{true, "0", "C:\\"};
-    ASSERT_TRUE(WriteCompatibilityEntry(m_paths, settings, recorder()).entryWritten);
+    ASSERT_TRUE(WriteCompatibilityEntry(m_paths, settings, recorder()).entry);
     settings.pathSave = "0";
     const CompatibilityResult again = WriteCompatibilityEntry(m_paths, settings, recorder());
-    EXPECT_TRUE(again.entryWritten);
+    EXPECT_TRUE(again.entry);
     EXPECT_EQ(ReadRegistryString(m_paths.keyStoreFile, kCompatibilityLayersKey, "/opt/Apps/vellumo"),
               "WINXPSP2");
     EXPECT_EQ(LoadSettings(m_paths), (AppSettings{true, "1", "/opt/Apps/vellumo"}));
@@ -59,8 +62,8 @@ TEST_F(CompatibilityEntry, StoreThatCannotBeWrittenIsStillRecordedAsDone) {
     WriteBytes(m_folder / "config", "a file where the folder should be");
     AppSettings settings;
     const CompatibilityResult result = WriteCompatibilityEntry(m_paths, settings, recorder());
-    EXPECT_FALSE(result.entryWritten);
-    EXPECT_TRUE(result.settingsSaved);
+    EXPECT_FALSE(result.entry);
+    EXPECT_TRUE(result.settings);
     EXPECT_EQ(LoadSettings(m_paths).pathSave, "1");
     EXPECT_TRUE(m_messages.empty());
 }
@@ -69,8 +72,8 @@ TEST_F(CompatibilityEntry, SettingsThatCannotBeSavedAreReported) {
     WriteBytes(m_folder / "data", "a file where the folder should be");
     AppSettings settings;
     const CompatibilityResult result = WriteCompatibilityEntry(m_paths, settings, recorder());
-    EXPECT_TRUE(result.entryWritten);
-    EXPECT_FALSE(result.settingsSaved);
+    EXPECT_TRUE(result.entry);
+    EXPECT_FALSE(result.settings);
     EXPECT_EQ(settings.pathSave, "1");
 }
 

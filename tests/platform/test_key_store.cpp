@@ -1,6 +1,7 @@
 #include "platform/key_store.h"
 
 #include "../library/temporary_folder.h"
+#include "key_store_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,8 @@ namespace vellumo {
 namespace {
 
 using testing::ReadBytes;
+using testing::ReadRegistryString;
+using testing::RegistryKeyExists;
 using testing::TemporaryFolder;
 using testing::WriteBytes;
 

@@ -30,7 +30,7 @@ protected:
 TEST_F(PrivateFolder, CreatesMissingFolderAndParentsPrivateWhateverTheUmask) {
     const std::string folder = m_root / "run/user/vellumo";
     const mode_t previousMask = ::umask(0);
-    const bool created = EnsurePrivateFolder(folder);
+    const bool created = static_cast<bool>(EnsurePrivateFolder(folder));
     ::umask(previousMask);
 
     ASSERT_TRUE(created);

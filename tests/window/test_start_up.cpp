@@ -4,6 +4,7 @@
 #include "library/file_search.h"
 #include "platform/compatibility_entry.h"
 #include "platform/key_store.h"
+#include "platform/key_store_reader.h"
 #include "platform/private_folder.h"
 #include "platform/single_instance.h"
 #include "saved_dialog.h"
@@ -20,6 +21,7 @@
 
 using namespace vellumo;
 using namespace vellumo::test;
+using vellumo::testing::ReadRegistryString;
 
 namespace {
 
@@ -30,7 +32,9 @@ struct ProgramFolders {
     QString dataHome = root.path() + "/data";
 
     ProgramFolders() {
-        EnsurePrivateFolder(previewFolder());
+        if (!EnsurePrivateFolder(previewFolder())) {
+            qWarning("no private preview folder");
+        }
         QDir().mkpath(dataHome);
     }
     std::string previewFolder() const { return runtime.toStdString() + "/vellumo"; }

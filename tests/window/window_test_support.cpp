@@ -32,7 +32,9 @@ AppPaths TemporaryAppPaths(const QTemporaryDir& root) {
     paths.keyStoreFile = base + "/data/Registry.ini";
     QDir().mkpath(QString::fromStdString(paths.appFolder));
     QDir().mkpath(QString::fromStdString(paths.helpFolder));
-    EnsurePrivateFolder(paths.previewFolder);
+    if (const Outcome folder = EnsurePrivateFolder(paths.previewFolder); !folder) {
+        qWarning("no private preview folder: %s", folder.message().c_str());
+    }
     return paths;
 }
 

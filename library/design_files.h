@@ -1,0 +1,50 @@
+#pragma once
+
+#include "library/app_paths.h"
+#include "library/outcome.h"
+#include "library/template_file.h"
+#include "library/template_folder.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace vellumo {
+
+// The longest template name, in UTF-8 bytes, whose files the template folder can hold: the code file adds
+// ".txt" to the name, and the folder's file system limits a name (255 bytes on the usual ones).
+std::size_t MaxTemplateNameBytes(const AppPaths& paths);
+
+enum class SaveDesignStatus {
+    Saved,
+    EmptyName,     // nothing is left of the name once cleaned
+    NameTooLong,   // the files' names would be longer than the folder allows (MaxTemplateNameBytes)
+    NoPhotoCount,  // the values are not for a photo count of 2 to 5 (no style chosen)
+    FolderMissing, // "My Templates" could not be created (error says why)
+    WriteFailed,   // the files could not be written (error says why); the design saved before is whole
+};
+
+struct SaveDesignResult {
+    SaveDesignStatus status = SaveDesignStatus::Saved;
+    std::string templateEntry; // "<name>-<photo count>"
+    std::error_code error;
+};
+
+// Save: the template file "<name>-<photo count>" and the code file "<name>.txt" holding the code, and a
+// template file of the same name with another photo count removed, all or nothing. Both new files are
+// written to disk under temporary names first; a journal then names the renames and the removal, and
+// only after it is on disk are they carried out. A crash at any point leaves the old design whole or,
+// once the journal is written, a change that RecoverTemplateFolder completes at the next start. The
+// listing is brought up to date with what the folder holds afterwards.
+SaveDesignResult SaveDesign(const AppPaths& paths, TemplateFolderListing& listing, const TemplateName& name,
+                            const TemplateValues& values, std::string_view code);
+
+// Completes a Save that a crash interrupted after its journal was written, and removes temporary files a
+// crash left before. Run at start-up, before the lists are filled.
+Outcome RecoverTemplateFolder(const AppPaths& paths);
+
+// Delete: removes the template file of templateEntry and the code file of codeEntry (either may be empty).
+// A file already gone counts as deleted; the reason of the first removal that failed otherwise.
+Outcome DeleteDesign(const AppPaths& paths, std::string_view templateEntry, std::string_view codeEntry);
+
+} // namespace vellumo
