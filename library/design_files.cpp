@@ -16,9 +16,7 @@ namespace {
 constexpr std::size_t kUsualNameMax = 255;
 constexpr std::string_view kCodeExtension = ".txt";
 
-// The journal of a Save under way: one step a line, "move<TAB>temporary<TAB>target" or "remove<TAB>name",
-// names relative to the template folder. Clean template names hold no tab or line break.
-constexpr std::string_view kJournalName = ".vellumo-save";
+// Clean template names hold no tab or line break, so they stand in the journal's lines as they are.
 constexpr std::string_view kMove = "move";
 constexpr std::string_view kRemove = "remove";
 

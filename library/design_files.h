@@ -15,6 +15,8 @@ namespace vellumo {
 // ".txt" to the name, and the folder's file system limits a name (255 bytes on the usual ones).
 std::size_t MaxTemplateNameBytes(const AppPaths& paths);
 
+inline constexpr std::string_view kJournalName = ".vellumo-save";
+
 enum class SaveDesignStatus {
     Saved,
     EmptyName,     // nothing is left of the name once cleaned
@@ -36,6 +38,9 @@ struct SaveDesignResult {
 // only after it is on disk are they carried out. A crash at any point leaves the old design whole or,
 // once the journal is written, a change that RecoverTemplateFolder completes at the next start. The
 // listing is brought up to date with what the folder holds afterwards.
+//
+// The journal is the hidden file kJournalName in the template folder: one step a line, either
+// "move<TAB><temporary file><TAB><file>" or "remove<TAB><file>", names relative to the folder.
 SaveDesignResult SaveDesign(const AppPaths& paths, TemplateFolderListing& listing, const TemplateName& name,
                             const TemplateValues& values, std::string_view code);
 

@@ -19,13 +19,13 @@ public:
     TemporaryFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "vellumo-test-XXXXXX").string();
         if (::mkdtemp(pattern.data()) != nullptr) {
-            { m_path = pattern; }
+            m_path = pattern;
         }
     }
     ~TemporaryFolder() {
         std::error_code error;
         if (!m_path.empty()) {
-            { std::filesystem::remove_all(m_path, error); }
+            std::filesystem::remove_all(m_path, error);
         }
     }
     TemporaryFolder(const TemporaryFolder&) = delete;
@@ -54,7 +54,7 @@ inline std::set<std::string> AllNames(const std::string& folder) {
     std::set<std::string> names;
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        { names.insert(entry.path().filename().string()); }
+        names.insert(entry.path().filename().string());
     }
     return names;
 }
