@@ -13,16 +13,33 @@ namespace {
 
 constexpr std::string_view kCarriageReturnReference = "&#13;";
 constexpr std::string_view kLineFeedReference = "&#10;";
+constexpr std::string_view kAmpersandReference = "&amp;";
+
+// The texts after "&" that a reading would take for one of ours: a typed one has its "&" escaped, so it
+// comes back as typed. Any other "&" is written as it stands, so files differ from plain ones only
+// where a value holds such a text.
+bool startsLikeOurReference(std::string_view text) {
+    for (const std::string_view reference :
+         {kCarriageReturnReference, kLineFeedReference, kAmpersandReference}) {
+        if (text.starts_with(reference.substr(1))) {
+            return true;
+        }
+    }
+    return false;
+}
 
 // One value is one line in the file; a paragraph's line breaks travel as character references.
 std::string encodeLineBreaks(std::string_view text) {
     std::string encoded;
     encoded.reserve(text.size());
-    for (const char c : text) {
+    for (std::size_t position = 0; position < text.size(); ++position) {
+        const char c = text[position];
         if (c == '\r') {
             encoded += kCarriageReturnReference;
         } else if (c == '\n') {
             encoded += kLineFeedReference;
+        } else if (c == '&' && startsLikeOurReference(text.substr(position + 1))) {
+            encoded += kAmpersandReference;
         } else {
             encoded += c;
         }
@@ -35,12 +52,17 @@ std::string decodeLineBreaks(std::string_view text) {
     decoded.reserve(text.size());
     std::size_t position = 0;
     while (position < text.size()) {
-        if (text.substr(position, kCarriageReturnReference.size()) == kCarriageReturnReference) {
+        const std::string_view rest = text.substr(position);
+        if (rest.starts_with(kCarriageReturnReference)) {
             decoded += '\r';
             position += kCarriageReturnReference.size();
-        } else if (text.substr(position, kLineFeedReference.size()) == kLineFeedReference) {
+        } else if (rest.starts_with(kLineFeedReference)) {
             decoded += '\n';
             position += kLineFeedReference.size();
+        } else if (rest.starts_with(kAmpersandReference) &&
+                   startsLikeOurReference(rest.substr(kAmpersandReference.size()))) {
+            decoded += '&';
+            position += kAmpersandReference.size();
         } else {
             decoded += text[position++];
         }

@@ -77,6 +77,18 @@ TEST_F(TemplateFile, LineBreaksTravelAsCharacterReferencesOnOneLine) {
     EXPECT_NE(text->find("\r\nText1=one&#13;&#10;two&#10;three&#13;four\r\n"), std::string::npos);
 }
 
+// Typed text that looks like the file's own line-break references comes back as typed, while a value
+// without them is written exactly as before.
+TEST_F(TemplateFile, TypedReferencesComeBackAsTyped) {
+    const std::string path = m_folder / "Blue teapot-2";
+    TemplateValues values = BlueTeapot();
+    values.group.paragraphs[0] = "literal &#13;&#10; and &amp;#10; and &amp; and\r\nbreak";
+    values.group.paragraphs[1] = "Fish & chips &#38; peas &nbsp;";
+    ASSERT_TRUE(WriteTemplateFile(path, values));
+    EXPECT_NE(ReadBytes(path).find("Text2=Fish & chips &#38; peas &nbsp;\r\n"), std::string::npos);
+    EXPECT_EQ(ReadTemplateFile(path, "2", {}).values, values);
+}
+
 class TemplateRoundTrip : public TemplateFile, public ::testing::WithParamInterface<int> {};
 
 TEST_P(TemplateRoundTrip, EveryKeyComesBackAsSaved) {
