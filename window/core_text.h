@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/utf8.h"
+
 #include <QString>
 
 #include <string>
@@ -14,6 +16,12 @@ inline QString FromCore(std::string_view text) {
 
 inline std::string ToCore(const QString& text) {
     return text.toStdString();
+}
+
+// A file name as the seller reads it: its bytes as UTF-8 when they are, as Windows-1252 (names copied from
+// Windows) when not. The bytes themselves stay with the list entry, so the file is always found.
+inline QString NameFromCore(std::string_view bytes) {
+    return FromCore(AsUtf8(bytes));
 }
 
 // Paragraph boxes hold "\n" line breaks; the core keeps the program's CR LF.

@@ -1,5 +1,7 @@
 #include "desktop_services.h"
 
+#include "platform/text_editor.h"
+
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -9,6 +11,14 @@ namespace vellumo {
 void QtDesktopServices::openUrl(const QUrl& url) {
     // Like the shell's open: the result is not the window's concern.
     QDesktopServices::openUrl(url);
+}
+
+Outcome QtDesktopServices::openTextFile(const std::string& path) {
+    const auto command = TextEditorCommand(DesktopFoldersFromEnvironment(), path);
+    if (!command) {
+        return std::errc::operation_not_supported;
+    }
+    return StartDetached(*command);
 }
 
 void QtDesktopServices::setClipboardText(const QString& text) {

@@ -1,5 +1,7 @@
 #include "list_boxes.h"
 
+#include "core_text.h"
+
 #include <QListWidget>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -15,9 +17,15 @@ void FillListBox(QListWidget* list, const std::vector<std::string>& entries) {
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(entries.size()));
     for (const std::string& entry : entries) {
-        texts.append(QString::fromStdString(entry));
+        texts.append(NameFromCore(entry));
     }
     list->addItems(texts);
+    // The entry's own bytes: a name that is not UTF-8 shows readably and still names its file.
+    for (int row = 0; row < list->count(); ++row) {
+        const std::string& entry = entries[static_cast<std::size_t>(row)];
+        list->item(row)->setData(kEntryBytesRole,
+                                 QByteArray(entry.data(), static_cast<qsizetype>(entry.size())));
+    }
     list->setCurrentRow(-1);
     list->clearSelection();
 }
@@ -26,9 +34,13 @@ std::vector<std::string> ListEntries(const QListWidget* list) {
     std::vector<std::string> entries;
     entries.reserve(static_cast<std::size_t>(list->count()));
     for (int row = 0; row < list->count(); ++row) {
-        entries.push_back(list->item(row)->text().toStdString());
+        entries.push_back(EntryAt(list, row));
     }
     return entries;
+}
+
+std::string EntryAt(const QListWidget* list, int row) {
+    return list->item(row)->data(kEntryBytesRole).toByteArray().toStdString();
 }
 
 int SelectedRow(const QListWidget* list) {
@@ -38,7 +50,7 @@ int SelectedRow(const QListWidget* list) {
 
 std::string SelectedEntry(const QListWidget* list) {
     const int row = SelectedRow(list);
-    return row < 0 ? std::string() : list->item(row)->text().toStdString();
+    return row < 0 ? std::string() : EntryAt(list, row);
 }
 
 void SelectRowQuietly(QListWidget* list, int row) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <Qt>
+
 #include <string>
 #include <vector>
 
@@ -7,10 +9,15 @@ class QListWidget;
 
 namespace vellumo {
 
+inline constexpr int kEntryBytesRole = Qt::UserRole;
+
 // Replaces the entries, in the order given, and leaves nothing selected; raises no selection handler.
+// Each shows as the seller reads its name (NameFromCore) and keeps its bytes.
 void FillListBox(QListWidget* list, const std::vector<std::string>& entries);
 
+// The entries as the core knows them: the files' own names, byte for byte.
 std::vector<std::string> ListEntries(const QListWidget* list);
+std::string EntryAt(const QListWidget* list, int row);
 
 // The selected entry's row, -1 when none is selected. The current row alone does not count: a list that
 // takes the focus makes its first row current without selecting it.

@@ -21,22 +21,25 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace vellumo {
 
 namespace {
 
 const QString kNothingToLoad = QStringLiteral("Please select a template to load     ");
+const QString kNothingToOpen = QStringLiteral("Please select an Html code file to open.");
 
 // Names in messages, quoted; a long one shortened in the middle so the message stays readable.
 QString Quoted(const std::string& name) {
     constexpr qsizetype kHead = 40;
     constexpr qsizetype kTail = 16;
-    QString shown = FromCore(name);
+    QString shown = NameFromCore(name);
     if (shown.size() > kHead + kTail + 1) {
         shown = shown.left(kHead) + QChar(0x2026) + shown.right(kTail);
     }
@@ -89,7 +92,7 @@ void frmCorvex::lstPlates_Click() {
     if (chosenCode != codeEntries.at(*selection.codeIndex)) {
         SelectRowQuietly(lstCode, static_cast<int>(*selection.codeIndex));
     }
-    txtFilename->setText(FromCore(*selection.name));
+    txtFilename->setText(NameFromCore(*selection.name));
 }
 
 void frmCorvex::lstCode_Click() {
@@ -188,8 +191,8 @@ void frmCorvex::cmdLoad_Click() {
                         .arg(Quoted(entry)));
         return;
     }
-    const TemplateReadResult read =
-        ReadTemplateFile(TemplateFilePath(m_paths, entry), photoCount, templateValues(*count));
+    const std::string path = TemplateFilePath(m_paths, entry);
+    const TemplateReadResult read = ReadTemplateFile(path, photoCount, templateValues(*count));
     if (read.status == TemplateReadStatus::FileMissing) {
         showWarning(QStringLiteral("The template %1 is no longer in My Templates; nothing was loaded. The "
                                    "lists now show what the folder holds.")
@@ -198,8 +201,17 @@ void frmCorvex::cmdLoad_Click() {
         return;
     }
     if (read.status == TemplateReadStatus::Unreadable) {
+        QString reason = FromCore(read.error.message());
+        if (read.error == std::errc::file_too_large) {
+            const QLocale locale;
+            std::error_code unknownSize;
+            const auto size = static_cast<qint64>(std::filesystem::file_size(path, unknownSize));
+            reason =
+                QStringLiteral("at %1 it is too large to be a template (a template file holds at most %2)")
+                    .arg(locale.formattedDataSize(size), locale.formattedDataSize(kMaxReadSize));
+        }
         showWarning(QStringLiteral("The template %1 could not be read: %2. Nothing was loaded.")
-                        .arg(Quoted(entry), FromCore(read.error.message())));
+                        .arg(Quoted(entry), reason));
         return;
     }
     // Pending events are not run in between: a click queued meanwhile would see a half-loaded design.
@@ -371,6 +383,8 @@ void frmCorvex::cmdDelete_Click() {
 
 void frmCorvex::cmdOpen_Click() {
     if (SelectedRow(lstCode) < 0) {
+        m_messageBoxes.information(this, QString::fromLatin1(kProgramTitle), kNothingToOpen);
+        lstCode->setFocus();
         return;
     }
     const std::string entry = SelectedEntry(lstCode);
@@ -382,7 +396,13 @@ void frmCorvex::cmdOpen_Click() {
         fillTemplateLists();
         return;
     }
-    m_desktop.openUrl(QUrl::fromLocalFile(FromCore(path)));
+    if (const Outcome opened = m_desktop.openTextFile(path); !opened) {
+        const QString reason = opened.error() == std::errc::operation_not_supported
+                                   ? QStringLiteral("no program for text files is set up on this computer")
+                                   : FromCore(opened.message());
+        showWarning(QStringLiteral("The Html code file %1 could not be opened: %2. You will find it at\n%3")
+                        .arg(Quoted(entry), reason, NameFromCore(path)));
+    }
 }
 
 void frmCorvex::makeSavedDialog(bool ticked) {

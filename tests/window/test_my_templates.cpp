@@ -576,21 +576,50 @@ private slots:
         QCOMPARE(ListNormalFiles(TemplateFolder(under)).size(), std::size_t(2));
     }
 
-    void OpenHandsTheSelectedCodeFileToTheDesktop() {
+    // Nothing selected, opened as text, and no program to open it: each says what happened.
+    void OpenHandsTheSelectedCodeFileToTheTextEditorOrSaysWhyNot() {
         WindowUnderTest under;
         QVERIFY(MakeTemplateFolder(under, {"Blue teapot-3", "Blue teapot.txt", "a.txt.txt"}));
         QVERIFY(LoadWithoutNotice(under));
         under.window->selectTab(frmCorvex::TemplatesTab);
         QTest::mouseClick(under.child<QPushButton>("cmdOpen"), Qt::LeftButton);
-        QVERIFY(under.desktop.openedUrls.isEmpty());
+        QVERIFY(under.desktop.openedTextFiles.empty());
+        QCOMPARE(Messages(under, "information"), QStringList{"Please select an Html code file to open."});
 
         ClickEntry(under, "lstCode", "Blue teapot");
         QTest::mouseClick(under.child<QPushButton>("cmdOpen"), Qt::LeftButton);
         ClickEntry(under, "lstCode", "a", true);
-        const QString folder = QString::fromStdString(TemplateFolder(under));
-        QCOMPARE(under.desktop.openedUrls, (QList<QUrl>{QUrl::fromLocalFile(folder + "Blue teapot.txt"),
-                                                        QUrl::fromLocalFile(folder + "a.txt.txt")}));
-        QCOMPARE(under.messageBoxes.messages.size(), std::size_t(0));
+        const std::string folder = TemplateFolder(under);
+        QCOMPARE(under.desktop.openedTextFiles,
+                 (std::vector<std::string>{folder + "Blue teapot.txt", folder + "a.txt.txt"}));
+        QCOMPARE(Messages(under, "warning").size(), 0);
+
+        under.desktop.textFileAnswer = std::errc::operation_not_supported;
+        QTest::mouseClick(under.child<QPushButton>("cmdOpen"), Qt::LeftButton);
+        QCOMPARE(Messages(under, "warning").size(), 1);
+        QVERIFY(Messages(under, "warning").first().contains("no program for text files"));
+        QVERIFY(Messages(under, "warning").first().contains(QString::fromStdString(folder + "a.txt.txt")));
+    }
+
+    // A name copied from Windows, not UTF-8: listed readably, loaded and deleted by its own bytes.
+    void FilesOfAnyNameCanBeLoadedAndDeleted() {
+        WindowUnderTest under;
+        QVERIFY(MakeTemplateFolder(under, {}));
+        const std::string folder = TemplateFolder(under);
+        QVERIFY(
+            WriteText(folder + "Caf\xE9-2", "[STYLE]\r\nTitle=Caf\xE9 cups\r\nTemplate=2\r\nImage=1\r\n"));
+        QVERIFY(WriteText(folder + "Caf\xE9.txt", "<table></table>"));
+        QVERIFY(LoadWithoutNotice(under));
+        QCOMPARE(Entries(under.child<QListWidget>("lstPlates")),
+                 QStringList{QString::fromUtf8("Caf\u00E9-2")});
+        ClickEntry(under, "lstPlates", QString::fromUtf8("Caf\u00E9-2"));
+        QTest::mouseClick(under.child<QPushButton>("cmdLoad"), Qt::LeftButton);
+        QCOMPARE(under.child<QLineEdit>("txtTitle")->text(), QString::fromUtf8("Caf\u00E9 cups"));
+        ClickEntry(under, "lstPlates", QString::fromUtf8("Caf\u00E9-2"));
+        QTest::mouseClick(under.child<QPushButton>("cmdDelete"), Qt::LeftButton);
+        QVERIFY(!FileExists(folder + "Caf\xE9-2"));
+        QVERIFY(!FileExists(folder + "Caf\xE9.txt"));
+        QCOMPARE(Messages(under, "warning"), QStringList());
     }
 
     void LongNamesCanBeScrolledTo() {

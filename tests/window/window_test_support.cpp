@@ -88,9 +88,10 @@ std::string ReadFile(const std::string& path) {
 }
 
 bool WriteText(const std::string& path, const std::string& text) {
-    QFile file(QString::fromStdString(path));
-    return file.open(QIODevice::WriteOnly) &&
-           file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
+    // The path's own bytes: a test may name a file in bytes that are not UTF-8.
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(text.data(), static_cast<std::streamsize>(text.size()));
+    return file.good();
 }
 
 QStringList Entries(const QListWidget* list) {

@@ -56,8 +56,14 @@ public:
 class RecordingDesktop final : public DesktopServices {
 public:
     void openUrl(const QUrl& url) override { openedUrls.append(url); }
+    Outcome openTextFile(const std::string& path) override {
+        openedTextFiles.push_back(path);
+        return textFileAnswer;
+    }
     void setClipboardText(const QString& text) override { clipboard = text; }
     QList<QUrl> openedUrls;
+    std::vector<std::string> openedTextFiles;
+    Outcome textFileAnswer; // what opening a text file gives
     QString clipboard;
 };
 
