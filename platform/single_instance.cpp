@@ -1,5 +1,7 @@
 #include "platform/single_instance.h"
 
+#include "library/file_search.h"
+
 #include <cerrno>
 #include <utility>
 
@@ -34,6 +36,29 @@ std::optional<SingleInstanceLock> SingleInstanceLock::Acquire(const std::string&
         return std::nullopt;
     }
     return SingleInstanceLock(lockFile);
+}
+
+Outcome SingleInstanceLock::publish(std::string_view note) {
+    // The lock file stays the same open file, so the lock is kept while the note changes.
+    if (::ftruncate(m_lockFile, 0) != 0 || ::lseek(m_lockFile, 0, SEEK_SET) != 0) {
+        return LastSystemError();
+    }
+    while (!note.empty()) {
+        const ssize_t written = ::write(m_lockFile, note.data(), note.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written < 0) {
+            return LastSystemError();
+        }
+        note.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return {};
+}
+
+std::string SingleInstanceLock::PublishedNote(const std::string& folder) {
+    const auto note = ReadWholeFile(folder + "/" + std::string(kLockFileName));
+    return note ? *note : std::string();
 }
 
 SingleInstanceLock::SingleInstanceLock(SingleInstanceLock&& other) noexcept

@@ -1,4 +1,4 @@
-// Starts Vellumo: one instance per user, the main window with the system's folders.
+// Starts Vellumo: one instance per data folder, the main window with the system's folders.
 
 #include "desktop_services.h"
 #include "library/app_paths.h"
@@ -7,6 +7,7 @@
 #include "platform/private_folder.h"
 #include "platform/single_instance.h"
 #include "program_look.h"
+#include "running_instance.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -57,10 +58,16 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Vellumo"));
     const vellumo::AppPaths paths = SystemPaths(argv[0]);
 
-    // A second start ends here, silently and before any window exists.
+    // One instance per data folder: a second start brings the running window to the front and ends,
+    // before any window of its own exists.
     std::error_code lockFailure;
-    const auto instanceLock = vellumo::SingleInstanceLock::Acquire(paths.previewFolder, &lockFailure);
+    auto instanceLock = vellumo::SingleInstanceLock::Acquire(paths.appFolder, &lockFailure);
     if (!instanceLock && !lockFailure) {
+        const QCoreApplication secondStart(argc, argv);
+        if (!vellumo::RunningInstance::Ring(paths.appFolder)) {
+            std::fprintf(stderr, "Vellumo is already running on %s, but did not answer.\n",
+                         paths.appFolder.c_str());
+        }
         return 0;
     }
     if (lockFailure) {
@@ -78,6 +85,17 @@ int main(int argc, char* argv[]) {
     vellumo::QtMessageBoxes messageBoxes;
     vellumo::QtDesktopServices desktop;
     vellumo::frmCorvex window(paths, messageBoxes, desktop);
+    vellumo::RunningInstance runningInstance;
+    if (instanceLock) {
+        if (const vellumo::Outcome listening =
+                runningInstance.listen(*instanceLock, paths.previewFolder, paths.appFolder);
+            !listening) {
+            std::fprintf(stderr, "Vellumo: a second start will not find this window: %s\n",
+                         listening.message().c_str());
+        }
+    }
+    QObject::connect(&runningInstance, &vellumo::RunningInstance::raiseRequested, &window,
+                     &vellumo::frmCorvex::comeToFront);
     window.Form_Load();
     return QApplication::exec();
 }

@@ -277,6 +277,13 @@ void frmCorvex::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void frmCorvex::comeToFront() {
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+}
+
 void frmCorvex::cmdExit_Click() {
     close();
 }

@@ -86,6 +86,9 @@ public:
     // the title field. Runs once.
     void Form_Load();
 
+    // Brings the window to the front, restored if minimised: what a second start of the program asks.
+    void comeToFront();
+
     // The preview browser; made on first use, normally right after the window first painted.
     QWebEngineView* browser();
     bool hasBrowser() const { return WB1 != nullptr; }

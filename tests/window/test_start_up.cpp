@@ -7,6 +7,7 @@
 #include "platform/key_store_reader.h"
 #include "platform/private_folder.h"
 #include "platform/single_instance.h"
+#include "running_instance.h"
 #include "saved_dialog.h"
 #include "window_test_support.h"
 
@@ -125,17 +126,33 @@ private slots:
         QVERIFY(codes->selectedItems().isEmpty());
     }
 
-    void SecondStartEndsSilently() {
+    // The lock lives in the data folder: a second start with another runtime folder still finds the first,
+    // brings its window to the front (restored from the task bar) and ends without writing anything.
+    void SecondStartBringsTheRunningWindowToTheFront() {
         ProgramFolders folders;
         {
-            const auto running = SingleInstanceLock::Acquire(folders.previewFolder());
+            WindowUnderTest under;
+            QVERIFY(under.load());
+            const std::string dataFolder = folders.dataHome.toStdString() + "/Vellumo";
+            QVERIFY(QDir().mkpath(QString::fromStdString(dataFolder)));
+            auto running = SingleInstanceLock::Acquire(dataFolder);
             QVERIFY(running.has_value());
+            RunningInstance doorbell;
+            QVERIFY(doorbell.listen(*running, under.paths.previewFolder, dataFolder));
+            connect(&doorbell, &RunningInstance::raiseRequested, under.window.get(), &frmCorvex::comeToFront);
+            under.window->showMinimized();
+            QTRY_VERIFY(under.window->windowState() & Qt::WindowMinimized);
+
             QProcess second;
             folders.start(second);
-            QVERIFY(second.waitForFinished(10000));
+            // The window answers the ring from its event loop, which must run meanwhile.
+            QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 10000);
             QCOMPARE(second.exitStatus(), QProcess::NormalExit);
             QCOMPARE(second.exitCode(), 0);
-            QVERIFY(second.readAllStandardOutput().isEmpty());
+            const QByteArray complaints = second.readAllStandardError();
+            QVERIFY2(complaints.isEmpty(), complaints.constData());
+            QTRY_VERIFY(!(under.window->windowState() & Qt::WindowMinimized));
+            QVERIFY(under.window->isVisible());
             // Nothing written: a first start would have created the settings file.
             QVERIFY(!QFile::exists(folders.settingsFile()));
         }
