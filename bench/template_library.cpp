@@ -34,6 +34,10 @@ public:
     void information(QWidget*, const QString&, const QString& text) override { unexpected(text); }
     void warning(QWidget*, const QString&, const QString& text) override { unexpected(text); }
     bool question(QWidget*, const QString&, const QString&) override { return true; }
+    SaveChoice askToSave(QWidget*, const QString&, const QString& text) override {
+        unexpected(text);
+        return SaveChoice::DontSave;
+    }
     FindingsAnswer confirmFindings(QWidget*, const QString&, const std::vector<Finding>&) override {
         unexpected(QStringLiteral("listing check findings"));
         return {};

@@ -62,7 +62,6 @@ public:
         AppPaths paths;
         paths.appFolder = home() + "/.local/share/Vellumo";
         paths.executablePath = home() + "/bin/vellumo";
-        paths.helpFolder = home() + "/bin";
         paths.keyStoreFile = paths.appFolder + "/Registry.ini";
         paths.previewFolder = m_runtimeFolder + "/vellumo";
         if (!CreateFolderIfMissing(paths.appFolder) || !EnsurePrivateFolder(paths.previewFolder)) {
@@ -86,6 +85,10 @@ public:
     bool question(QWidget*, const QString& title, const QString& text) override {
         note(title, text);
         return false;
+    }
+    SaveChoice askToSave(QWidget*, const QString& title, const QString& text) override {
+        note(title, text);
+        return SaveChoice::DontSave;
     }
     FindingsAnswer confirmFindings(QWidget*, const QString& title,
                                    const std::vector<Finding>& findings) override {

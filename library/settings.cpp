@@ -24,6 +24,18 @@ AppSettings LoadSettings(const AppPaths& paths) {
     return settings;
 }
 
+std::string LoadChoice(const AppPaths& paths, std::string_view key, std::string_view defaultValue) {
+    const auto document = LoadIniDocument(paths.settingsFile());
+    return document ? document->value(kSettingsSection, key, defaultValue) : std::string(defaultValue);
+}
+
+Outcome SaveChoice(const AppPaths& paths, std::string_view key, std::string_view value) {
+    if (Outcome folder = CreateFolderIfMissing(paths.appFolder); !folder) {
+        return folder;
+    }
+    return WriteIniValue(kSettingsSection, key, value, paths.settingsFile());
+}
+
 Outcome SaveSettings(const AppPaths& paths, const AppSettings& settings) {
     if (Outcome folder = CreateFolderIfMissing(paths.appFolder); !folder) {
         return folder;

@@ -21,6 +21,8 @@ struct WidthChoice {
     const char* caption;
 };
 
+constexpr int kBarFontPixels = 14;
+
 constexpr WidthChoice kWidthChoices[] = {
     {ListingWidth::Phone, "cmdPhoneWidth", "Phone (375 px)"},
     {ListingWidth::EbayDescription, "cmdEbayWidth", "eBay description (700 px)"},
@@ -29,28 +31,64 @@ constexpr WidthChoice kWidthChoices[] = {
 
 } // namespace
 
+const char* ListingWidthName(ListingWidth width) {
+    switch (width) {
+    case ListingWidth::Phone:
+        return "Phone";
+    case ListingWidth::EbayDescription:
+        return "eBay";
+    case ListingWidth::Full:
+        break;
+    }
+    return "Full";
+}
+
+ListingWidth ListingWidthFromName(std::string_view name) {
+    for (const ListingWidth width : {ListingWidth::Phone, ListingWidth::EbayDescription}) {
+        if (name == ListingWidthName(width)) {
+            return width;
+        }
+    }
+    return ListingWidth::Full;
+}
+
 FullScreenView::FullScreenView(QWidget* parent)
     : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("FullScreenView"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Vellumo"));
 
+    // The bar is read at arm's length over a whole screen: a larger face than the window's, and room
+    // between the choices.
+    QFont barFont = font();
+    barFont.setPixelSize(kBarFontPixels);
     auto* bar = new QHBoxLayout;
-    bar->setContentsMargins(8, 4, 8, 4);
+    bar->setContentsMargins(12, 8, 12, 8);
+    bar->setSpacing(10);
+    auto* widthCaption = new QLabel(QStringLiteral("Show the listing at:"), this);
+    widthCaption->setFont(barFont);
+    bar->addWidget(widthCaption);
     m_widthChoices = new QButtonGroup(this);
     for (const WidthChoice& choice : kWidthChoices) {
         auto* button = new QPushButton(QLatin1String(choice.caption), this);
         button->setObjectName(QLatin1String(choice.name));
+        button->setFont(barFont);
         button->setCheckable(true);
         button->setChecked(choice.width == m_width);
         button->setFocusPolicy(Qt::TabFocus);
+        button->setMinimumHeight(button->sizeHint().height() + 6);
+        button->setMinimumWidth(button->sizeHint().width() + 16);
         m_widthChoices->addButton(button, static_cast<int>(choice.width));
         bar->addWidget(button);
     }
     bar->addStretch();
-    bar->addWidget(new QLabel(QStringLiteral("Esc closes this view"), this));
-    connect(m_widthChoices, &QButtonGroup::idClicked, this,
-            [this](int id) { setListingWidth(static_cast<ListingWidth>(id)); });
+    auto* closeHint = new QLabel(QStringLiteral("Esc closes this view"), this);
+    closeHint->setFont(barFont);
+    bar->addWidget(closeHint);
+    connect(m_widthChoices, &QButtonGroup::idClicked, this, [this](int id) {
+        setListingWidth(static_cast<ListingWidth>(id));
+        emit listingWidthChosen(m_width);
+    });
 
     m_view = new QWebEngineView(this);
     m_view->settings()->setDefaultTextEncoding(QStringLiteral("utf-8"));

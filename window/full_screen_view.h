@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <string_view>
+
 class QButtonGroup;
 class QHBoxLayout;
 class QUrl;
@@ -12,6 +14,10 @@ namespace vellumo {
 // How wide the listing is shown: as a phone shows it, at the width of eBay's description, or as wide as
 // the screen.
 enum class ListingWidth { Phone, EbayDescription, Full };
+
+// The width as Settings.ini keeps it ("Phone", "eBay", "Full"), and back; Full for anything else.
+const char* ListingWidthName(ListingWidth width);
+ListingWidth ListingWidthFromName(std::string_view name);
 
 inline constexpr int kPhoneWidth = 375;
 inline constexpr int kEbayDescriptionWidth = 700;
@@ -28,6 +34,10 @@ public:
     void setListingWidth(ListingWidth width);
     ListingWidth listingWidth() const { return m_width; }
     QWebEngineView* view() const { return m_view; }
+
+signals:
+    // The seller picked a width; the window keeps it for the next time.
+    void listingWidthChosen(ListingWidth width);
 
 private:
     QWebEngineView* m_view = nullptr;

@@ -37,7 +37,6 @@ vellumo::AppPaths SystemPaths(const char* argv0) {
                      created.message().c_str());
     }
     paths.executablePath = RunningExecutable(argv0);
-    paths.helpFolder = std::filesystem::path(paths.executablePath).parent_path().string();
     paths.keyStoreFile = paths.appFolder + "/Registry.ini";
 
     const QString runtimeFolder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);

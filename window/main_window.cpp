@@ -11,6 +11,7 @@
 #include "generator/colour_palette.h"
 #include "generator/promotional_footer.h"
 #include "generator/template_style.h"
+#include "help_window.h"
 #include "library/atomic_file.h"
 #include "library/design_files.h"
 #include "library/file_search.h"
@@ -62,7 +63,6 @@ constexpr std::array<ImageHost, 3> kImageHosts = {{
     {"Imgbb.com", "https://imgbb.com/"},
 }};
 
-constexpr const char* kHelpFileName = "Help.chm";
 constexpr int kStartUpFallbackMs = 1000;
 
 } // namespace
@@ -101,9 +101,11 @@ void frmCorvex::connectHandlers() {
         addLink(hostLabels.at(i), QUrl(QLatin1String(kImageHosts.at(i).address)));
     }
     Image6->setCursor(Qt::PointingHandCursor);
-    connect(Image6, &ClickableLabel::clicked, this, &frmCorvex::openHelpFile);
+    connect(Image6, &ClickableLabel::clicked, this, &frmCorvex::openHelp);
 
     connectTemplateHandlers();
+    // A click only: the box set from the settings at start-up saves nothing.
+    connect(chkShowNotice, &QCheckBox::clicked, this, [this](bool show) { saveSavedSetting(!show); });
 }
 
 void frmCorvex::addLink(QPushButton* button, const QUrl& address) {
@@ -116,12 +118,14 @@ void frmCorvex::addLink(ClickableLabel* label, const QUrl& address) {
     connect(label, &ClickableLabel::clicked, this, [this, address] { m_desktop.openUrl(address); });
 }
 
-void frmCorvex::openHelpFile() {
-    // Looked for at every click, so a help file put in place later is found.
-    const std::string helpFile = m_paths.helpFolder + "/" + kHelpFileName;
-    if (FileExists(helpFile)) {
-        m_desktop.openUrl(QUrl::fromLocalFile(FromCore(helpFile)));
+void frmCorvex::openHelp() {
+    if (!m_helpWindow) {
+        m_helpWindow = new HelpWindow(m_desktop, this);
+        m_helpWindow->setAttribute(Qt::WA_DeleteOnClose);
     }
+    m_helpWindow->show();
+    m_helpWindow->raise();
+    m_helpWindow->activateWindow();
 }
 
 void frmCorvex::Form_Load() {
@@ -169,6 +173,10 @@ void frmCorvex::Form_Load() {
     // The stored "Path" is replaced at once by the running program's own path.
     const AppSettings settings = LoadSettings(m_paths);
     makeSavedDialog(settings.saved);
+    {
+        const QSignalBlocker quiet(chkShowNotice);
+        chkShowNotice->setChecked(!settings.saved);
+    }
     m_state.txtReg = settings.pathSave;
     m_state.Text1 = m_paths.executablePath;
     if (m_state.txtReg == "0") {
@@ -187,6 +195,7 @@ void frmCorvex::Form_Load() {
         }
     }
 
+    m_lastSavedDesign = designState();
     show();
     activateWindow();
     m_fieldBoxes.front().title->setFocus();
@@ -247,6 +256,18 @@ bool frmCorvex::event(QEvent* event) {
 }
 
 bool frmCorvex::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && (watched == lstPlates || watched == lstCode)) {
+        // Enter does what a double click does; Delete deletes, after the usual question.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            watched == lstPlates ? cmdLoad_Click() : cmdOpen_Click();
+            return true;
+        }
+        if (key == Qt::Key_Delete) {
+            cmdDelete_Click();
+            return true;
+        }
+    }
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F12) {
         // An unhandled key press travels from the focused control up through its parents; act on the
         // first delivery only.
@@ -263,13 +284,40 @@ void frmCorvex::insertFooter() {
     m_state.txtCode = InsertFooter(m_state.txtCode);
 }
 
+frmCorvex::DesignState frmCorvex::designState() const {
+    const ListingFields fields = listingFields();
+    return {fields.style,        fields.fields,     fields.background,
+            fields.borderColour, fields.fontColour, fields.backgroundColour};
+}
+
 void frmCorvex::closeEvent(QCloseEvent* event) {
+    if (designState() != m_lastSavedDesign) {
+        switch (m_messageBoxes.askToSave(this, QString::fromLatin1(kProgramTitle),
+                                         QStringLiteral("Save changes to the design before closing?"))) {
+        case MessageBoxes::SaveChoice::Save:
+            cmdSave_Click();
+            // A Save that was cancelled or failed keeps the window, and the design, open.
+            if (designState() != m_lastSavedDesign) {
+                event->ignore();
+                return;
+            }
+            break;
+        case MessageBoxes::SaveChoice::DontSave:
+            break;
+        case MessageBoxes::SaveChoice::Cancel:
+            event->ignore();
+            return;
+        }
+    }
     if (const Outcome deleted = DeletePreviewPage(m_paths); !deleted) {
         qWarning("Vellumo: the preview page %s could not be deleted: %s", PreviewPagePath(m_paths).c_str(),
                  deleted.message().c_str());
     }
     if (m_fullScreenView) {
         m_fullScreenView->close();
+    }
+    if (m_helpWindow) {
+        m_helpWindow->close();
     }
     if (m_savedDialog != nullptr) {
         m_savedDialog->close();
@@ -359,7 +407,20 @@ ListingFields frmCorvex::listingFields() const {
 }
 
 void frmCorvex::ImageCombo1_Click() {
-    selectStyle(true);
+    // The page in front follows the pick: the preview shows the new style, the other tabs give way to the
+    // Design tab with the style's fields.
+    switch (selectedTab()) {
+    case DesignTab:
+        selectStyle(true);
+        break;
+    case PreviewTab:
+        TabStrip1_Click();
+        break;
+    default:
+        selectStyle(false);
+        selectTab(DesignTab);
+        break;
+    }
 }
 
 void frmCorvex::selectStyle(bool bringFieldsToFront) {
@@ -448,6 +509,14 @@ bool frmCorvex::showPreviewPage() {
 void frmCorvex::cmdFullScreen_Click() {
     if (!m_fullScreenView) {
         m_fullScreenView = new FullScreenView(this);
+        m_fullScreenView->setListingWidth(ListingWidthFromName(LoadChoice(m_paths, kFullScreenWidthKey, "")));
+        connect(m_fullScreenView, &FullScreenView::listingWidthChosen, this, [this](ListingWidth width) {
+            if (const Outcome saved = SaveChoice(m_paths, kFullScreenWidthKey, ListingWidthName(width));
+                !saved) {
+                qWarning("Vellumo: the width could not be kept in %s: %s", m_paths.settingsFile().c_str(),
+                         saved.message().c_str());
+            }
+        });
     }
     // The code box as it stands is what Save stores and copies, footer included.
     m_fullScreenView->showListing(FromCore(m_state.txtCode),

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+class QCheckBox;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -37,6 +38,7 @@ class BrowserCustomizer;
 class ClickableLabel;
 class DesktopServices;
 class FullScreenView;
+class HelpWindow;
 class MessageBoxes;
 
 inline constexpr const char* kProgramTitle = "Vellumo";
@@ -94,6 +96,19 @@ public:
     bool hasBrowser() const { return WB1 != nullptr; }
 
     const StateHolders& stateHolders() const { return m_state; }
+
+    // What a design is made of, as Exit compares it with the last save or load: the style, every field
+    // group, the background and the colours.
+    struct DesignState {
+        int style = 1;
+        FieldGroups fields;
+        std::string background;
+        std::string borderColour;
+        std::string fontColour;
+        std::string backgroundColour;
+        bool operator==(const DesignState&) const = default;
+    };
+    DesignState designState() const;
     const PlacedValues& placedValues() const { return m_placedValues; }
     const AppPaths& paths() const { return m_paths; }
     // The Frame1 element in front.
@@ -188,7 +203,8 @@ private:
     void navigateBrowser(const QUrl& address);
     // What start-up leaves until the window is on screen, so the seller never waits for it.
     void finishStartUp();
-    void openHelpFile();
+    // Vellumo Help: the guide that ships with the program.
+    void openHelp();
     void showMessage(const std::string& text);
     void showWarning(const QString& text);
 
@@ -210,6 +226,7 @@ private:
     bool confirmListingCheck(int photoCount);
     void applyFieldFix(const FieldFix& fix, int photoCount);
     void makeSavedDialog(bool ticked);
+    // Stores "Don't show this message again" and shows it in both boxes that hold it.
     void saveSavedSetting(bool ticked);
 
     AppPaths m_paths;
@@ -219,12 +236,14 @@ private:
     PlacedValues m_placedValues;
     BrowserCustomizer* m_browserCustomizer = nullptr;
     QPointer<FullScreenView> m_fullScreenView;
+    QPointer<HelpWindow> m_helpWindow;
     QPointer<frmSaved> m_savedDialog;
     DisplayColour m_borderSwatch = 0;
     DisplayColour m_fontSwatch = 0;
     DisplayColour m_backgroundSwatch = 16777215;
     DisplayColour m_lastPickedColour = 16777215; // txtVB's number
     QUrl m_browserAddress;
+    DesignState m_lastSavedDesign; // as the last save or load left it, or the start
     bool m_loaded = false;
     bool m_shownOnce = false;
     bool m_startUpFinishing = false;
@@ -284,6 +303,7 @@ private:
     QLabel* lblTitle = nullptr;
     QPushButton* Command8 = nullptr;
     QPushButton* Command7 = nullptr;
+    QCheckBox* chkShowNotice = nullptr;
     QLabel* Label37 = nullptr;
     ClickableLabel* Label40 = nullptr;
     ClickableLabel* Label41 = nullptr;

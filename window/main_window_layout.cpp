@@ -7,6 +7,7 @@
 #include "twips.h"
 
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -353,7 +354,7 @@ void frmCorvex::buildPreviewPanel() {
                         QStringLiteral("Save the template and copy the code to the clipboard"), 7680, 4900,
                         1095, 350);
     cmdFullScreen = addButton(Picture3, "cmdFullScreen", QStringLiteral("Full Screen"),
-                              QStringLiteral("Preview your lsiting full screen"), 8945, 4900, 1335, 350);
+                              QStringLiteral("Preview your listing full screen"), 8945, 4900, 1335, 350);
 }
 
 void frmCorvex::buildTemplatesPanel() {
@@ -404,6 +405,10 @@ void frmCorvex::buildHelpPanel() {
                          QStringLiteral("Join our mailing list"), 240, 1965, 2295, 375);
     Command7 = addButton(Picture9, "Command7", QStringLiteral("&Brenvik"),
                          QStringLiteral("Visit Brenvik 2000"), 2730, 1965, 1245, 375);
+    // The notice's "Don't show this message again", seen from the other side, so it can be undone.
+    chkShowNotice = new QCheckBox(QStringLiteral("Show the notice after saving"), Picture9);
+    chkShowNotice->setObjectName(QStringLiteral("chkShowNotice"));
+    PlaceTwips(chkShowNotice, 240, 1245, 3735, 255);
 
     Image6 = addPicture(Picture8, "Image6", QStringLiteral(":/help/help-icon.png"), 4800, 3247, 720, 720);
     Image6->setToolTip(QStringLiteral("Vellumo Help"));
@@ -510,7 +515,7 @@ void frmCorvex::buildTabOrder() {
     }
     // WB1 joins between the tab strip and Full Screen when it is made.
     order.insert(order.end(), {TabStrip1, cmdFullScreen, cmdCopy, lstPlates, cmdSave, txtFilename, cmdLoad,
-                               lstCode, cmdOpen, cmdDelete, Command8, Command7});
+                               lstCode, cmdOpen, cmdDelete, Command8, Command7, chkShowNotice});
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order.at(i - 1), order.at(i));
     }

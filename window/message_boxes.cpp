@@ -19,6 +19,20 @@ bool QtMessageBoxes::question(QWidget* parent, const QString& title, const QStri
            QMessageBox::Yes;
 }
 
+MessageBoxes::SaveChoice QtMessageBoxes::askToSave(QWidget* parent, const QString& title,
+                                                   const QString& text) {
+    switch (QMessageBox::question(parent, title, text,
+                                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                  QMessageBox::Save)) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::DontSave;
+    default:
+        return SaveChoice::Cancel;
+    }
+}
+
 FindingsAnswer QtMessageBoxes::confirmFindings(QWidget* parent, const QString& title,
                                                const std::vector<Finding>& findings) {
     ListingCheckDialog dialog(findings, parent);

@@ -21,6 +21,9 @@ public:
     virtual void warning(QWidget* parent, const QString& title, const QString& text) = 0;
     // Yes and No; true for Yes.
     virtual bool question(QWidget* parent, const QString& title, const QString& text) = 0;
+    // Save, Don't Save and Cancel, as a desktop asks before closing what has unsaved changes.
+    enum class SaveChoice { Save, DontSave, Cancel };
+    virtual SaveChoice askToSave(QWidget* parent, const QString& title, const QString& text) = 0;
     // The findings in the order given, each with its fix if it offers one, and "Copy anyway" and "Cancel".
     virtual FindingsAnswer confirmFindings(QWidget* parent, const QString& title,
                                            const std::vector<Finding>& findings) = 0;
@@ -31,6 +34,7 @@ public:
     void information(QWidget* parent, const QString& title, const QString& text) override;
     void warning(QWidget* parent, const QString& title, const QString& text) override;
     bool question(QWidget* parent, const QString& title, const QString& text) override;
+    SaveChoice askToSave(QWidget* parent, const QString& title, const QString& text) override;
     FindingsAnswer confirmFindings(QWidget* parent, const QString& title,
                                    const std::vector<Finding>& findings) override;
 };

@@ -23,11 +23,11 @@ frmSaved::frmSaved(QWidget* parent)
     lblMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PlaceTwips(lblMessage, 240, 360, 4455, 390);
 
-    Label1 =
-        new QLabel(QStringLiteral("The Html code had been copied to the Clipboard for pasting into the Html "
-                                  "View tab in Corvex Lister or the Html tab at eBay on the long form (form "
-                                  "with more choices)."),
-                   this);
+    Label1 = new QLabel(
+        QStringLiteral("The HTML code has been copied to the clipboard and saved in My Templates. In "
+                       "eBay's listing form, switch the description editor to HTML and paste it "
+                       "there."),
+        this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);

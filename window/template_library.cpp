@@ -59,6 +59,7 @@ void frmCorvex::connectTemplateHandlers() {
     connect(cmdCopy, &QPushButton::clicked, this, &frmCorvex::cmdCopy_Click);
     connect(cmdDelete, &QPushButton::clicked, this, &frmCorvex::cmdDelete_Click);
     connect(cmdOpen, &QPushButton::clicked, this, &frmCorvex::cmdOpen_Click);
+    connect(txtFilename, &QLineEdit::returnPressed, this, &frmCorvex::cmdSave_Click);
 }
 
 void frmCorvex::fillTemplateLists() {
@@ -222,6 +223,7 @@ void frmCorvex::cmdLoad_Click() {
     ImageCombo1_Click();
     ImageCombo2_Click();
     selectTab(DesignTab);
+    m_lastSavedDesign = designState();
     // The photo count is the entry's, so the placed values always follow the loaded fields.
     const bool resynced = ResyncPlacedValues(listingFields(), m_placedValues);
     Q_ASSERT(resynced);
@@ -284,6 +286,7 @@ void frmCorvex::cmdSave_Click() {
                              FromCore(saved.error.message())));
         return;
     }
+    m_lastSavedDesign = designState();
     m_desktop.setClipboardText(FromCore(m_state.txtCode));
     showTemplateFolder(listing);
     selectTemplateEntry(saved.templateEntry);
@@ -412,6 +415,12 @@ void frmCorvex::makeSavedDialog(bool ticked) {
 }
 
 void frmCorvex::saveSavedSetting(bool ticked) {
+    for (QCheckBox* box : {m_savedDialog ? m_savedDialog->checkBox() : nullptr, chkShowNotice}) {
+        if (box != nullptr) {
+            const QSignalBlocker quiet(box);
+            box->setChecked(box == chkShowNotice ? !ticked : ticked);
+        }
+    }
     if (const Outcome saved = SaveSettings(m_paths, {ticked, m_state.txtReg, m_state.Text1}); !saved) {
         showWarning(QStringLiteral("Your choice could not be saved in %1: %2.")
                         .arg(FromCore(m_paths.settingsFile()), FromCore(saved.message())));

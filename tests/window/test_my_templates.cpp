@@ -622,6 +622,108 @@ private slots:
         QCOMPARE(Messages(under, "warning"), QStringList());
     }
 
+    // Exit and the close box ask only when the design differs from the last save or load.
+    void ClosingWithUnsavedChangesAsksFirst_data() {
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<bool>("saves");
+        using Choice = MessageBoxes::SaveChoice;
+        QTest::newRow("nothing changed") << false << int(Choice::Cancel) << true << false;
+        QTest::newRow("Save") << true << int(Choice::Save) << true << true;
+        QTest::newRow("Don't Save") << true << int(Choice::DontSave) << true << false;
+        QTest::newRow("Cancel") << true << int(Choice::Cancel) << false << false;
+    }
+
+    void ClosingWithUnsavedChangesAsksFirst() {
+        QFETCH(bool, changed);
+        QFETCH(int, choice);
+        QFETCH(bool, closes);
+        QFETCH(bool, saves);
+        WindowUnderTest under;
+        QVERIFY(LoadWithoutNotice(under));
+        Enter(under, Sample(QStringLiteral("3 Inline Photos")));
+        Save(under, QStringLiteral("Teapot"));
+        QVERIFY(FileExists(TemplateFolder(under) + "Teapot-3"));
+        if (changed) {
+            under.child<QPlainTextEdit>("txtAlt31")->setPlainText(QStringLiteral("Mended lid."));
+        }
+        under.messageBoxes.messages.clear();
+        under.messageBoxes.saveChoice = MessageBoxes::SaveChoice(choice);
+        QTest::mouseClick(under.child<QPushButton>("cmdExit"), Qt::LeftButton);
+        QCOMPARE(Messages(under, "askToSave"),
+                 changed ? QStringList{"Save changes to the design before closing?"} : QStringList());
+        QCOMPARE(!under.window->isVisible(), closes);
+        QCOMPARE(ReadFile(TemplateFolder(under) + "Teapot-3").find("Mended lid.") != std::string::npos,
+                 saves);
+    }
+
+    // Enter in the name box saves, Enter on a template loads, Enter on a code file opens it, and the
+    // Delete key deletes after the usual question.
+    void KeyboardDoesWhatTheButtonsDo() {
+        WindowUnderTest under;
+        QVERIFY(LoadWithoutNotice(under));
+        Enter(under, Sample(QStringLiteral("2 Inline Photos")));
+        under.window->selectTab(frmCorvex::TemplatesTab);
+        auto* name = under.child<QLineEdit>("txtFilename");
+        name->setText(QStringLiteral("Keyed"));
+        name->setFocus();
+        QTest::keyClick(name, Qt::Key_Return);
+        QVERIFY(FileExists(TemplateFolder(under) + "Keyed-2"));
+
+        under.child<QLineEdit>("txtTitle")->setText(QStringLiteral("changed"));
+        ClickEntry(under, "lstPlates", QStringLiteral("Keyed-2"));
+        QTest::keyClick(under.child<QListWidget>("lstPlates"), Qt::Key_Return);
+        QCOMPARE(under.child<QLineEdit>("txtTitle")->text(), QStringLiteral("Blue teapot"));
+        QCOMPARE(under.window->selectedTab(), int(frmCorvex::DesignTab));
+
+        ClickEntry(under, "lstCode", QStringLiteral("Keyed"));
+        QTest::keyClick(under.child<QListWidget>("lstCode"), Qt::Key_Enter);
+        QCOMPARE(under.desktop.openedTextFiles,
+                 std::vector<std::string>{TemplateFolder(under) + "Keyed.txt"});
+
+        under.messageBoxes.answer = true;
+        ClickEntry(under, "lstPlates", QStringLiteral("Keyed-2"));
+        QTest::keyClick(under.child<QListWidget>("lstPlates"), Qt::Key_Delete);
+        QCOMPARE(Messages(under, "question").size(), 1);
+        QVERIFY(!FileExists(TemplateFolder(under) + "Keyed-2"));
+        QVERIFY(!FileExists(TemplateFolder(under) + "Keyed.txt"));
+    }
+
+    // "Show the notice after saving" on the Help/About tab undoes "Don't show this message again".
+    void NoticeCanBeTurnedBackOn() {
+        WindowUnderTest under;
+        QVERIFY(LoadWithoutNotice(under));
+        auto* show = under.child<QCheckBox>("chkShowNotice");
+        QVERIFY(!show->isChecked());
+        under.window->selectTab(frmCorvex::HelpTab);
+        QTest::mouseClick(show, Qt::LeftButton);
+        QVERIFY(show->isChecked());
+        QVERIFY(ReadFile(under.paths.settingsFile()).find("Saved=0") != std::string::npos);
+        QVERIFY(!under.window->savedDialog()->checkBox()->isChecked());
+        Enter(under, Sample(QStringLiteral("2 Inline Photos")));
+        Save(under, QStringLiteral("Teapot"));
+        QVERIFY(under.window->savedDialog()->isVisible());
+        QTest::mouseClick(under.window->savedDialog()->checkBox(), Qt::LeftButton);
+        QVERIFY(!show->isChecked());
+        QVERIFY(ReadFile(under.paths.settingsFile()).find("Saved=1") != std::string::npos);
+    }
+
+    // A Save the program was killed in: the start finishes it and clears away what was half-written.
+    void StartFinishesASaveACrashCutShort() {
+        WindowUnderTest under;
+        QVERIFY(MakeTemplateFolder(under, {"Vase-2", "Vase.txt", ".Lamp.txt.vellumo-zz99yy88"}));
+        const std::string folder = TemplateFolder(under);
+        QVERIFY(WriteText(folder + ".Vase-3.vellumo-a1b2c3d4", "[STYLE]\r\nTitle=new vase\r\n"));
+        QVERIFY(
+            WriteText(folder + ".vellumo-save", "move\t.Vase-3.vellumo-a1b2c3d4\tVase-3\nremove\tVase-2\n"));
+        QVERIFY(LoadWithoutNotice(under));
+        QCOMPARE(Entries(under.child<QListWidget>("lstPlates")), QStringList{"Vase-3"});
+        QCOMPARE(ReadFile(folder + "Vase-3"), std::string("[STYLE]\r\nTitle=new vase\r\n"));
+        QVERIFY(!FileExists(folder + ".Lamp.txt.vellumo-zz99yy88"));
+        QVERIFY(!FileExists(folder + ".vellumo-save"));
+    }
+
     void LongNamesCanBeScrolledTo() {
         WindowUnderTest under;
         const std::string longName =

@@ -135,19 +135,57 @@ private slots:
         QCOMPARE(ReadFile(under.previewPagePath()), under.window->stateHolders().txtCode + "\r\n");
     }
 
-    void NoStyleWithPreviewOpenThenBackgroundPickShowsMessage() {
+    // The preview cannot show "no style": picking "Select Template" with it open says so at once and
+    // brings the Design tab to the front, so the tab and the page always agree.
+    void NoStyleWithPreviewOpenShowsMessageAndTheDesignTab() {
         WindowUnderTest under;
         QVERIFY(under.load());
         auto* styles = under.child<QComboBox>("ImageCombo1");
         PickText(styles, "2 Alternating Photos");
         ClickTab(under, frmCorvex::PreviewTab);
         PickText(styles, "Select Template");
-        QVERIFY(under.messageBoxes.messages.empty());
-        PickText(under.child<QComboBox>("ImageCombo2"), "003");
         QCOMPARE(under.messageBoxes.messages.size(), std::size_t(1));
         QCOMPARE(under.messageBoxes.messages.front().text, kNoStyleMessage);
         QCOMPARE(under.window->selectedTab(), int(frmCorvex::DesignTab));
         QCOMPARE(under.window->panelInFront(), int(frmCorvex::TwoPhotoPanel));
+        PickText(under.child<QComboBox>("ImageCombo2"), "003");
+        QCOMPARE(under.messageBoxes.messages.size(), std::size_t(1));
+    }
+
+    // A style picked on any tab shows where the seller looks: in the preview when it is open, with its
+    // fields on the Design tab otherwise.
+    void PickedStyleShowsOnTheTabInFront_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("selectedTab");
+        QTest::addColumn<int>("panel");
+        QTest::newRow("Design") << int(frmCorvex::DesignTab) << int(frmCorvex::DesignTab)
+                                << int(frmCorvex::FourPhotoPanel);
+        QTest::newRow("Preview") << int(frmCorvex::PreviewTab) << int(frmCorvex::PreviewTab)
+                                 << int(frmCorvex::PreviewPanel);
+        QTest::newRow("My Templates")
+            << int(frmCorvex::TemplatesTab) << int(frmCorvex::DesignTab) << int(frmCorvex::FourPhotoPanel);
+        QTest::newRow("Help/About") << int(frmCorvex::HelpTab) << int(frmCorvex::DesignTab)
+                                    << int(frmCorvex::FourPhotoPanel);
+    }
+
+    void PickedStyleShowsOnTheTabInFront() {
+        QFETCH(int, tab);
+        QFETCH(int, selectedTab);
+        QFETCH(int, panel);
+        WindowUnderTest under;
+        QVERIFY(under.load());
+        auto* styles = under.child<QComboBox>("ImageCombo1");
+        PickText(styles, "2 Inline Photos");
+        ClickTab(under, tab);
+        PickText(styles, "4 Alternating Photos");
+        QCOMPARE(under.window->selectedTab(), selectedTab);
+        QCOMPARE(under.window->panelInFront(), panel);
+        if (tab == frmCorvex::PreviewTab) {
+            QCOMPARE(ReadFile(under.previewPagePath()), under.window->stateHolders().txtCode + "\r\n");
+            QVERIFY(under.window->stateHolders().txtCode.find("AutoNumber3") != std::string::npos);
+            QCOMPARE(under.window->stateHolders().txtTag, std::string("4"));
+        }
+        QVERIFY(under.messageBoxes.messages.empty());
     }
 
     void PreviewStartsFromPristineLayoutEachTime() {

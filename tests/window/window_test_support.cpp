@@ -27,11 +27,9 @@ AppPaths TemporaryAppPaths(const QTemporaryDir& root) {
     AppPaths paths;
     paths.appFolder = base + "/data";
     paths.executablePath = base + "/bin/vellumo";
-    paths.helpFolder = base + "/bin";
     paths.previewFolder = base + "/preview";
     paths.keyStoreFile = base + "/data/Registry.ini";
     QDir().mkpath(QString::fromStdString(paths.appFolder));
-    QDir().mkpath(QString::fromStdString(paths.helpFolder));
     if (const Outcome folder = EnsurePrivateFolder(paths.previewFolder); !folder) {
         qWarning("no private preview folder: %s", folder.message().c_str());
     }

@@ -40,6 +40,10 @@ public:
         messages.push_back({QStringLiteral("question"), title, text});
         return answer;
     }
+    SaveChoice askToSave(QWidget*, const QString& title, const QString& text) override {
+        messages.push_back({QStringLiteral("askToSave"), title, text});
+        return saveChoice;
+    }
     // Answered by answerFindings, which sees what the dialog would show; Cancel when none is set.
     FindingsAnswer confirmFindings(QWidget*, const QString& title,
                                    const std::vector<Finding>& findings) override {
@@ -49,6 +53,7 @@ public:
     }
     std::vector<RecordedMessage> messages;
     bool answer = true;
+    SaveChoice saveChoice = SaveChoice::DontSave;
     std::function<FindingsAnswer(const std::vector<Finding>&)> answerFindings;
     std::vector<std::vector<Finding>> shownFindings;
 };
