@@ -10,6 +10,7 @@
 #include "generator/template_style.h"
 #include "platform/preview_page.h"
 #include "window/desktop_services.h"
+#include "window/listing_scheme.h"
 #include "window/main_window.h"
 #include "window/program_look.h"
 
@@ -184,7 +185,7 @@ int main(int argc, char* argv[]) {
         QCoreApplication::setApplicationName(QStringLiteral("Vellumo"));
         paths = user.installationPaths();
     }
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    vellumo::PrepareWebEngine();
     QApplication app(argc, argv);
     const int status = paths ? MeasureVellumo(samples, *paths) : MeasureBare(samples, user.runtimeFolder());
     if (status == 0) {
