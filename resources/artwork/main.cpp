@@ -40,11 +40,12 @@ void saveContactSheets(const std::vector<QImage>& tiles, const QDir& folder) {
             const int slot = static_cast<int>(i - first);
             const QPoint at((slot % kColumns) * cell.width(), (slot / kColumns) * cell.height());
             painter.drawText(at + QPoint(4, 17), QStringLiteral("%1").arg(i + 1, 3, 10, QLatin1Char('0')));
-            painter.drawImage(at + QPoint(0, 22), tiled.scaled(area / 2, Qt::IgnoreAspectRatio,
-                                                               Qt::SmoothTransformation));
+            painter.drawImage(at + QPoint(0, 22),
+                              tiled.scaled(area / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         }
         painter.end();
-        savePng(sheet, folder.filePath(QStringLiteral("backgrounds-%1.png").arg(first / (kColumns * kRows) + 1)));
+        savePng(sheet,
+                folder.filePath(QStringLiteral("backgrounds-%1.png").arg(first / (kColumns * kRows) + 1)));
     }
 }
 

@@ -146,11 +146,10 @@ void ArtworkTest::backgroundTileRepeatsWithoutASeam() {
         }
         // A little room for the JPEG coding, which treats the tile's edges apart from each other.
         const double seam = MeanStep(tile, kTileSize - 1, 0, across);
-        QVERIFY2(seam <= largestInside * 1.05 + 4,
-                 qPrintable(QStringLiteral("%1 step %2, largest inside %3")
-                                .arg(across ? "column" : "row")
-                                .arg(seam)
-                                .arg(largestInside)));
+        QVERIFY2(seam <= largestInside * 1.05 + 4, qPrintable(QStringLiteral("%1 step %2, largest inside %3")
+                                                                  .arg(across ? "column" : "row")
+                                                                  .arg(seam)
+                                                                  .arg(largestInside)));
     }
 }
 

@@ -26,6 +26,7 @@ public:
     // https://pictures.test:<port><path>, or the same with http: to the same port.
     QUrl address(const QString& path, const QString& scheme = QStringLiteral("https")) const;
     const QStringList& requestedPaths() const { return m_requested; }
+    void forgetRequests() { m_requested.clear(); }
 
 private:
     void answer(QSslSocket* socket);

@@ -5,7 +5,6 @@
 #include "generator/backgrounds.h"
 #include "generator/promotional_footer.h"
 #include "generator/template_style.h"
-#include "listing_scheme.h"
 #include "window_test_support.h"
 
 #include <QApplication>
@@ -32,20 +31,10 @@ const QString kNoStyleMessage = QStringLiteral(
     "Please select a Template Style, fill in the title and all other fields before previewing.  "
     "Alternatively you may load an existing template from the My Templates tab.    ");
 
-void ClickTab(WindowUnderTest& under, int tab) {
-    auto* tabs = under.child<QTabBar>("TabStrip1");
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab - 1).center());
-}
-
 // F12 as the seller presses it: the key goes to whatever has the focus.
 void PressF12(WindowUnderTest& under, Qt::KeyboardModifiers modifiers = {}) {
     QWidget* focused = QApplication::focusWidget();
     QTest::keyClick(focused != nullptr ? focused : under.window.get(), Qt::Key_F12, modifiers);
-}
-
-// The view shows a listing from the program's own origin (never as a file: page).
-bool ShowsAListing(QWebEngineView* view) {
-    return view->url().scheme() == QLatin1String(kListingScheme);
 }
 
 bool FileExists(const std::string& path) {

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTest>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
@@ -65,6 +66,15 @@ QVariant Evaluate(QWebEngineView* view, const QString& script) {
 
 std::string WindowUnderTest::previewPagePath() const {
     return PreviewPagePath(paths);
+}
+
+void ClickTab(WindowUnderTest& under, int tab) {
+    auto* tabs = under.child<QTabBar>("TabStrip1");
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab - 1).center());
+}
+
+bool ShowsAListing(const QWebEngineView* view) {
+    return view->url().scheme() == QLatin1String(kListingScheme);
 }
 
 void Pick(QComboBox* picker, int index) {

@@ -90,6 +90,12 @@ struct WindowUnderTest {
 // value when none comes.
 QVariant Evaluate(QWebEngineView* view, const QString& script);
 
+// Clicks a tab of TabStrip1 (counted from 1) as the seller does.
+void ClickTab(WindowUnderTest& under, int tab);
+
+// The view shows a listing from the program's own origin (never as a file: page).
+bool ShowsAListing(const QWebEngineView* view);
+
 // Picks an entry as the seller does: the box's entry changes and its activated signal is raised.
 void Pick(QComboBox* picker, int index);
 void PickText(QComboBox* picker, const QString& text);
