@@ -8,12 +8,12 @@
 #include "library/file_search.h"
 #include "library/settings.h"
 #include "library/template_folder.h"
+#include "text/numbers.h"
 #include "list_boxes.h"
 #include "listing_check_dialog.h"
 #include "main_window.h"
 #include "message_boxes.h"
 #include "saved_dialog.h"
-#include "text/numbers.h"
 
 #include <QApplication>
 #include <QCheckBox>
