@@ -13,13 +13,13 @@
 #include "generator/template_style.h"
 #include "library/file_search.h"
 #include "library/settings.h"
+#include "text/numbers.h"
 #include "link_label.h"
 #include "listing_page.h"
 #include "message_boxes.h"
 #include "platform/compatibility_entry.h"
 #include "platform/preview_page.h"
 #include "saved_dialog.h"
-#include "text/numbers.h"
 #include "twips.h"
 
 #include <QApplication>
