@@ -1,6 +1,7 @@
 // Preview refresh: from a colour pick with the Preview tab open and a style chosen to the browser's
 // loadFinished. "bare" is the floor any preview pays: a plain QWebEngineView that writes the same listing
-// page to a file and loads it. "vellumo" drives the real main window. Prints one "refresh_ms <ms>" per
+// page to a file and loads it. "vellumo" drives the real main window, which writes the page file and shows
+// its bytes from the program's listing origin. Prints one "refresh_ms <ms>" per
 // sample and "peak_kb <VmHWM>" at the end.
 
 #include "window_bench.h"
@@ -10,6 +11,7 @@
 #include "generator/template_style.h"
 #include "platform/preview_page.h"
 #include "window/desktop_services.h"
+#include "window/listing_scheme.h"
 #include "window/main_window.h"
 #include "window/program_look.h"
 
@@ -142,9 +144,10 @@ int MeasureVellumo(int samples, const vellumo::AppPaths& paths) {
     if (!PickEntry(window, "ImageCombo1", kStylePosition - 1)) {
         return 1;
     }
-    const QUrl pageAddress = QUrl::fromLocalFile(QString::fromStdString(vellumo::PreviewPagePath(paths)));
-    if (TimeLoad(browser, [&] { window.selectTab(vellumo::frmCorvex::PreviewTab); }) < 0 ||
-        browser->url() != pageAddress) {
+    const auto showsListing = [browser] {
+        return browser->url().scheme() == QLatin1String(vellumo::kListingScheme);
+    };
+    if (TimeLoad(browser, [&] { window.selectTab(vellumo::frmCorvex::PreviewTab); }) < 0 || !showsListing()) {
         std::fprintf(stderr, "the Preview tab did not show the listing\n");
         return 1;
     }
@@ -153,7 +156,7 @@ int MeasureVellumo(int samples, const vellumo::AppPaths& paths) {
             kPickedColours[static_cast<std::size_t>(sample + kWarmUpSamples) % kPickedColours.size()];
         bool picked = false;
         const double ms = TimeLoad(browser, [&] { picked = PickEntry(window, "ImageCombo", colour); });
-        if (!picked || ms < 0 || browser->url() != pageAddress) {
+        if (!picked || ms < 0 || !showsListing()) {
             std::fprintf(stderr, "the colour pick did not reload the preview\n");
             return 1;
         }
@@ -184,7 +187,7 @@ int main(int argc, char* argv[]) {
         QCoreApplication::setApplicationName(QStringLiteral("Vellumo"));
         paths = user.installationPaths();
     }
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    vellumo::PrepareWebEngine();
     QApplication app(argc, argv);
     const int status = paths ? MeasureVellumo(samples, *paths) : MeasureBare(samples, user.runtimeFolder());
     if (status == 0) {

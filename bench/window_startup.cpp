@@ -6,6 +6,7 @@
 
 #include "platform/single_instance.h"
 #include "window/desktop_services.h"
+#include "window/listing_scheme.h"
 #include "window/main_window.h"
 #include "window/program_look.h"
 
@@ -79,7 +80,7 @@ int main(int argc, char* argv[]) {
             return 1;
         }
     }
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    vellumo::PrepareWebEngine();
     QApplication app(argc, argv);
     FirstExposure exposure(sinceMainEntered);
     app.installEventFilter(&exposure);

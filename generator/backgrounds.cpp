@@ -3,6 +3,7 @@
 #include "listing_fields.h"
 
 #include <cstdio>
+#include <string>
 
 namespace vellumo {
 
@@ -28,6 +29,18 @@ std::string PickBackground(std::string_view entryText) {
     address += entryText;
     address += ".jpg";
     return address;
+}
+
+int BackgroundNumberAt(std::string_view address) {
+    if (!address.starts_with(BackgroundBaseAddress)) {
+        return 0;
+    }
+    for (int number = 1; number <= kBackgroundCount; ++number) {
+        if (address == PickBackground(BackgroundEntryText(number + 1))) {
+            return number;
+        }
+    }
+    return 0;
 }
 
 } // namespace vellumo

@@ -18,4 +18,8 @@ std::string BackgroundEntryText(int entryPosition);
 // The new txtBgrnLink for a picked entry text; the text is used unchanged.
 std::string PickBackground(std::string_view entryText);
 
+// The background number 1..67 whose full picture the address names exactly (BackgroundBaseAddress,
+// three digits, ".jpg"); 0 for any other address.
+int BackgroundNumberAt(std::string_view address);
+
 } // namespace vellumo

@@ -6,7 +6,7 @@ VELLUMO_PACKAGES=(
     libgl-dev libvulkan-dev
     googletest libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
-    xvfb xauth x11-apps
+    xvfb xauth x11-apps openssl
     fonts-liberation2 fonts-dejavu-core
 )
 

@@ -1,5 +1,7 @@
 #include "full_screen_view.h"
 
+#include "listing_page.h"
+
 #include <QButtonGroup>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -8,7 +10,6 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
-#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 namespace vellumo {
@@ -52,7 +53,7 @@ ListingWidth ListingWidthFromName(std::string_view name) {
     return ListingWidth::Full;
 }
 
-FullScreenView::FullScreenView(QWidget* parent)
+FullScreenView::FullScreenView(DesktopServices& desktop, QWidget* parent)
     : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("FullScreenView"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -91,7 +92,7 @@ FullScreenView::FullScreenView(QWidget* parent)
     });
 
     m_view = new QWebEngineView(this);
-    m_view->settings()->setDefaultTextEncoding(QStringLiteral("utf-8"));
+    m_page = ShowListingsIn(m_view, desktop);
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
     // A narrow listing stands in the middle, on a grey ground that shows where the buyer's screen ends.
     auto* ground = new QWidget(this);
@@ -135,8 +136,8 @@ void FullScreenView::setListingWidth(ListingWidth width) {
     m_centre->setAlignment(m_view, width == ListingWidth::Full ? Qt::Alignment() : Qt::AlignHCenter);
 }
 
-void FullScreenView::showListing(const QString& html, const QUrl& baseUrl) {
-    m_view->setHtml(html, baseUrl);
+void FullScreenView::showListing(const QByteArray& html) {
+    m_page->showListing(html);
     // Covers the screen also where no window manager carries out the full-screen request.
     if (QScreen* screen =
             parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen()) {

@@ -6,10 +6,12 @@
 
 class QButtonGroup;
 class QHBoxLayout;
-class QUrl;
 class QWebEngineView;
 
 namespace vellumo {
+
+class DesktopServices;
+class ListingPage;
 
 // How wide the listing is shown: as a phone shows it, at the width of eBay's description, or as wide as
 // the screen.
@@ -27,10 +29,11 @@ inline constexpr int kEbayDescriptionWidth = 700;
 class FullScreenView final : public QWidget {
     Q_OBJECT
 public:
-    explicit FullScreenView(QWidget* parent = nullptr);
+    // Links clicked in the listing are handed to the desktop.
+    FullScreenView(DesktopServices& desktop, QWidget* parent = nullptr);
 
-    // Shows the HTML, resolving relative addresses against baseUrl.
-    void showListing(const QString& html, const QUrl& baseUrl);
+    // Shows the listing's HTML (UTF-8) as the preview does.
+    void showListing(const QByteArray& html);
     void setListingWidth(ListingWidth width);
     ListingWidth listingWidth() const { return m_width; }
     QWebEngineView* view() const { return m_view; }
@@ -41,6 +44,7 @@ signals:
 
 private:
     QWebEngineView* m_view = nullptr;
+    ListingPage* m_page = nullptr;
     QButtonGroup* m_widthChoices = nullptr;
     QHBoxLayout* m_centre = nullptr;
     ListingWidth m_width = ListingWidth::Full;

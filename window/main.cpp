@@ -2,6 +2,7 @@
 
 #include "desktop_services.h"
 #include "library/app_paths.h"
+#include "listing_scheme.h"
 #include "main_window.h"
 #include "message_boxes.h"
 #include "platform/private_folder.h"
@@ -75,8 +76,8 @@ int main(int argc, char* argv[]) {
                      lockFailure.message().c_str());
     }
 
-    // The web engine comes up after the window; sharing contexts must be settled before the application.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The web engine comes up after the window, but its set-up must be settled before the application.
+    vellumo::PrepareWebEngine();
     QApplication application(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(VELLUMO_VERSION));
     vellumo::UseProgramLook();

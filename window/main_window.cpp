@@ -17,6 +17,7 @@
 #include "library/file_search.h"
 #include "library/settings.h"
 #include "link_label.h"
+#include "listing_page.h"
 #include "message_boxes.h"
 #include "platform/compatibility_entry.h"
 #include "platform/preview_page.h"
@@ -37,7 +38,6 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTimer>
-#include <QWebEngineSettings>
 #include <QWebEngineView>
 #include <QtDebug>
 
@@ -217,15 +217,14 @@ QWebEngineView* frmCorvex::browser() {
         WB1 = new QWebEngineView(Picture3);
         WB1->setObjectName(QStringLiteral("WB1"));
         PlaceTwips(WB1, 0, 0, 10275, 4815);
-        // The preview page is written as UTF-8, without a header that would say so.
-        WB1->settings()->setDefaultTextEncoding(QStringLiteral("utf-8"));
+        ListingPage* page = ShowListingsIn(WB1, m_desktop);
         if (m_browserCustomizer) {
             m_browserCustomizer->attach(WB1);
             m_browserCustomizer->setContextMenuEnabled(false);
         }
         connect(WB1, &QWebEngineView::loadFinished, this, &frmCorvex::browserLoadFinished);
         WB1->show();
-        WB1->load(m_browserAddress.isEmpty() ? QUrl(QStringLiteral("about:blank")) : m_browserAddress);
+        page->open(m_browserAddress);
         // The view itself takes no focus: the widget it renders into does (made by the first load), and
         // that one joins the tab order between the tab strip and Full Screen.
         if (QWidget* renderer = WB1->focusProxy()) {
@@ -239,7 +238,7 @@ QWebEngineView* frmCorvex::browser() {
 void frmCorvex::navigateBrowser(const QUrl& address) {
     m_browserAddress = address;
     if (WB1 != nullptr) {
-        WB1->load(address);
+        static_cast<ListingPage*>(WB1->page())->open(address);
     }
 }
 
@@ -508,7 +507,7 @@ bool frmCorvex::showPreviewPage() {
 
 void frmCorvex::cmdFullScreen_Click() {
     if (!m_fullScreenView) {
-        m_fullScreenView = new FullScreenView(this);
+        m_fullScreenView = new FullScreenView(m_desktop, this);
         m_fullScreenView->setListingWidth(ListingWidthFromName(LoadChoice(m_paths, kFullScreenWidthKey, "")));
         connect(m_fullScreenView, &FullScreenView::listingWidthChosen, this, [this](ListingWidth width) {
             if (const Outcome saved = SaveChoice(m_paths, kFullScreenWidthKey, ListingWidthName(width));
@@ -519,8 +518,7 @@ void frmCorvex::cmdFullScreen_Click() {
         });
     }
     // The code box as it stands is what Save stores and copies, footer included.
-    m_fullScreenView->showListing(FromCore(m_state.txtCode),
-                                  QUrl::fromLocalFile(FromCore(m_paths.previewFolder + "/")));
+    m_fullScreenView->showListing(QByteArray::fromStdString(m_state.txtCode));
 }
 
 } // namespace vellumo

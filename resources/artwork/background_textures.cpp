@@ -15,8 +15,6 @@ namespace artwork {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-// Textures are drawn at twice the thumbnail size and then reduced, which smooths every edge.
-constexpr int kOversample = 2;
 
 QColor hex(unsigned rgb) {
     return QColor::fromRgb(static_cast<QRgb>(rgb));
@@ -51,6 +49,26 @@ void grain(QImage& canvas, double amount, std::uint32_t seed) {
     shadePixels(canvas, [&](int x, int y) {
         return shade(canvas.pixelColor(x, y), 1.0 + random.range(-amount, amount));
     });
+}
+
+// Counts of scattered specks were chosen for a 96-pixel canvas; the tile keeps their density.
+int scaledCount(const QImage& canvas, int countAt96) {
+    return static_cast<int>(std::lround(countAt96 * canvas.width() * canvas.height() / (96.0 * 96.0)));
+}
+
+// 0 at both ends of the tile, 1 in the middle, smooth everywhere: a gradient that tiles without an edge.
+double wave(double t) {
+    return 0.5 - 0.5 * std::cos(2 * kPi * t);
+}
+
+// Random numbers of one grid cell, the same for a cell and its copy one tile away.
+Rng cellRandom(const QImage& canvas, double cellWidth, double cellHeight, int column, int row,
+               std::uint32_t seed) {
+    const int columns = static_cast<int>(std::lround(canvas.width() / cellWidth));
+    const int rows = static_cast<int>(std::lround(canvas.height() / cellHeight));
+    const int wrappedColumn = ((column % columns) + columns) % columns;
+    const int wrappedRow = ((row % rows) + rows) % rows;
+    return Rng(seed * 7919u + static_cast<std::uint32_t>(wrappedRow * columns + wrappedColumn));
 }
 
 void painterSetup(QPainter& painter) {
@@ -128,20 +146,6 @@ void noiseBlend(QImage& canvas, const QColor& light, const QColor& dark, int cel
     });
 }
 
-void linearFill(QImage& canvas, QPointF from, QPointF to,
-                std::initializer_list<std::pair<double, QColor>> stops) {
-    QPainter painter(&canvas);
-    QLinearGradient gradient(from, to);
-    for (const auto& [at, colour] : stops) {
-        gradient.setColorAt(at, colour);
-    }
-    painter.fillRect(canvas.rect(), gradient);
-}
-
-void verticalFill(QImage& canvas, const QColor& top, const QColor& bottom) {
-    linearFill(canvas, QPointF(0, 0), QPointF(0, canvas.height()), {{0.0, top}, {1.0, bottom}});
-}
-
 // --- paper and stone -------------------------------------------------------------------------------
 
 void parchment(QImage& c) {
@@ -173,7 +177,7 @@ void wood(QImage& c, const QColor& light, const QColor& dark, double rings, std:
         const double warp = canvasFbm(c, x, y, 3, 3, seed);
         const double u = double(x) / c.width();
         const double ring = 0.5 + 0.5 * std::sin((u * rings + warp * 2.2) * 2 * kPi);
-        const double fibre = tiledNoise(x * 24.0 / c.width(), y * 2.0 / c.height(), 24, seed + 7);
+        const double fibre = tiledNoise(x * 24.0 / c.width(), y * 2.0 / c.height(), 24, 2, seed + 7);
         return mix(light, dark, clamp01(std::pow(ring, 2.5) * 0.75 + fibre * 0.3));
     });
 }
@@ -196,11 +200,11 @@ void kraft(QImage& c) {
     QPainter painter(&c);
     painterSetup(painter);
     Rng random(16);
-    for (int i = 0; i < 70; ++i) {
+    for (int i = 0; i < scaledCount(c, 70); ++i) {
         const QPointF start(random.range(0, c.width()), random.range(0, c.height()));
-        const double length = random.range(4, 14);
+        const QPointF end = start + QPointF(random.range(4, 14), random.range(-1.5, 1.5));
         painter.setPen(QPen(random.next() < 0.5 ? QColor(255, 240, 210, 50) : QColor(80, 50, 20, 45), 0.8));
-        painter.drawLine(start, start + QPointF(length, random.range(-1.5, 1.5)));
+        drawWrapped(c, [&](QPointF offset) { painter.drawLine(start + offset, end + offset); });
     }
 }
 
@@ -227,7 +231,7 @@ void ricePaper(QImage& c) {
     QPainter painter(&c);
     painterSetup(painter);
     Rng random(40);
-    for (int i = 0; i < 70; ++i) {
+    for (int i = 0; i < scaledCount(c, 70); ++i) {
         const QPointF start(random.range(0, c.width()), random.range(0, c.height()));
         const double angle = random.range(0, 2 * kPi);
         const double length = random.range(5, 12);
@@ -246,11 +250,13 @@ void cork(QImage& c) {
     painterSetup(painter);
     painter.setPen(Qt::NoPen);
     Rng random(41);
-    for (int i = 0; i < 260; ++i) {
+    for (int i = 0; i < scaledCount(c, 260); ++i) {
         const QPointF at(random.range(0, c.width()), random.range(0, c.height()));
         const bool dark = random.next() < 0.6;
         painter.setBrush(dark ? QColor(0x6e, 0x46, 0x22, 120) : QColor(0xe8, 0xc2, 0x8c, 120));
-        painter.drawEllipse(at, random.range(0.6, 1.8), random.range(0.6, 1.6));
+        const double rx = random.range(0.6, 1.8);
+        const double ry = random.range(0.6, 1.6);
+        drawWrapped(c, [&](QPointF offset) { painter.drawEllipse(at + offset, rx, ry); });
     }
 }
 
@@ -261,10 +267,12 @@ void granite(QImage& c) {
     painter.setPen(Qt::NoPen);
     Rng random(42);
     const std::array<QColor, 4> flecks{hex(0x2a2928), hex(0xf1efec), hex(0xc6a79c), hex(0x55524f)};
-    for (int i = 0; i < 420; ++i) {
+    for (int i = 0; i < scaledCount(c, 420); ++i) {
         painter.setBrush(withAlpha(flecks[random.below(4)], 190));
-        painter.drawEllipse(QPointF(random.range(0, c.width()), random.range(0, c.height())),
-                            random.range(0.6, 1.7), random.range(0.6, 1.5));
+        const QPointF at(random.range(0, c.width()), random.range(0, c.height()));
+        const double rx = random.range(0.6, 1.7);
+        const double ry = random.range(0.6, 1.5);
+        drawWrapped(c, [&](QPointF offset) { painter.drawEllipse(at + offset, rx, ry); });
     }
 }
 
@@ -275,9 +283,8 @@ void brushedMetal(QImage& c) {
         v = random.range(-1, 1);
     }
     shadePixels(c, [&](int x, int y) {
-        const double sweep =
-            0.5 + 0.5 * std::sin((double(x) / c.width() * 0.8 + double(y) / c.height() * 0.4) * 2 * kPi);
-        const double fine = tiledNoise(x * 3.0 / c.width(), y * 48.0 / c.height(), 48, 43);
+        const double sweep = 0.5 + 0.5 * std::sin((double(x) / c.width() + double(y) / c.height()) * 2 * kPi);
+        const double fine = tiledNoise(x * 3.0 / c.width(), y * 48.0 / c.height(), 3, 48, 43);
         const QColor base = mix(hex(0xaeb3ba), hex(0xe3e6ea), sweep);
         return shade(base, 1.0 + streaks[y] * 0.035 + (fine - 0.5) * 0.08);
     });
@@ -289,7 +296,7 @@ void goldFoil(QImage& c) {
         const double u = double(x) / c.width();
         const double v = double(y) / c.height();
         const double crinkle = tiledNoise(x * 16.0 / c.width(), y * 16.0 / c.height(), 16, 144);
-        const double sheen = 0.5 + 0.5 * std::sin(((u + v) * 1.2 + n * 0.5) * 2 * kPi);
+        const double sheen = 0.5 + 0.5 * std::sin(((u + v) + n * 0.5) * 2 * kPi);
         return mix(hex(0xad7b25), hex(0xf7dd90), clamp01(std::pow(sheen, 1.3) + (crinkle - 0.5) * 0.25));
     });
 }
@@ -315,9 +322,8 @@ void velvet(QImage& c) {
 void agedParchment(QImage& c) {
     shadePixels(c, [&](int x, int y) {
         const double n = canvasFbm(c, x, y, 4, 5, 62);
-        const double dx = double(x) / c.width() - 0.5;
-        const double dy = double(y) / c.height() - 0.5;
-        const double edge = smoothStep(0.25, 0.72, std::hypot(dx, dy) + (n - 0.5) * 0.25);
+        const double stain = canvasFbm(c, x, y, 2, 3, 162);
+        const double edge = smoothStep(0.5, 0.8, stain + (n - 0.5) * 0.25);
         const QColor paper = mix(hex(0xe8d3a2), hex(0xc6a062), stretch(n, 2.4));
         return mix(paper, hex(0x7d5427), edge * 0.8);
     });
@@ -325,36 +331,47 @@ void agedParchment(QImage& c) {
 
 // --- gradients ---------------------------------------------------------------------------------------
 
+// A tiled background repeats every tile, so a gradient runs there and back: light, dark, light.
+void verticalWave(QImage& c, const QColor& light, const QColor& dark) {
+    shadePixels(c, [&](int, int y) { return mix(light, dark, wave(double(y) / c.height())); });
+}
+
+void diagonalWave(QImage& c, std::initializer_list<QColor> stops) {
+    const std::vector<QColor> colours(stops);
+    shadePixels(c, [&](int x, int y) {
+        const double t = wave(double(x) / c.width() + double(y) / c.height()) * (colours.size() - 1);
+        const std::size_t low = std::min(static_cast<std::size_t>(t), colours.size() - 2);
+        return mix(colours[low], colours[low + 1], t - low);
+    });
+}
+
 void skyGradient(QImage& c) {
-    verticalFill(c, hex(0xd4e9f9), hex(0x6fa5da));
+    verticalWave(c, hex(0xd4e9f9), hex(0x6fa5da));
 }
 
 void sunset(QImage& c) {
-    linearFill(c, QPointF(0, 0), QPointF(c.width(), c.height()),
-               {{0.0, hex(0xffe3b0)}, {0.5, hex(0xf6a88a)}, {1.0, hex(0xc9739e)}});
+    diagonalWave(c, {hex(0xffe3b0), hex(0xf6a88a), hex(0xc9739e)});
 }
 
 void lavender(QImage& c) {
-    QPainter painter(&c);
-    QRadialGradient glow(QPointF(c.width() * 0.5, c.height() * 0.45), c.width() * 0.75);
-    glow.setColorAt(0.0, hex(0xf4ecfb));
-    glow.setColorAt(1.0, hex(0xab8fd3));
-    painter.fillRect(c.rect(), glow);
+    shadePixels(c, [&](int x, int y) {
+        const double glow = wave(double(x) / c.width()) * wave(double(y) / c.height());
+        return mix(hex(0xab8fd3), hex(0xf4ecfb), std::sqrt(glow));
+    });
 }
 
 void tealGradient(QImage& c) {
-    linearFill(c, QPointF(0, 0), QPointF(c.width(), c.height()),
-               {{0.0, hex(0x92d8cf)}, {1.0, hex(0x1b6462)}});
+    diagonalWave(c, {hex(0x92d8cf), hex(0x1b6462)});
 }
 
 void bokeh(QImage& c) {
-    verticalFill(c, hex(0x2b1c40), hex(0x4f2b5f));
+    verticalWave(c, hex(0x2b1c40), hex(0x4f2b5f));
     QPainter painter(&c);
     painterSetup(painter);
     painter.setPen(Qt::NoPen);
     Rng random(60);
     const std::array<QColor, 4> lights{hex(0xf5c96a), hex(0xef8fb0), hex(0x79d0d6), hex(0xfbe7b5)};
-    for (int i = 0; i < 16; ++i) {
+    for (int i = 0; i < scaledCount(c, 16); ++i) {
         const QPointF at(random.range(0, c.width()), random.range(0, c.height()));
         const double radius = random.range(5, 16);
         const QColor light = lights[random.below(4)];
@@ -389,7 +406,7 @@ void sunburst(QImage& c) {
     painterSetup(painter);
     painter.setPen(Qt::NoPen);
     painter.setBrush(hex(0xf9dc8f));
-    const QPointF centre(c.width() * 0.5, c.height() * 0.62);
+    const QPointF centre(c.width() * 0.5, c.height() * 0.5);
     const int rays = 24;
     for (int ray = 0; ray < rays; ray += 2) {
         const double a0 = 2 * kPi * ray / rays;
@@ -399,15 +416,21 @@ void sunburst(QImage& c) {
               << centre + QPointF(std::cos(a1), std::sin(a1)) * c.width() * 1.5;
         painter.drawPolygon(wedge);
     }
-    QRadialGradient glow(centre, c.width() * 0.9);
-    glow.setColorAt(0.0, QColor(255, 250, 230, 140));
-    glow.setColorAt(1.0, QColor(200, 120, 30, 40));
-    painter.fillRect(c.rect(), glow);
+    painter.end();
+    // Rays and glow fade into one colour at the tile's edges, so the suns repeat without a seam.
+    const QImage drawn = c;
+    shadePixels(c, [&](int x, int y) {
+        const double u = double(x) / c.width();
+        const double v = double(y) / c.height();
+        const double near = std::sqrt(wave(u) * wave(v));
+        const QColor glow = mix(hex(0xf4c45a), hex(0xfff6dc), near * 0.6);
+        return mix(hex(0xf6cf72), mix(drawn.pixelColor(x, y), glow, 0.35), near);
+    });
 }
 
 void clouds(QImage& c) {
     shadePixels(c, [&](int x, int y) {
-        const QColor sky = mix(hex(0x8fc3ea), hex(0x5d9fd6), double(y) / c.height());
+        const QColor sky = mix(hex(0x8fc3ea), hex(0x5d9fd6), wave(double(y) / c.height()));
         const double puff = canvasFbm(c, x, y, 3, 5, 36);
         return mix(sky, hex(0xffffff), smoothStep(0.48, 0.68, puff));
     });
@@ -421,7 +444,7 @@ void water(QImage& c) {
         const CellDistance d =
             cellDistance(c, cells, positiveMod(x + warpX, c.width()), positiveMod(y + warpY, c.height()));
         const double net = 1.0 - smoothStep(0.0, 3.5, d.second - d.nearest);
-        const QColor deep = mix(hex(0x5cc2d9), hex(0x2b88ad), double(y) / c.height());
+        const QColor deep = mix(hex(0x5cc2d9), hex(0x2b88ad), wave(double(y) / c.height()));
         return mix(deep, hex(0xeafcff), net * 0.75);
     });
 }
@@ -430,8 +453,8 @@ void pastelStripes(QImage& c) {
     const std::array<QColor, 6> bands{hex(0xf8c8cf), hex(0xfbdcb8), hex(0xfbf1b8),
                                       hex(0xcdeccd), hex(0xc5ddf3), hex(0xdccaf0)};
     shadePixels(c, [&](int, int y) {
-        const int band = (y / 14) % 6;
-        return (y % 14) == 13 ? hex(0xffffff) : bands[band];
+        const int band = (y / 12) % 6;
+        return (y % 12) == 11 ? hex(0xffffff) : bands[band];
     });
 }
 
@@ -610,7 +633,7 @@ void smallFloral(QImage& c) {
     forGrid(c, 24, 24, true, [&](QPointF centre, int column, int row) {
         leaf(painter, centre + QPointF(2, 3), 8, 35, hex(0x8fb87c));
         const QColor petal = (column + row) % 2 ? hex(0xe7799a) : hex(0xf0a24f);
-        flower(painter, centre, 7, 5, petal, hex(0xf9dc6a), column * 17.0);
+        flower(painter, centre, 7, 5, petal, hex(0xf9dc6a), column * 30.0);
     });
 }
 
@@ -622,10 +645,10 @@ void damask(QImage& c) {
     painter.setPen(QPen(gold, 1.6));
     painter.setBrush(Qt::NoBrush);
     // Ogee lattice: curved diamonds meeting at the grid nodes.
-    forGrid(c, 32, 40, false, [&](QPointF centre, int, int) {
+    forGrid(c, 32, 36, false, [&](QPointF centre, int, int) {
         QPainterPath ogee;
-        const QPointF top = centre + QPointF(0, -20);
-        const QPointF bottom = centre + QPointF(0, 20);
+        const QPointF top = centre + QPointF(0, -18);
+        const QPointF bottom = centre + QPointF(0, 18);
         ogee.moveTo(top);
         ogee.cubicTo(top + QPointF(4, 8), centre + QPointF(16, -8), centre + QPointF(16, 0));
         ogee.cubicTo(centre + QPointF(16, 8), bottom + QPointF(4, -8), bottom);
@@ -635,7 +658,7 @@ void damask(QImage& c) {
     });
     painter.setPen(Qt::NoPen);
     painter.setBrush(gold);
-    forGrid(c, 32, 40, false, [&](QPointF centre, int, int) {
+    forGrid(c, 32, 36, false, [&](QPointF centre, int, int) {
         QPainterPath lily;
         lily.moveTo(centre + QPointF(0, -10));
         lily.cubicTo(centre + QPointF(4, -5), centre + QPointF(3, 1), centre + QPointF(0, 3));
@@ -662,8 +685,8 @@ void roses(QImage& c) {
     c.fill(hex(0xfffaf6));
     QPainter painter(&c);
     painterSetup(painter);
-    Rng random(19);
-    forGrid(c, 32, 32, true, [&](QPointF centre, int, int) {
+    forGrid(c, 36, 36, true, [&](QPointF centre, int column, int row) {
+        Rng random = cellRandom(c, 36, 36, column, row, 19);
         const QPointF at = centre + QPointF(random.range(-3, 3), random.range(-3, 3));
         leaf(painter, at + QPointF(2, 2), 12, 18, hex(0x6f9f5b), 0.5);
         leaf(painter, at + QPointF(-2, 2), 11, 162, hex(0x83b06c), 0.5);
@@ -681,10 +704,10 @@ void daisies(QImage& c) {
     c.fill(hex(0x9ccbea));
     QPainter painter(&c);
     painterSetup(painter);
-    Rng random(64);
-    forGrid(c, 28, 28, true, [&](QPointF centre, int, int) {
+    forGrid(c, 36, 36, true, [&](QPointF centre, int column, int row) {
+        Rng random = cellRandom(c, 36, 36, column, row, 64);
         const QPointF at = centre + QPointF(random.range(-3, 3), random.range(-3, 3));
-        flower(painter, at, random.range(7.5, 9.5), 12, hex(0xffffff), hex(0xf5c534), random.range(0, 30));
+        flower(painter, at, random.range(9, 11.5), 12, hex(0xffffff), hex(0xf5c534), random.range(0, 30));
     });
 }
 
@@ -725,16 +748,17 @@ QPainterPath starPath(QPointF centre, double outer, double inner, int points, do
 }
 
 void starryNight(QImage& c) {
-    verticalFill(c, hex(0x101b44), hex(0x26396f));
+    verticalWave(c, hex(0x101b44), hex(0x26396f));
     QPainter painter(&c);
     painterSetup(painter);
     painter.setPen(Qt::NoPen);
     Rng random(27);
-    for (int i = 0; i < 60; ++i) {
+    for (int i = 0; i < scaledCount(c, 60); ++i) {
         painter.setBrush(QColor(255, 255, 255, static_cast<int>(random.range(60, 200))));
-        painter.drawEllipse(QPointF(random.range(0, c.width()), random.range(0, c.height())), 0.7, 0.7);
+        const QPointF at(random.range(0, c.width()), random.range(0, c.height()));
+        drawWrapped(c, [&](QPointF offset) { painter.drawEllipse(at + offset, 0.7, 0.7); });
     }
-    for (int i = 0; i < 9; ++i) {
+    for (int i = 0; i < scaledCount(c, 9); ++i) {
         const QPointF at(random.range(0, c.width()), random.range(0, c.height()));
         const double size = random.range(3.5, 6.5);
         const double turn = random.range(0, 1);
@@ -755,7 +779,8 @@ void argyle(QImage& c) {
     painterSetup(painter);
     QPen stitch(QColor(0xf3, 0xe7, 0xc4, 210), 1.1, Qt::DashLine);
     painter.setPen(stitch);
-    for (int k = -6; k <= 6; ++k) {
+    const int reach = (c.width() + c.height()) / 32 + 1;
+    for (int k = -reach; k <= reach; ++k) {
         const double offset = 32.0 * k + 16;
         painter.drawLine(QPointF(offset, 0), QPointF(offset + 32 * c.height() / 24.0, c.height() * 2));
         painter.drawLine(QPointF(offset, 0), QPointF(offset - 32 * c.height() / 24.0, c.height() * 2));
@@ -788,7 +813,7 @@ void autumnLeaves(QImage& c) {
     painterSetup(painter);
     Rng random(37);
     const std::array<QColor, 4> colours{hex(0xdf7a2d), hex(0xbf3f2b), hex(0xe2a62b), hex(0x94582c)};
-    for (int i = 0; i < 15; ++i) {
+    for (int i = 0; i < scaledCount(c, 15); ++i) {
         const QPointF at(random.range(0, c.width()), random.range(0, c.height()));
         const double length = random.range(16, 24);
         const double angle = random.range(0, 360);
@@ -823,7 +848,8 @@ void trellis(QImage& c) {
     for (int pass = 0; pass < 2; ++pass) {
         painter.setPen(pass == 0 ? QPen(QColor(40, 70, 40, 70), 3.6) : QPen(hex(0xfbfaf4), 2.4));
         const QPointF shadow = pass == 0 ? QPointF(0.8, 0.8) : QPointF();
-        for (int k = -8; k <= 8; ++k) {
+        const int reach = (c.width() + c.height()) / 24 + 1;
+        for (int k = -reach; k <= reach; ++k) {
             const double x = k * 24.0;
             painter.drawLine(QPointF(x, 0) + shadow, QPointF(x + c.height(), c.height()) + shadow);
             painter.drawLine(QPointF(x, 0) + shadow, QPointF(x - c.height(), c.height()) + shadow);
@@ -877,10 +903,9 @@ void moroccan(QImage& c) {
 }
 
 void snowflakes(QImage& c) {
-    verticalFill(c, hex(0xc02a32), hex(0x94161f));
+    verticalWave(c, hex(0xc02a32), hex(0x94161f));
     QPainter painter(&c);
     painterSetup(painter);
-    Rng random(49);
     const auto flake = [&](QPointF at, double radius, double turn) {
         painter.setPen(QPen(QColor(255, 255, 255, 235), radius > 6 ? 1.3 : 1.0, Qt::SolidLine, Qt::RoundCap));
         for (int arm = 0; arm < 6; ++arm) {
@@ -893,14 +918,17 @@ void snowflakes(QImage& c) {
             painter.drawLine(fork, fork + (dir - side) * radius * 0.25);
         }
     };
-    forGrid(c, 32, 32, true, [&](QPointF centre, int, int) {
+    forGrid(c, 36, 36, true, [&](QPointF centre, int column, int row) {
+        Rng random = cellRandom(c, 36, 36, column, row, 49);
         flake(centre + QPointF(random.range(-4, 4), random.range(-4, 4)), random.range(5, 8),
               random.range(0, 1));
     });
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 255, 255, 170));
-    for (int i = 0; i < 30; ++i) {
-        painter.drawEllipse(QPointF(random.range(0, c.width()), random.range(0, c.height())), 1, 1);
+    Rng random(49);
+    for (int i = 0; i < scaledCount(c, 30); ++i) {
+        const QPointF at(random.range(0, c.width()), random.range(0, c.height()));
+        drawWrapped(c, [&](QPointF offset) { painter.drawEllipse(at + offset, 1, 1); });
     }
 }
 
@@ -912,7 +940,7 @@ void confetti(QImage& c) {
     Rng random(50);
     const std::array<QColor, 5> colours{hex(0xef6f93), hex(0x5bb8dc), hex(0xf5c431), hex(0x5cc59a),
                                         hex(0xa17ad3)};
-    for (int i = 0; i < 42; ++i) {
+    for (int i = 0; i < scaledCount(c, 42); ++i) {
         const QPointF at(random.range(0, c.width()), random.range(0, c.height()));
         const QColor colour = colours[random.below(5)];
         const bool round = random.next() < 0.4;
@@ -933,11 +961,11 @@ void confetti(QImage& c) {
 }
 
 void grass(QImage& c) {
-    verticalFill(c, hex(0x79b653), hex(0x3d7a2c));
+    verticalWave(c, hex(0x79b653), hex(0x3d7a2c));
     QPainter painter(&c);
     painterSetup(painter);
     Rng random(52);
-    for (int i = 0; i < 170; ++i) {
+    for (int i = 0; i < scaledCount(c, 170); ++i) {
         const QPointF root(random.range(0, c.width()), random.range(0, c.height() + 20));
         const double height = random.range(12, 26);
         const double lean = random.range(-6, 6);
@@ -1001,7 +1029,7 @@ void brick(QImage& c) {
     c.fill(hex(0xd6cdbf));
     Rng random(22);
     const double brickWidth = 24;
-    const double brickHeight = 11;
+    const double brickHeight = 12;
     QImage bricks = c;
     noiseBlend(bricks, hex(0xb24f35), hex(0x8b3524), 8, 1.6, 22);
     QPainter painter(&c);
@@ -1028,8 +1056,8 @@ void bamboo(QImage& c) {
         body.setColorAt(0.35, hex(0xd8d587));
         body.setColorAt(1.0, hex(0x8b9141));
         painter.fillRect(QRectF(x + 0.5, 0, stalk - 1, c.height()), body);
-        const double firstNode = random.range(0, 30);
-        for (double y = firstNode; y < c.height(); y += 34) {
+        const double firstNode = random.range(0, 33);
+        for (double y = firstNode; y < c.height(); y += 36) {
             painter.fillRect(QRectF(x + 0.5, y, stalk - 1, 1.6), hex(0x6b7030));
             painter.fillRect(QRectF(x + 0.5, y + 1.6, stalk - 1, 1.2), hex(0xe9e6a6));
         }
@@ -1182,7 +1210,7 @@ const std::vector<Texture>& catalogue() {
          [](QImage& c) {
              gridPaper(c, hex(0x1f4f8c), QColor(0x5d, 0x86, 0xbd), QColor(0xa9, 0xc6, 0xe8), 8, 4);
          }},
-        {"graph paper", [](QImage& c) { gridPaper(c, hex(0xfcfdfe), hex(0xc4dcf1), hex(0x7eaedb), 6, 5); }},
+        {"graph paper", [](QImage& c) { gridPaper(c, hex(0xfcfdfe), hex(0xc4dcf1), hex(0x7eaedb), 6, 6); }},
         {"notebook", notebook},
         {"quatrefoil", quatrefoil},
         {"moroccan tile", moroccan},
@@ -1211,16 +1239,22 @@ QSize backgroundThumbnailSize(int number) {
     return QSize(48, 48);
 }
 
-QImage backgroundThumbnail(int number) {
+QImage backgroundTile(int number) {
     const std::vector<Texture>& textures = catalogue();
     static_assert(kBackgroundCount == 67);
     if (textures.size() != static_cast<std::size_t>(kBackgroundCount)) {
         qFatal("background catalogue has %d entries", static_cast<int>(textures.size()));
     }
+    QImage tile = opaqueImage(kBackgroundTileSize, kBackgroundTileSize, Qt::white);
+    textures.at(static_cast<std::size_t>(number - 1)).paint(tile);
+    return tile;
+}
+
+QImage backgroundThumbnail(const QImage& tile, int number) {
+    // A corner of the tile at half size: the texture as the seller will see it, only smaller.
     const QSize size = backgroundThumbnailSize(number);
-    QImage canvas = opaqueImage(size.width() * kOversample, size.height() * kOversample, Qt::white);
-    textures.at(static_cast<std::size_t>(number - 1)).paint(canvas);
-    return canvas.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return tile.copy(0, 0, size.width() * 2, size.height() * 2)
+        .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace artwork

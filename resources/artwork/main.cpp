@@ -3,8 +3,10 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QPainter>
 
 #include <cstdio>
+#include <vector>
 
 using namespace artwork;
 
@@ -18,12 +20,41 @@ QString pathIn(const QDir& root, const QString& folder, const QString& name) {
     return root.filePath(folder + QLatin1Char('/') + name);
 }
 
+// Each tile repeated over a 700 x 900 area, as behind a listing at eBay's description width, shown at half
+// size, twelve to a sheet: a seam shows up as a line every 288 pixels.
+void saveContactSheets(const std::vector<QImage>& tiles, const QDir& folder) {
+    constexpr int kColumns = 4;
+    constexpr int kRows = 3;
+    const QSize area(700, 900);
+    const QSize cell(area.width() / 2 + 10, area.height() / 2 + 24);
+    folder.mkpath(QStringLiteral("."));
+    for (std::size_t first = 0; first < tiles.size(); first += kColumns * kRows) {
+        QImage sheet = opaqueImage(cell.width() * kColumns, cell.height() * kRows, Qt::white);
+        QPainter painter(&sheet);
+        painter.setFont(sansFont(14, true));
+        for (std::size_t i = first; i < std::min(tiles.size(), first + kColumns * kRows); ++i) {
+            QImage tiled = opaqueImage(area.width(), area.height(), Qt::white);
+            QPainter tiler(&tiled);
+            tiler.fillRect(tiled.rect(), QBrush(tiles[i]));
+            tiler.end();
+            const int slot = static_cast<int>(i - first);
+            const QPoint at((slot % kColumns) * cell.width(), (slot / kColumns) * cell.height());
+            painter.drawText(at + QPoint(4, 17), QStringLiteral("%1").arg(i + 1, 3, 10, QLatin1Char('0')));
+            painter.drawImage(at + QPoint(0, 22),
+                              tiled.scaled(area / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        }
+        painter.end();
+        savePng(sheet,
+                folder.filePath(QStringLiteral("backgrounds-%1.png").arg(first / (kColumns * kRows) + 1)));
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv); // text drawing needs the font database
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: vellumo-artwork <resources folder>\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: vellumo-artwork <resources folder> [contact sheet folder]\n");
         return 2;
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));
@@ -50,10 +81,15 @@ int main(int argc, char** argv) {
                 pathIn(root, "styles", QStringLiteral("style-%1.png").arg(position)));
     }
 
+    std::vector<QImage> tiles;
     for (int number = 1; number <= kBackgroundCount; ++number) {
-        saveJpeg(backgroundThumbnail(number),
-                 pathIn(root, "backgrounds", QStringLiteral("%1.jpg").arg(number, 3, 10, QLatin1Char('0'))),
-                 80);
+        const QString name = QStringLiteral("%1.jpg").arg(number, 3, 10, QLatin1Char('0'));
+        tiles.push_back(backgroundTile(number));
+        saveJpeg(tiles.back(), pathIn(root, "backgrounds/full", name), 82);
+        saveJpeg(backgroundThumbnail(tiles.back(), number), pathIn(root, "backgrounds", name), 80);
+    }
+    if (argc == 3) {
+        saveContactSheets(tiles, QDir(QString::fromLocal8Bit(argv[2])));
     }
     return 0;
 }

@@ -42,17 +42,17 @@ double smooth(double t) {
 
 } // namespace
 
-double tiledNoise(double x, double y, int period, std::uint32_t seed) {
+double tiledNoise(double x, double y, int periodX, int periodY, std::uint32_t seed) {
     const double fx = std::floor(x);
     const double fy = std::floor(y);
     const int x0 = static_cast<int>(fx);
     const int y0 = static_cast<int>(fy);
     const double tx = smooth(x - fx);
     const double ty = smooth(y - fy);
-    const double a = latticeValue(wrap(x0, period), wrap(y0, period), seed);
-    const double b = latticeValue(wrap(x0 + 1, period), wrap(y0, period), seed);
-    const double c = latticeValue(wrap(x0, period), wrap(y0 + 1, period), seed);
-    const double d = latticeValue(wrap(x0 + 1, period), wrap(y0 + 1, period), seed);
+    const double a = latticeValue(wrap(x0, periodX), wrap(y0, periodY), seed);
+    const double b = latticeValue(wrap(x0 + 1, periodX), wrap(y0, periodY), seed);
+    const double c = latticeValue(wrap(x0, periodX), wrap(y0 + 1, periodY), seed);
+    const double d = latticeValue(wrap(x0 + 1, periodX), wrap(y0 + 1, periodY), seed);
     return (a + (b - a) * tx) + ((c + (d - c) * tx) - (a + (b - a) * tx)) * ty;
 }
 

@@ -40,8 +40,11 @@ private:
     std::uint64_t m_state;
 };
 
-// Value noise that wraps with the given period (in lattice cells), so textures tile.
-double tiledNoise(double x, double y, int period, std::uint32_t seed);
+// Value noise that wraps with the given periods (in lattice cells), so textures tile.
+double tiledNoise(double x, double y, int periodX, int periodY, std::uint32_t seed);
+inline double tiledNoise(double x, double y, int period, std::uint32_t seed) {
+    return tiledNoise(x, y, period, period, seed);
+}
 // Fractal sum of tiledNoise; result roughly in [0, 1].
 double tiledFbm(double x, double y, int period, int octaves, std::uint32_t seed);
 

@@ -24,8 +24,13 @@ QImage emptyTemplateIcon();
 QImage styleMiniature(int photoCount, bool alternating);
 
 inline constexpr int kBackgroundCount = 67;
-// Thumbnail size of background n (1-based): 48 x 48 except the two odd ones the picker list expects.
+// The full-size background n (1-based): a square tile that repeats without a seam, as a browser tiles it
+// behind the listing. Every repeat in it divides this size.
+inline constexpr int kBackgroundTileSize = 288;
+QImage backgroundTile(int number);
+// Thumbnail size of background n: 48 x 48 except the two odd ones the picker list expects.
 QSize backgroundThumbnailSize(int number);
-QImage backgroundThumbnail(int number);
+// The picker's thumbnail, made from the tile.
+QImage backgroundThumbnail(const QImage& tile, int number);
 
 } // namespace artwork

@@ -35,6 +35,27 @@ TEST(PickBackground, NamesTheFullPictureOrNoBackground) {
     EXPECT_EQ(PickBackground("no background"), std::string(BackgroundBaseAddress) + "no background.jpg");
 }
 
+struct AddressCase {
+    std::string address;
+    int number;
+};
+
+class BackgroundNumberAtTest : public ::testing::TestWithParam<AddressCase> {};
+
+TEST_P(BackgroundNumberAtTest, NamesTheTileOnlyForAnExactPictureAddress) {
+    EXPECT_EQ(BackgroundNumberAt(GetParam().address), GetParam().number);
+}
+
+const std::string kBase(BackgroundBaseAddress);
+INSTANTIATE_TEST_SUITE_P(
+    Addresses, BackgroundNumberAtTest,
+    ::testing::Values(AddressCase{kBase + "001.jpg", 1}, AddressCase{kBase + "067.jpg", 67},
+                      AddressCase{PickBackground("012"), 12}, AddressCase{kBase + "000.jpg", 0},
+                      AddressCase{kBase + "068.jpg", 0}, AddressCase{kBase + "7.jpg", 0},
+                      AddressCase{kBase + "007.png", 0}, AddressCase{kBase + "007.jpg?x", 0},
+                      AddressCase{kBase, 0}, AddressCase{"http://example.com/eBay/Background/007.jpg", 0},
+                      AddressCase{"No Background", 0}));
+
 TEST(PickBackground, TheListingFollowsEveryPick) {
     ListingUnderTest listing(5);
     listing.fillGroup();

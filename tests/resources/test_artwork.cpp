@@ -5,6 +5,8 @@
 #include <QSet>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 // The window loads these pictures by resource path and lays them out at fixed sizes; a missing,
@@ -17,6 +19,8 @@ private slots:
     void pictureHasItsFormatAndSize();
     void bundleHoldsExactlyTheListedPictures();
     void backgroundThumbnailsAreAllDifferent();
+    void backgroundTileRepeatsWithoutASeam_data();
+    void backgroundTileRepeatsWithoutASeam();
     void styleMiniatureShowsItsArrangement_data();
     void styleMiniatureShowsItsArrangement();
 };
@@ -28,6 +32,24 @@ struct Expected {
     QByteArray format;
     QSize size;
 };
+
+constexpr int kTileSize = 288;
+
+QString TilePath(int number) {
+    return QStringLiteral(":/backgrounds/full/%1.jpg").arg(number, 3, 10, QLatin1Char('0'));
+}
+
+// The mean colour step between two columns (or rows, when across is false) of a picture.
+double MeanStep(const QImage& image, int first, int second, bool across) {
+    const int length = across ? image.height() : image.width();
+    double sum = 0;
+    for (int i = 0; i < length; ++i) {
+        const QRgb a = across ? image.pixel(first, i) : image.pixel(i, first);
+        const QRgb b = across ? image.pixel(second, i) : image.pixel(i, second);
+        sum += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+    }
+    return sum / length;
+}
 
 std::vector<Expected> expectedPictures() {
     std::vector<Expected> pictures{
@@ -45,6 +67,7 @@ std::vector<Expected> expectedPictures() {
         const QSize size = number == 51 ? QSize(44, 48) : number == 55 ? QSize(48, 49) : QSize(48, 48);
         pictures.push_back(
             {QStringLiteral(":/backgrounds/%1.jpg").arg(number, 3, 10, QLatin1Char('0')), "jpeg", size});
+        pictures.push_back({TilePath(number), "jpeg", {kTileSize, kTileSize}});
     }
     return pictures;
 }
@@ -101,6 +124,33 @@ void ArtworkTest::backgroundThumbnailsAreAllDifferent() {
             QCryptographicHash::Sha1));
     }
     QCOMPARE(fingerprints.size(), 67);
+}
+
+void ArtworkTest::backgroundTileRepeatsWithoutASeam_data() {
+    QTest::addColumn<int>("number");
+    for (int number = 1; number <= 67; ++number) {
+        QTest::addRow("%03d", number) << number;
+    }
+}
+
+// Browsers tile the background behind the listing: the step from the tile's last column to its first (and
+// last row to first) must be no larger than the steps inside the tile, or every repeat shows an edge.
+void ArtworkTest::backgroundTileRepeatsWithoutASeam() {
+    QFETCH(int, number);
+    const QImage tile = QImage(TilePath(number)).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(tile.size(), QSize(kTileSize, kTileSize));
+    for (const bool across : {true, false}) {
+        double largestInside = 0;
+        for (int i = 0; i + 1 < kTileSize; ++i) {
+            largestInside = std::max(largestInside, MeanStep(tile, i, i + 1, across));
+        }
+        // A little room for the JPEG coding, which treats the tile's edges apart from each other.
+        const double seam = MeanStep(tile, kTileSize - 1, 0, across);
+        QVERIFY2(seam <= largestInside * 1.05 + 4, qPrintable(QStringLiteral("%1 step %2, largest inside %3")
+                                                                  .arg(across ? "column" : "row")
+                                                                  .arg(seam)
+                                                                  .arg(largestInside)));
+    }
 }
 
 void ArtworkTest::styleMiniatureShowsItsArrangement_data() {

@@ -64,7 +64,7 @@ void WaitForLoad(frmCorvex* window) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    vellumo::PrepareWebEngine();
     QApplication application(argc, argv);
     g_folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     UseProgramLook();

@@ -7,8 +7,10 @@
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTest>
 #include <QWebEnginePage>
+#include <QWebEngineScript>
 #include <QWebEngineView>
 
 #include <fstream>
@@ -54,7 +56,8 @@ bool LoadWithoutNotice(WindowUnderTest& under) {
 QVariant Evaluate(QWebEngineView* view, const QString& script) {
     QVariant result;
     bool done = false;
-    view->page()->runJavaScript(script, [&](const QVariant& value) {
+    // A world of its own: the listing's page runs no script of its own.
+    view->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld, [&](const QVariant& value) {
         result = value;
         done = true;
     });
@@ -63,6 +66,15 @@ QVariant Evaluate(QWebEngineView* view, const QString& script) {
 
 std::string WindowUnderTest::previewPagePath() const {
     return PreviewPagePath(paths);
+}
+
+void ClickTab(WindowUnderTest& under, int tab) {
+    auto* tabs = under.child<QTabBar>("TabStrip1");
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab - 1).center());
+}
+
+bool ShowsAListing(const QWebEngineView* view) {
+    return view->url().scheme() == QLatin1String(kListingScheme);
 }
 
 void Pick(QComboBox* picker, int index) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "desktop_services.h"
+#include "https_test_server.h"
 #include "library/app_paths.h"
+#include "listing_scheme.h"
 #include "main_window.h"
 #include "message_boxes.h"
 #include "program_look.h"
@@ -95,8 +97,15 @@ struct WindowUnderTest {
 // Form_Load with "Don't show this message again" stored, so no notice dialog follows a Save.
 [[nodiscard]] bool LoadWithoutNotice(WindowUnderTest& under);
 
-// Runs a script in a browser view and waits for its result; an empty value when none comes.
+// Runs a script in a browser view (in a world apart from the page's) and waits for its result; an empty
+// value when none comes.
 QVariant Evaluate(QWebEngineView* view, const QString& script);
+
+// Clicks a tab of TabStrip1 (counted from 1) as the seller does.
+void ClickTab(WindowUnderTest& under, int tab);
+
+// The view shows a listing from the program's own origin (never as a file: page).
+bool ShowsAListing(const QWebEngineView* view);
 
 // Picks an entry as the seller does: the box's entry changes and its activated signal is raised.
 void Pick(QComboBox* picker, int index);
@@ -112,11 +121,12 @@ QStringList Entries(const QListWidget* list);
 
 } // namespace vellumo::test
 
-// QTEST_MAIN for the window tests: the web engine needs shared contexts settled before the application,
-// and every test sees the program's font and pictures.
+// QTEST_MAIN for the window tests: the web engine needs its set-up settled before the application, it
+// trusts the tests' https server, and every test sees the program's font and pictures.
 #define VELLUMO_WINDOW_TEST_MAIN(TestClass)                                                                  \
     int main(int argc, char* argv[]) {                                                                       \
-        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);                                          \
+        vellumo::PrepareWebEngine();                                                                         \
+        vellumo::test::AddTestWebEngineFlags();                                                              \
         QApplication application(argc, argv);                                                                \
         vellumo::UseProgramLook();                                                                           \
         TestClass test;                                                                                      \
