@@ -163,6 +163,11 @@ int main(int argc, char* argv[]) {
     Shoot(window, "templates");
     window->selectTab(frmCorvex::HelpTab);
     Shoot(window, "help");
+    QTest::mouseClick(under.child<QWidget>("Image6"), Qt::LeftButton);
+    if (auto* guide = window->findChild<QWidget*>(QStringLiteral("HelpWindow"))) {
+        Shoot(guide, "help-guide");
+        guide->close();
+    }
     window->selectTab(frmCorvex::DesignTab);
 
     for (const char* name : {"ImageCombo", "ImageCombo1", "ImageCombo2"}) {
