@@ -20,10 +20,13 @@ constexpr char kBackgroundsHost[] = "backgrounds";
 // whatever the markup says; block-all-mixed-content keeps the engine from quietly upgrading an http
 // picture to https, which a buyer's page on eBay would not show either. The web engine's own settings
 // and the request filter say the same; this is the layer the page itself carries.
+// Of the listing origin only the bundled backgrounds are pictures: the layout's "No Background" (an
+// address relative to the page) is then refused inside the page, without a request that would hold up
+// every preview.
 constexpr char kPagePrefix[] =
     "<meta charset=\"utf-8\">"
     "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
-    "img-src https: vellumo-listing:; style-src https: 'unsafe-inline'; font-src https:; media-src https:; "
+    "img-src https: vellumo-listing://backgrounds; style-src https: 'unsafe-inline'; font-src https:; media-src https:; "
     "frame-src https:; form-action 'none'; block-all-mixed-content\">";
 
 } // namespace

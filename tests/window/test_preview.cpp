@@ -299,6 +299,28 @@ private slots:
         QTRY_VERIFY(under.window->findChild<FullScreenView*>() == nullptr);
     }
 
+    // The width the seller chose is the one Full Screen opens at next time, also after a restart.
+    void FullScreenKeepsTheChosenWidth() {
+        WindowUnderTest under;
+        QVERIFY(under.load());
+        PickText(under.child<QComboBox>("ImageCombo1"), "2 Alternating Photos");
+        auto* fullScreen = under.child<QPushButton>("cmdFullScreen");
+        ClickTab(under, frmCorvex::PreviewTab);
+        QTest::mouseClick(fullScreen, Qt::LeftButton);
+        auto* full = under.window->findChild<FullScreenView*>();
+        QVERIFY(full != nullptr);
+        QCOMPARE(full->listingWidth(), ListingWidth::Full);
+        QTest::mouseClick(full->findChild<QPushButton*>("cmdPhoneWidth"), Qt::LeftButton);
+        full->close();
+        QTRY_VERIFY(under.window->findChild<FullScreenView*>() == nullptr);
+        QVERIFY(ReadFile(under.paths.settingsFile()).find("FullScreenWidth=Phone") != std::string::npos);
+        QTest::mouseClick(fullScreen, Qt::LeftButton);
+        full = under.window->findChild<FullScreenView*>();
+        QVERIFY(full != nullptr);
+        QCOMPARE(full->listingWidth(), ListingWidth::Phone);
+        QVERIFY(full->findChild<QPushButton*>("cmdPhoneWidth")->isChecked());
+    }
+
     void ClosingDeletesThePreviewPage_data() {
         QTest::addColumn<bool>("byExitButton");
         QTest::newRow("Exit button") << true;
