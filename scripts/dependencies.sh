@@ -8,6 +8,7 @@ VELLUMO_PACKAGES=(
     clang libclang-rt-14-dev clang-format
     xvfb xauth x11-apps openssl
     fonts-liberation2 fonts-dejavu-core
+    dpkg-dev file desktop-file-utils appstream lintian
 )
 
 vellumo_install_dependencies() {
