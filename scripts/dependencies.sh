@@ -1,4 +1,5 @@
-# Sourced by scripts/run and scripts/test: installs the Debian packages the build needs when any is missing.
+# Sourced by scripts/run, scripts/test and scripts/package: installs the Debian packages the build, the tests
+# and the package need when any is missing.
 
 VELLUMO_PACKAGES=(
     build-essential cmake ninja-build pkg-config
