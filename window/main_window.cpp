@@ -424,7 +424,7 @@ void frmCorvex::ImageCombo1_Click() {
 
 void frmCorvex::selectStyle(bool bringFieldsToFront) {
     const int position = ImageCombo1->currentIndex() + 1;
-    StyleSelection selection = SelectStyle(position, m_state.txtTag, m_state.DesignFrameIndex);
+    StyleSelection selection = SelectStyle(position, m_state.txtTag, m_state.DesignFrameIndex, listingFields().layoutForm);
     m_state.txtCode = std::move(selection.code);
     m_placedValues = std::move(selection.placed);
     m_state.txtTag = std::move(selection.photoCount);
