@@ -2,6 +2,7 @@
 // from code does not).
 
 #include "generator/backgrounds.h"
+#include "generator/phone_layout.h"
 #include "generator/template_style.h"
 #include "picker_lists.h"
 #include "window_test_support.h"
@@ -90,11 +91,13 @@ private slots:
         }
 
         auto* backgrounds = under.child<QComboBox>("ImageCombo2");
-        QCOMPARE(backgrounds->count(), 68);
+        QCOMPARE(backgrounds->count(), 69);
         QCOMPARE(backgrounds->itemText(0), QStringLiteral("No Background"));
         QCOMPARE(backgrounds->itemText(1), QStringLiteral("001"));
         QCOMPARE(backgrounds->itemText(67), QStringLiteral("067"));
         QVERIFY(!backgrounds->itemIcon(67).isNull());
+        QCOMPARE(backgrounds->itemText(68), QStringLiteral("Your own picture\u2026"));
+        QVERIFY(!backgrounds->itemIcon(68).isNull());
     }
 
     void ColourPickSetsValueBoxAndSwatch_data() {
@@ -183,7 +186,7 @@ private slots:
         auto* styles = under.child<QComboBox>("ImageCombo1");
         Pick(styles, position - 1);
         const StateHolders& state = under.window->stateHolders();
-        QCOMPARE(state.txtCode, LayoutText(position));
+        QCOMPARE(state.txtCode, LayoutText(position, LayoutForm::PhoneFriendly));
         QCOMPARE(state.txtTag, photoCount);
         QCOMPARE(under.window->panelInFront(), panel);
         QCOMPARE(QApplication::focusWidget(), under.child<QWidget>("cmdDummy"));

@@ -3,6 +3,7 @@
 
 #include "full_screen_view.h"
 #include "generator/backgrounds.h"
+#include "generator/phone_layout.h"
 #include "generator/promotional_footer.h"
 #include "generator/template_style.h"
 #include "window_test_support.h"
@@ -83,7 +84,7 @@ private slots:
 
         const std::string& code = under.window->stateHolders().txtCode;
         QCOMPARE(ReadFile(under.previewPagePath()), code + "\r\n");
-        QVERIFY(code.find("Line one\r\nLine two") != std::string::npos);
+        QVERIFY(code.find("Line one<br>\r\nLine two") != std::string::npos);
         QVERIFY(code.find("txtPicAlt") == std::string::npos);
 
         QWebEngineView* view = under.window->browser();
@@ -235,7 +236,7 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), target);
         PressF12(under, Qt::ShiftModifier);
         const std::string& code = under.window->stateHolders().txtCode;
-        std::string expected = LayoutText(3);
+        std::string expected = LayoutText(3, LayoutForm::PhoneFriendly);
         expected.replace(expected.find(kCommentMarker), kCommentMarker.size(), PromotionalFooter());
         QCOMPARE(code, expected);
         PressF12(under);
