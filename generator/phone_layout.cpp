@@ -15,7 +15,8 @@ constexpr std::string_view kPictureSize = R"(width="400" height="300")";
 // less the rest of its row (two cell paddings, borders, spacing and the margin cells: 48 px) has room for
 // it, so the table widens as the designed one does instead of squeezing the pictures. Where min() is not
 // known, the pictures simply fill their cells.
-constexpr std::string_view kPictureStyle = R"( style="max-width:100%;min-width:min(400px,calc(50vw - 48px));height:auto;aspect-ratio:4/3")";
+constexpr std::string_view kPictureStyle =
+    R"( style="max-width:100%;min-width:min(400px,calc(50vw - 48px));height:auto;aspect-ratio:4/3")";
 // Both cells of a photo row, and the title cell.
 constexpr std::array<std::string_view, 2> kTextCells = {R"(<td width="50%")",
                                                         R"(<td width="100%" height="6" colspan="2")"};

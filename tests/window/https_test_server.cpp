@@ -80,8 +80,8 @@ void HttpsTestServer::answer(QSslSocket* socket) {
     if (m_served.contains(path)) {
         socket->write(Response("200 OK", m_served.value(path).first, m_served.value(path).second));
     } else if (match.hasMatch()) {
-        socket->write(
-            Response("200 OK", "image/png", PngPicture(match.captured(1).toInt(), match.captured(2).toInt())));
+        socket->write(Response("200 OK", "image/png",
+                               PngPicture(match.captured(1).toInt(), match.captured(2).toInt())));
     } else {
         socket->write(Response("404 Not Found", "text/plain", "not found"));
     }

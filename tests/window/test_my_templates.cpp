@@ -90,7 +90,8 @@ void Enter(WindowUnderTest& under, const Design& design) {
     PickColour(under, "optBkgrnd", design.background);
     under.messageBoxes.textAnswer = design.ownBackground;
     PickText(under.child<QComboBox>("ImageCombo2"), design.backgroundPicture);
-    QTest::mouseClick(under.child<QPushButton>(count == 2 ? "cmdSummary" : qPrintable(QStringLiteral("cmdSummary%1").arg(count))),
+    QTest::mouseClick(under.child<QPushButton>(
+                          count == 2 ? "cmdSummary" : qPrintable(QStringLiteral("cmdSummary%1").arg(count))),
                       Qt::LeftButton);
     auto* summary = under.window->findChild<SummaryDialog*>();
     summary->findChild<QPlainTextEdit*>("txtSummary")->setPlainText(design.summary);
@@ -165,19 +166,18 @@ private slots:
                                   << "Fine china."
                                   << "Fine china."
                                   << "Blue teapot" << QString() << QString();
-        QTest::newRow("3 photos, several lines")
-            << "3 Inline Photos"
-            << "Line one\nLine two\n\nLine four"
-            << "Line one<br>\r\nLine two<br>\r\n<br>\r\nLine four"
-            << "Blue teapot" << QString() << QString();
+        QTest::newRow("3 photos, several lines") << "3 Inline Photos"
+                                                 << "Line one\nLine two\n\nLine four"
+                                                 << "Line one<br>\r\nLine two<br>\r\n<br>\r\nLine four"
+                                                 << "Blue teapot" << QString() << QString();
         QTest::newRow("a typed list among lines")
             << "3 Alternating Photos"
             << "Includes:\n<ul>\n<li>Lid</li>\n<li>Cosy</li>\n</ul>\nShips fast.\nInsured."
             << "Includes:\r\n<ul>\r\n<li>Lid</li>\r\n<li>Cosy</li>\r\n</ul>\r\nShips fast.<br>\r\nInsured."
             << "Blue teapot" << QString() << QString();
-        QTest::newRow("4 photos, 5,000 characters") << "4 Alternating Photos" << QString(5000, QLatin1Char('w'))
-                                                    << QString(5000, QLatin1Char('w')) << "Blue teapot"
-                                                    << QString() << QString();
+        QTest::newRow("4 photos, 5,000 characters")
+            << "4 Alternating Photos" << QString(5000, QLatin1Char('w')) << QString(5000, QLatin1Char('w'))
+            << "Blue teapot" << QString() << QString();
         QTest::newRow("5 photos, quotes") << "5 Inline Photos"
                                           << "'quoted whole'"
                                           << "'quoted whole'"
@@ -187,15 +187,14 @@ private slots:
                                         << "   indented"
                                         << "  Blue teapot  " << QString() << QString();
         QTest::newRow("not ASCII") << "3 Alternating Photos" << QStringLiteral("Café à 12 €, 日本の急須")
-                                   << QStringLiteral("Café à 12 €, 日本の急須") << QStringLiteral("Théière 日本 €")
-                                   << QString() << QString();
-        QTest::newRow("own background and summary")
-            << "4 Inline Photos"
-            << "Fine china."
-            << "Fine china."
-            << "Blue teapot"
-            << "https://i.imgur.com/linen.jpg"
-            << "Hand painted.\n<ul><li>Lid</li></ul>";
+                                   << QStringLiteral("Café à 12 €, 日本の急須")
+                                   << QStringLiteral("Théière 日本 €") << QString() << QString();
+        QTest::newRow("own background and summary") << "4 Inline Photos"
+                                                    << "Fine china."
+                                                    << "Fine china."
+                                                    << "Blue teapot"
+                                                    << "https://i.imgur.com/linen.jpg"
+                                                    << "Hand painted.\n<ul><li>Lid</li></ul>";
     }
 
     void SaveThenLoadRestoresEveryValueAndTheSameListing() {
@@ -229,7 +228,8 @@ private slots:
         QVERIFY(savedCode.find(">" + shownParagraph.toStdString() + "<") != std::string::npos);
         QCOMPARE(savedCode.starts_with("<div vocab="), !summary.isEmpty());
         QCOMPARE(under.desktop.clipboard, QString::fromStdString(savedCode));
-        const std::string templateFile = ReadFile(TemplateFolder(under) + ToCore(QStringLiteral("Teapot-%1").arg(PhotoCountOf(style))));
+        const std::string templateFile =
+            ReadFile(TemplateFolder(under) + ToCore(QStringLiteral("Teapot-%1").arg(PhotoCountOf(style))));
         QVERIFY2(templateFile.find("<br>") == std::string::npos, "the template keeps what was typed");
         QCOMPARE(templateFile.find("Image=" + std::string(ownBackground.isEmpty() ? "8" : "1") + "\r\n") !=
                      std::string::npos,
@@ -712,7 +712,8 @@ private slots:
         QTest::newRow("Don't Save") << "paragraph" << int(Choice::DontSave) << true << false;
         QTest::newRow("Cancel") << "paragraph" << int(Choice::Cancel) << false << false;
         QTest::newRow("summary changed, Save") << "summary" << int(Choice::Save) << true << true;
-        QTest::newRow("own background changed, Save") << "own background" << int(Choice::Save) << true << true;
+        QTest::newRow("own background changed, Save")
+            << "own background" << int(Choice::Save) << true << true;
     }
 
     void ClosingWithUnsavedChangesAsksFirst() {
@@ -742,7 +743,8 @@ private slots:
         under.messageBoxes.saveChoice = MessageBoxes::SaveChoice(choice);
         QTest::mouseClick(under.child<QPushButton>("cmdExit"), Qt::LeftButton);
         QCOMPARE(Messages(under, "askToSave"),
-                 change.isEmpty() ? QStringList() : QStringList{"Save changes to the design before closing?"});
+                 change.isEmpty() ? QStringList()
+                                  : QStringList{"Save changes to the design before closing?"});
         QCOMPARE(!under.window->isVisible(), closes);
         const std::string saved = ReadFile(TemplateFolder(under) + "Teapot-3");
         QCOMPARE(saved.find("Mended") != std::string::npos, saves);

@@ -1,9 +1,9 @@
 // The three pickers: their entries and pictures, and what a pick by the seller does (and a selection
 // from code does not).
 
+#include "core_text.h"
 #include "generator/backgrounds.h"
 #include "generator/phone_layout.h"
-#include "core_text.h"
 #include "generator/template_style.h"
 #include "picker_lists.h"
 #include "window_test_support.h"
@@ -279,8 +279,9 @@ private slots:
         QCOMPARE(under.messageBoxes.offeredTexts, QStringList{QString()});
         QCOMPARE(FromCore(state.txtBgrnLink), background);
         QVERIFY(state.txtCode.find("background=\"" + ToCore(background) + "\"") != std::string::npos);
-        QCOMPARE(backgrounds->currentText(),
-                 background.startsWith("https://i") ? QStringLiteral("Your own picture\u2026") : QStringLiteral("003"));
+        QCOMPARE(backgrounds->currentText(), background.startsWith("https://i")
+                                                 ? QStringLiteral("Your own picture\u2026")
+                                                 : QStringLiteral("003"));
         int warned = 0;
         for (const RecordedMessage& message : under.messageBoxes.messages) {
             warned += message.kind == QLatin1String("warning") ? 1 : 0;
@@ -333,8 +334,8 @@ private slots:
         for (const int number : numbers) {
             QFile bundled(QStringLiteral(":/backgrounds/full/%1.jpg").arg(number, 3, 10, QLatin1Char('0')));
             QVERIFY(bundled.open(QIODevice::ReadOnly));
-            const std::string written =
-                ReadFile(ToCore(folder + QStringLiteral("/background-%1.jpg").arg(number, 3, 10, QLatin1Char('0'))));
+            const std::string written = ReadFile(
+                ToCore(folder + QStringLiteral("/background-%1.jpg").arg(number, 3, 10, QLatin1Char('0'))));
             QVERIFY(!written.empty());
             QCOMPARE(QByteArray::fromStdString(written), bundled.readAll());
         }
@@ -346,13 +347,13 @@ private slots:
     // Cancelled, declined before replacing, or failing: nothing half done, and the seller hears why.
     void ExportAsksBeforeReplacingAndSaysWhyItFailed_data() {
         QTest::addColumn<QString>("folder"); // under the test's folder; empty: the chooser is cancelled
-        QTest::addColumn<bool>("replace");    // the answer to "Replace them?"
+        QTest::addColumn<bool>("replace");   // the answer to "Replace them?"
         QTest::addColumn<QStringList>("kinds");
         QTest::addColumn<QString>("written"); // what background-005.jpg holds afterwards
         QTest::newRow("cancelled") << QString() << true << QStringList() << "mine";
         QTest::newRow("replace declined") << "export" << false << QStringList{"question"} << "mine";
-        QTest::newRow("replace accepted") << "export" << true << QStringList{"question", "information"}
-                                          << "picture";
+        QTest::newRow("replace accepted")
+            << "export" << true << QStringList{"question", "information"} << "picture";
         QTest::newRow("no such folder") << "missing" << true << QStringList{"warning"} << "mine";
     }
 

@@ -348,15 +348,17 @@ private slots:
         ClickTab(under, frmCorvex::PreviewTab);
         QVERIFY(box->isVisible());
         const StateHolders& state = under.window->stateHolders();
-        const auto phoneFriendly = [&] { return state.txtCode.find("aspect-ratio:4/3") != std::string::npos; };
+        const auto phoneFriendly = [&] {
+            return state.txtCode.find("aspect-ratio:4/3") != std::string::npos;
+        };
         QCOMPARE(phoneFriendly(), checked);
 
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
         QCOMPARE(box->isChecked(), !checked);
         QCOMPARE(phoneFriendly(), !checked);
         QCOMPARE(ReadFile(under.previewPagePath()), state.txtCode + "\r\n");
-        QVERIFY(ReadFile(under.paths.settingsFile()).find(checked ? "PhoneFriendlyLayout=0" : "PhoneFriendlyLayout=1") !=
-                std::string::npos);
+        QVERIFY(ReadFile(under.paths.settingsFile())
+                    .find(checked ? "PhoneFriendlyLayout=0" : "PhoneFriendlyLayout=1") != std::string::npos);
         ClickTab(under, frmCorvex::DesignTab);
         QVERIFY(!box->isVisible());
     }
@@ -384,16 +386,17 @@ private slots:
         QVERIFY(!problems->isVisibleTo(dialog));
         dialog->accept();
 
-        const std::string block = "<div vocab=\"https://schema.org/\" typeof=\"Product\" style=\"display:none\">"
-                                  "<span property=\"description\">Blue teapot<br>\r\nHand painted</span></div>";
+        const std::string block =
+            "<div vocab=\"https://schema.org/\" typeof=\"Product\" style=\"display:none\">"
+            "<span property=\"description\">Blue teapot<br>\r\nHand painted</span></div>";
         ClickTab(under, frmCorvex::PreviewTab);
         QVERIFY(under.window->stateHolders().txtCode.starts_with(block));
         const QString hiddenSummary =
             "(d => d === document.body.firstElementChild && getComputedStyle(d).display === 'none' ? "
             "d.querySelector('[property=description]').textContent : '')(document.querySelector('[vocab]'))";
         QWebEngineView* view = under.window->browser();
-        QTRY_COMPARE_WITH_TIMEOUT(Evaluate(view, hiddenSummary).toString(), QStringLiteral("Blue teapot\nHand painted"),
-                                  kLoadTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(Evaluate(view, hiddenSummary).toString(),
+                                  QStringLiteral("Blue teapot\nHand painted"), kLoadTimeout);
         QTest::mouseClick(under.child<QPushButton>("cmdFullScreen"), Qt::LeftButton);
         auto* full = under.window->findChild<FullScreenView*>();
         QVERIFY(full != nullptr);
