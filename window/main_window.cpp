@@ -418,6 +418,10 @@ FieldGroups frmCorvex::typedFields() const {
     return fields;
 }
 
+LayoutForm frmCorvex::layoutForm() const {
+    return chkPhoneLayout->isChecked() ? LayoutForm::PhoneFriendly : LayoutForm::AsDesigned;
+}
+
 ListingFields frmCorvex::listingFields() const {
     ListingFields fields;
     fields.style = ImageCombo1->currentIndex() + 1;
@@ -427,7 +431,7 @@ ListingFields frmCorvex::listingFields() const {
     fields.borderColour = m_state.txtBACK;
     fields.fontColour = m_state.txtFORE;
     fields.backgroundColour = m_state.txtBkgrnd;
-    fields.layoutForm = chkPhoneLayout->isChecked() ? LayoutForm::PhoneFriendly : LayoutForm::AsDesigned;
+    fields.layoutForm = layoutForm();
     fields.summary = m_state.summary;
     return fields;
 }
@@ -451,8 +455,7 @@ void frmCorvex::ImageCombo1_Click() {
 
 void frmCorvex::selectStyle(bool bringFieldsToFront) {
     const int position = ImageCombo1->currentIndex() + 1;
-    StyleSelection selection =
-        SelectStyle(position, m_state.txtTag, m_state.DesignFrameIndex, listingFields().layoutForm);
+    StyleSelection selection = SelectStyle(position, m_state.txtTag, m_state.DesignFrameIndex, layoutForm());
     m_state.txtCode = std::move(selection.code);
     m_placedValues = std::move(selection.placed);
     m_state.txtTag = std::move(selection.photoCount);
@@ -537,12 +540,13 @@ void frmCorvex::chkPhoneLayout_Click() {
 }
 
 void frmCorvex::cmdSummary_Click() {
-    if (!m_summaryDialog) {
-        m_summaryDialog = new SummaryDialog(m_state.summary, this);
-        m_summaryDialog->setAttribute(Qt::WA_DeleteOnClose);
+    if (m_summaryDialog == nullptr) {
+        m_summaryDialog = new SummaryDialog(this);
         connect(m_summaryDialog, &QDialog::accepted, this,
                 [this] { m_state.summary = m_summaryDialog->summary(); });
     }
+    // The summary as the design has it now: a load may have changed it since the dialog last showed.
+    m_summaryDialog->setSummary(m_state.summary);
     m_summaryDialog->open();
 }
 
@@ -569,9 +573,9 @@ void frmCorvex::exportBackgrounds(const std::vector<int>& numbers) {
     if (!existing.empty() &&
         !m_messageBoxes.question(this, QString::fromLatin1(kProgramTitle),
                                  QStringLiteral("%1 of the pictures %2 in %3 already. Replace them?")
-                                     .arg(existing.size())
-                                     .arg(existing.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"))
-                                     .arg(chosen))) {
+                                     .arg(QString::number(existing.size()),
+                                          existing.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"),
+                                          chosen))) {
         return;
     }
     if (const Outcome exported = ExportBackgrounds(folder, numbers); !exported) {
@@ -579,15 +583,14 @@ void frmCorvex::exportBackgrounds(const std::vector<int>& numbers) {
                         .arg(chosen, FromCore(exported.message())));
         return;
     }
-    const QString saved = numbers.size() == 1
-                              ? QStringLiteral("Background %1 is saved in %2 as %3.")
-                                    .arg(FromCore(BackgroundEntryText(numbers.front() + 1)), chosen,
-                                         FromCore(BackgroundFileName(numbers.front())))
-                              : QStringLiteral("The %1 backgrounds are saved in %2, as background-001.jpg to "
-                                               "background-%3.jpg.")
-                                    .arg(numbers.size())
-                                    .arg(chosen)
-                                    .arg(kBackgroundCount, 3, 10, QLatin1Char('0'));
+    const QString saved =
+        numbers.size() == 1
+            ? QStringLiteral("Background %1 is saved in %2 as %3.")
+                  .arg(FromCore(BackgroundEntryText(numbers.front() + 1)), chosen,
+                       FromCore(BackgroundFileName(numbers.front())))
+            : QStringLiteral("The %1 backgrounds are saved in %2, as %3 to %4.")
+                  .arg(QString::number(numbers.size()), chosen, FromCore(BackgroundFileName(1)),
+                       FromCore(BackgroundFileName(kBackgroundCount)));
     m_messageBoxes.information(
         this, QString::fromLatin1(kProgramTitle),
         saved + QStringLiteral(

@@ -225,6 +225,8 @@ private:
 
     // The fields' boxes as the seller typed them.
     FieldGroups typedFields() const;
+    // The form "Phone-friendly layout" asks for.
+    LayoutForm layoutForm() const;
     // Asks for the address of the seller's own background picture; false (the seller told why, if it was
     // refused) when none was given.
     bool askOwnBackground();
@@ -262,7 +264,7 @@ private:
     QPointer<FullScreenView> m_fullScreenView;
     QPointer<HelpWindow> m_helpWindow;
     QPointer<frmSaved> m_savedDialog;
-    QPointer<SummaryDialog> m_summaryDialog;
+    SummaryDialog* m_summaryDialog = nullptr; // made on first use, kept for the next
     int m_backgroundEntry = 1; // the background picker's entry the listing has, for a cancelled own pick
     DisplayColour m_borderSwatch = 0;
     DisplayColour m_fontSwatch = 0;

@@ -18,7 +18,7 @@ const QColor kOverLimit(0xC0, 0x00, 0x00);
 
 } // namespace
 
-SummaryDialog::SummaryDialog(const std::string& summary, QWidget* parent)
+SummaryDialog::SummaryDialog(QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("SummaryDialog"));
     setWindowTitle(QStringLiteral("Phone Summary"));
@@ -36,7 +36,6 @@ SummaryDialog::SummaryDialog(const std::string& summary, QWidget* parent)
     txtSummary->setObjectName(QStringLiteral("txtSummary"));
     txtSummary->setTabChangesFocus(true);
     txtSummary->setMinimumSize(kTextWidth, kTextHeight);
-    txtSummary->setPlainText(ParagraphFromCore(summary));
 
     lblCount = new QLabel(this);
     lblCount->setObjectName(QStringLiteral("lblSummaryCount"));
@@ -62,6 +61,10 @@ SummaryDialog::SummaryDialog(const std::string& summary, QWidget* parent)
 
     connect(txtSummary, &QPlainTextEdit::textChanged, this, &SummaryDialog::showCount);
     showCount();
+}
+
+void SummaryDialog::setSummary(const std::string& summary) {
+    txtSummary->setPlainText(ParagraphFromCore(summary));
 }
 
 std::string SummaryDialog::summary() const {

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <string>
+
 class QDialogButtonBox;
 class QLabel;
 class QPlainTextEdit;
@@ -13,10 +15,10 @@ namespace vellumo {
 class SummaryDialog final : public QDialog {
     Q_OBJECT
 public:
-    // The summary as the window keeps it (CR LF line breaks).
-    SummaryDialog(const std::string& summary, QWidget* parent = nullptr);
+    explicit SummaryDialog(QWidget* parent = nullptr);
 
-    // The summary as typed, CR LF line breaks.
+    // The summary as the window keeps it: as typed, CR LF line breaks.
+    void setSummary(const std::string& summary);
     std::string summary() const;
 
 private:
