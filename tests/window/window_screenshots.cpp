@@ -38,7 +38,7 @@ void Shoot(QWidget* window, const QString& name, bool wholeScreen = false) {
     QTest::qWait(400);
     QScreen* screen = window->screen();
     const QPixmap picture =
-        wholeScreen ? screen->grabWindow(0, 0, 0, 760, 900) : screen->grabWindow(window->winId());
+        wholeScreen ? screen->grabWindow(0, 0, 0, 760, 1024) : screen->grabWindow(window->winId());
     picture.save(g_folder + "/" + name + ".png");
 }
 
