@@ -11,10 +11,10 @@ namespace {
 
 // Every layout picture is written with this size.
 constexpr std::string_view kPictureSize = R"(width="400" height="300")";
-// The picture fills its cell, yet never gets narrower than the designed 400 px while half the viewport
-// less the rest of its row (two cell paddings, borders, spacing and the margin cells: 48 px) has room for
-// it, so the table widens as the designed one does instead of squeezing the pictures. Where min() is not
-// known, the pictures simply fill their cells.
+// The picture fills its cell but keeps the designed 400 px for as long as a row of two such cells fits
+// the viewport (half the viewport less 48 px: each picture's share of the paddings, borders, spacing,
+// margin cells and a scroll bar), so the table widens as the designed one does rather than squeezing the
+// pictures. A browser that knows no min() simply fits the pictures to their cells.
 constexpr std::string_view kPictureStyle =
     R"( style="max-width:100%;min-width:min(400px,calc(50vw - 48px));height:auto;aspect-ratio:4/3")";
 // Both cells of a photo row, and the title cell.
