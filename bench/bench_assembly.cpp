@@ -29,7 +29,7 @@ void CompleteFill(benchmark::State& state) {
     const int style = static_cast<int>(state.range(0));
     const ListingFields fields = filledFields(style);
     for (auto _ : state) {
-        StyleSelection selection = SelectStyle(style, "", "0");
+        StyleSelection selection = SelectStyle(style, "", "0", fields.layoutForm);
         AssembleListing(selection.code, fields, selection.placed);
         benchmark::DoNotOptimize(selection.code.data());
     }
@@ -41,7 +41,7 @@ BENCHMARK(CompleteFill)->DenseRange(2, 9)->Unit(benchmark::kMicrosecond);
 void IncrementalAfterOneChange(benchmark::State& state) {
     const int style = 9;
     ListingFields fields = filledFields(style);
-    StyleSelection selection = SelectStyle(style, "", "0");
+    StyleSelection selection = SelectStyle(style, "", "0", fields.layoutForm);
     AssembleListing(selection.code, fields, selection.placed);
     std::string& title = fields.fields.of(5).title;
     bool flip = false;

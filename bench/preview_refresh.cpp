@@ -77,7 +77,8 @@ double TimeLoad(QWebEngineView* view, const std::function<void()>& trigger) {
 
 // The listing the window shows for the measured style with every field empty and the border colour set.
 std::string ListingPage(std::string_view borderColour) {
-    vellumo::StyleSelection selection = vellumo::SelectStyle(kStylePosition, "", "0");
+    vellumo::StyleSelection selection =
+        vellumo::SelectStyle(kStylePosition, "", "0", vellumo::LayoutForm::PhoneFriendly);
     vellumo::ListingFields fields;
     fields.style = kStylePosition;
     fields.photoCount = selection.photoCount;

@@ -42,6 +42,10 @@ public:
         unexpected(QStringLiteral("listing check findings"));
         return {};
     }
+    std::optional<QString> askText(QWidget*, const QString&, const QString& label, const QString&) override {
+        unexpected(label);
+        return std::nullopt;
+    }
     int unexpectedCount = 0;
 
 private:

@@ -95,6 +95,11 @@ public:
         note(title, QStringLiteral("%1 findings of the listing check").arg(findings.size()));
         return {};
     }
+    std::optional<QString> askText(QWidget*, const QString& title, const QString& label,
+                                   const QString&) override {
+        note(title, label);
+        return std::nullopt;
+    }
     int count() const { return m_count; }
 
 private:

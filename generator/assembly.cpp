@@ -1,6 +1,8 @@
 #include "assembly.h"
 
 #include "colour_palette.h"
+#include "phone_layout.h"
+#include "phone_summary.h"
 #include "promotional_footer.h"
 #include "template_style.h"
 #include "text/numbers.h"
@@ -28,6 +30,7 @@ void recordSharedSlots(const ListingFields& fields, PlacedValues& placed) {
     placed.borderMarker = ColourMarker(ColourTarget::Border, fields.borderColour);
     placed.fontMarker = ColourMarker(ColourTarget::Font, fields.fontColour);
     placed.backgroundColourMarker = ColourMarker(ColourTarget::Background, fields.backgroundColour);
+    placed.summaryBlock = SummaryBlock(fields.summary);
 }
 
 } // namespace
@@ -35,12 +38,15 @@ void recordSharedSlots(const ListingFields& fields, PlacedValues& placed) {
 void AssembleListing(std::string& code, const ListingFields& fields, PlacedValues& placed) {
     const int photoCount = PhotoCountOfStyle(fields.style);
     if (photoCount != 0) {
-        replaceGroup(code, placed.fields.of(photoCount), fields.fields.of(photoCount));
-        ReplaceAll(code, placed.background, fields.background);
-        ReplaceAll(code, placed.borderMarker, ColourMarker(ColourTarget::Border, fields.borderColour));
-        ReplaceAll(code, placed.fontMarker, ColourMarker(ColourTarget::Font, fields.fontColour));
-        ReplaceAll(code, placed.backgroundColourMarker,
+        std::string body =
+            code.starts_with(placed.summaryBlock) ? code.substr(placed.summaryBlock.size()) : std::move(code);
+        replaceGroup(body, placed.fields.of(photoCount), fields.fields.of(photoCount));
+        ReplaceAll(body, placed.background, fields.background);
+        ReplaceAll(body, placed.borderMarker, ColourMarker(ColourTarget::Border, fields.borderColour));
+        ReplaceAll(body, placed.fontMarker, ColourMarker(ColourTarget::Font, fields.fontColour));
+        ReplaceAll(body, placed.backgroundColourMarker,
                    ColourMarker(ColourTarget::Background, fields.backgroundColour));
+        code = SummaryBlock(fields.summary) + body;
     }
     placed.fields = fields.fields;
     recordSharedSlots(fields, placed);
@@ -59,7 +65,7 @@ bool ResyncPlacedValues(const ListingFields& fields, PlacedValues& placed) {
 }
 
 StyleSelection SelectStyle(int position, std::string_view currentPhotoCount,
-                           std::string_view currentDesignFrameIndex) {
+                           std::string_view currentDesignFrameIndex, LayoutForm form) {
     StyleSelection selection{std::string(), ResetPlacedValues(), std::string(currentPhotoCount),
                              std::string(currentDesignFrameIndex)};
     const TemplateStyle* style = StyleAt(position);
@@ -69,7 +75,7 @@ StyleSelection SelectStyle(int position, std::string_view currentPhotoCount,
     selection.designFrameIndex = std::to_string(style->frameIndex);
     if (style->photoCount != 0) {
         selection.photoCount = std::to_string(style->photoCount);
-        selection.code = LayoutText(position);
+        selection.code = LayoutText(position, form);
     }
     return selection;
 }
@@ -78,7 +84,7 @@ RebuiltListing RebuildListing(std::string_view currentCode, const ListingFields&
     // Every layout holds the comment marker until F12 replaces it with the footer.
     const bool footerInserted =
         !currentCode.empty() && currentCode.find(kCommentMarker) == std::string_view::npos;
-    StyleSelection selection = SelectStyle(fields.style, fields.photoCount, "0");
+    StyleSelection selection = SelectStyle(fields.style, fields.photoCount, "0", fields.layoutForm);
     AssembleListing(selection.code, fields, selection.placed);
     if (footerInserted && !selection.code.empty()) {
         selection.code = InsertFooter(selection.code);

@@ -9,10 +9,12 @@
 namespace vellumo {
 
 // Puts the current values into the code where the placed values stand, then records what now stands
-// there. With no style chosen nothing is replaced, but the values are still recorded.
+// there. The phone summary's block is the code's start: the placed one is taken off first, so no other
+// slot's replacement reaches into it, and the current one put in front. With no style chosen nothing is
+// replaced, but the values are still recorded.
 void AssembleListing(std::string& code, const ListingFields& fields, PlacedValues& placed);
 
-// Records the field values of the photo count in fields.photoCount and the four shared slots, without
+// Records the field values of the photo count in fields.photoCount and the shared slots, without
 // touching the code. Returns false, recording nothing, when the photo count text is not a number.
 bool ResyncPlacedValues(const ListingFields& fields, PlacedValues& placed);
 
@@ -24,8 +26,9 @@ struct StyleSelection {
     std::string designFrameIndex; // the new DesignFrameIndex; unchanged for unknown positions
 };
 
+// The style's layout goes into the code in the given form.
 StyleSelection SelectStyle(int position, std::string_view currentPhotoCount,
-                           std::string_view currentDesignFrameIndex);
+                           std::string_view currentDesignFrameIndex, LayoutForm form);
 
 struct RebuiltListing {
     std::string code;

@@ -1,7 +1,9 @@
 #include "backgrounds.h"
 
 #include "listing_fields.h"
+#include "text/letter_case.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -29,6 +31,41 @@ std::string PickBackground(std::string_view entryText) {
     address += entryText;
     address += ".jpg";
     return address;
+}
+
+std::string BackgroundFileName(int number) {
+    return "background-" + BackgroundEntryText(number + 1) + ".jpg";
+}
+
+std::optional<std::string> OwnBackgroundAddress(std::string_view typed) {
+    constexpr std::string_view kScheme = "https://";
+    const std::size_t first = typed.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::string_view address = typed.substr(first, typed.find_last_not_of(" \t\r\n") - first + 1);
+    const bool carriable = std::none_of(address.begin(), address.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte <= 0x20 || byte == 0x7F || c == '"' || c == '\'' || c == '<' || c == '>' || c == '\\';
+    });
+    const std::string_view host = address.substr(std::min(kScheme.size(), address.size()));
+    if (!carriable || !StartsWithIgnoringCase(address, kScheme) || host.empty() ||
+        host.find_first_of("/?#") == 0) {
+        return std::nullopt;
+    }
+    return std::string(address);
+}
+
+std::optional<std::string> BuiltInBackgroundAdvice(std::string_view background) {
+    const int number = BackgroundNumberAt(background);
+    if (number == 0 && !background.starts_with(BackgroundBaseAddress)) {
+        return std::nullopt;
+    }
+    const std::string name = number != 0 ? "background " + BackgroundEntryText(number + 1) : "the background";
+    return "Buyers will not see " + name +
+           " until the picture is online where their browsers can load it. Click \"Export "
+           "backgrounds\u2026\", upload the picture to a picture host, then pick \"" +
+           std::string(kOwnPictureCaption) + "\" in the background list and give its https address.";
 }
 
 int BackgroundNumberAt(std::string_view address) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -7,6 +8,9 @@ namespace vellumo {
 
 inline constexpr int kBackgroundCount = 67;
 inline constexpr int kBackgroundEntryCount = kBackgroundCount + 1; // "No Background" first
+// The picker's last entry: a picture of the seller's own, given by its https address.
+inline constexpr int kOwnPictureEntry = kBackgroundEntryCount + 1;
+inline constexpr std::string_view kOwnPictureCaption = "Your own picture\u2026";
 
 // The web folder holding the full-size background pictures; ends with "/eBay/Background/".
 extern const std::string_view BackgroundBaseAddress;
@@ -21,5 +25,17 @@ std::string PickBackground(std::string_view entryText);
 // The background number 1..67 whose full picture the address names exactly (BackgroundBaseAddress,
 // three digits, ".jpg"); 0 for any other address.
 int BackgroundNumberAt(std::string_view address);
+
+// The file name a built-in background is exported under, ready for a picture host: "background-007.jpg".
+std::string BackgroundFileName(int number);
+
+// The address a seller gave for "Your own picture…", blanks and line breaks around it dropped; none
+// unless it is an https address with a host that the listing's background attribute can carry as it is
+// (no blanks, quotes, angle brackets or control characters inside).
+std::optional<std::string> OwnBackgroundAddress(std::string_view typed);
+
+// Advice for the seller while the background is one of the built-in ones at BackgroundBaseAddress, where
+// buyers cannot load it: what to do so they see it. None for no background or an address of their own.
+std::optional<std::string> BuiltInBackgroundAdvice(std::string_view background);
 
 } // namespace vellumo

@@ -41,6 +41,10 @@ struct FieldGroups {
 
 inline constexpr const char* kNoBackground = "No Background";
 
+// How a style's layout is written: exactly as designed, or in the phone-friendly form, which looks the
+// same on a wide screen and fits a phone's (pictures scale down, long words wrap).
+enum class LayoutForm { AsDesigned, PhoneFriendly };
+
 // Every value one listing is generated from.
 struct ListingFields {
     int style = 1;          // position in the style picker; 1 is "Select Template"
@@ -50,6 +54,8 @@ struct ListingFields {
     std::string borderColour = "#000000";     // txtBACK
     std::string fontColour = "#000000";       // txtFORE
     std::string backgroundColour = "#FFFFFF"; // txtBkgrnd
+    LayoutForm layoutForm = LayoutForm::PhoneFriendly;
+    std::string summary; // eBay's phone summary as typed; none when empty
 };
 
 } // namespace vellumo

@@ -1,5 +1,6 @@
 #include "library/template_file.h"
 
+#include "generator/backgrounds.h"
 #include "library/atomic_file.h"
 #include "library/file_search.h"
 #include "library/ini_file.h"
@@ -121,6 +122,12 @@ std::optional<std::string> TemplateFileText(const TemplateValues& values) {
     keyValues.emplace_back("LFore", swatchText(values.fontSwatch));
     keyValues.emplace_back("TBkgrnd", values.backgroundColour);
     keyValues.emplace_back("LBkgrnd", swatchText(values.backgroundSwatch));
+    for (const auto& [key, value] :
+         {std::pair{kSummaryKey, &values.summary}, std::pair{kOwnBackgroundKey, &values.ownBackground}}) {
+        if (!value->empty()) {
+            keyValues.emplace_back(key, *value);
+        }
+    }
 
     IniDocument document;
     for (const auto& [key, value] : keyValues) {
@@ -172,6 +179,8 @@ TemplateReadResult ReadTemplateText(std::string_view bytes, std::string_view pho
     values.backgroundColour = text("TBkgrnd", kMissingKeyText);
     values.backgroundSwatch =
         swatchFromText(text("LBkgrnd", ""), values.backgroundColour, current.backgroundSwatch);
+    values.summary = text(kSummaryKey, "");
+    values.ownBackground = OwnBackgroundAddress(text(kOwnBackgroundKey, "")).value_or("");
     return result;
 }
 

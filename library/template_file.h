@@ -13,6 +13,9 @@ namespace vellumo {
 inline constexpr const char* kTemplateSection = "STYLE";
 inline constexpr const char* kMissingKeyText = "Default"; // what a missing text key reads as
 inline constexpr const char* kMissingTitleText = "My Title";
+// Keys of the program's own, written only when they hold something; other readers ignore them.
+inline constexpr const char* kSummaryKey = "Summary";
+inline constexpr const char* kOwnBackgroundKey = "OwnBackground";
 
 // What one saved template holds: the fields of one photo count and the looks of the listing.
 struct TemplateValues {
@@ -21,6 +24,8 @@ struct TemplateValues {
     std::string imagePosition;                              // txtimgComb2: background picker position as text
     std::string borderColour, fontColour, backgroundColour; // txtBACK, txtFORE, txtBkgrnd
     DisplayColour borderSwatch = 0, fontSwatch = 0, backgroundSwatch = 16777215;
+    std::string summary;       // eBay's phone summary as typed; empty for none
+    std::string ownBackground; // the https address of "Your own picture…"; empty when not chosen
     bool operator==(const TemplateValues&) const = default;
 };
 
@@ -47,8 +52,10 @@ std::optional<std::string> TemplateFileText(const TemplateValues& values);
 
 // Reads a template file for the photo count in photoCountText (txtTag). Missing text keys give "Default"
 // ("My Title" for the title); a swatch key that is missing or not a whole number takes the display colour
-// of the palette entry named by the colour text just read, else keeps the current swatch. Fields the file
-// does not cover keep their current values.
+// of the palette entry named by the colour text just read, else keeps the current swatch. A file without
+// a summary or an own background (one written before they existed, or by another program) has none; an
+// own background that is no https address counts as none. Fields the file does not cover keep their
+// current values.
 TemplateReadResult ReadTemplateFile(const std::string& path, std::string_view photoCountText,
                                     const TemplateValues& current);
 

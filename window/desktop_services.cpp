@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QGuiApplication>
 
 namespace vellumo {
@@ -23,6 +24,10 @@ Outcome QtDesktopServices::openTextFile(const std::string& path) {
 
 void QtDesktopServices::setClipboardText(const QString& text) {
     QGuiApplication::clipboard()->setText(text);
+}
+
+QString QtDesktopServices::chooseFolder(QWidget* parent, const QString& title, const QString& startFolder) {
+    return QFileDialog::getExistingDirectory(parent, title, startFolder);
 }
 
 } // namespace vellumo

@@ -2,6 +2,7 @@
 
 #include "main_window.h"
 
+#include "background_export.h"
 #include "browser_customizer.h"
 #include "core_text.h"
 #include "desktop_services.h"
@@ -9,6 +10,7 @@
 #include "generator/assembly.h"
 #include "generator/backgrounds.h"
 #include "generator/colour_palette.h"
+#include "generator/line_breaks.h"
 #include "generator/promotional_footer.h"
 #include "generator/template_style.h"
 #include "help_window.h"
@@ -22,12 +24,15 @@
 #include "platform/compatibility_entry.h"
 #include "platform/preview_page.h"
 #include "saved_dialog.h"
+#include "summary_dialog.h"
 #include "twips.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -40,6 +45,8 @@
 #include <QTimer>
 #include <QWebEngineView>
 #include <QtDebug>
+
+#include <numeric>
 
 namespace vellumo {
 
@@ -86,9 +93,13 @@ void frmCorvex::connectHandlers() {
     connect(cmdGenerate, &QPushButton::clicked, this, &frmCorvex::cmdGenerate_Click);
     connect(cmdFullScreen, &QPushButton::clicked, this, &frmCorvex::cmdFullScreen_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmCorvex::cmdExit_Click);
+    connect(chkPhoneLayout, &QCheckBox::clicked, this, &frmCorvex::chkPhoneLayout_Click);
+    connect(m_exportChosen, &QAction::triggered, this, &frmCorvex::exportChosenBackground);
+    connect(m_exportAll, &QAction::triggered, this, &frmCorvex::exportAllBackgrounds);
 
     for (const FieldBoxes& boxes : m_fieldBoxes) {
         connect(boxes.title, &QLineEdit::textChanged, txtFilename, &QLineEdit::setText);
+        connect(boxes.summary, &QPushButton::clicked, this, &frmCorvex::cmdSummary_Click);
     }
 
     addLink(Command7, kMakerSite);
@@ -157,6 +168,9 @@ void frmCorvex::Form_Load() {
     ImageList2 = LoadBackgroundImages();
     FillBackgroundPicker(ImageCombo2, ImageList2);
     ImageCombo2->setCurrentIndex(0);
+    m_backgroundEntry = 1;
+    m_exportChosen->setEnabled(false);
+    chkPhoneLayout->setChecked(LoadChoice(m_paths, kPhoneLayoutKey, "1") != "0");
 
     // A Save that a crash cut short is finished, and what a crash left half-written goes, before the
     // lists show the folder.
@@ -284,9 +298,13 @@ void frmCorvex::insertFooter() {
 }
 
 frmCorvex::DesignState frmCorvex::designState() const {
-    const ListingFields fields = listingFields();
-    return {fields.style,        fields.fields,     fields.background,
-            fields.borderColour, fields.fontColour, fields.backgroundColour};
+    return {ImageCombo1->currentIndex() + 1,
+            typedFields(),
+            m_state.txtBgrnLink,
+            m_state.txtBACK,
+            m_state.txtFORE,
+            m_state.txtBkgrnd,
+            m_state.summary};
 }
 
 void frmCorvex::closeEvent(QCloseEvent* event) {
@@ -354,6 +372,7 @@ void frmCorvex::selectTab(int tab) {
 void frmCorvex::bringToFront(int frameIndex) {
     if (frameIndex >= 0 && frameIndex < kPanelCount) {
         m_frameStack->setCurrentIndex(frameIndex);
+        chkPhoneLayout->setVisible(frameIndex == PreviewPanel);
     }
 }
 
@@ -385,23 +404,35 @@ void frmCorvex::showWarning(const QString& text) {
     m_messageBoxes.warning(this, QString::fromLatin1(kProgramTitle), text);
 }
 
-ListingFields frmCorvex::listingFields() const {
-    ListingFields fields;
-    fields.style = ImageCombo1->currentIndex() + 1;
-    fields.photoCount = m_state.txtTag;
+FieldGroups frmCorvex::typedFields() const {
+    FieldGroups fields;
     for (int count = kMinPhotoCount; count <= kMaxPhotoCount; ++count) {
         const FieldBoxes& boxes = m_fieldBoxes.at(static_cast<std::size_t>(count - kMinPhotoCount));
-        FieldGroup& group = fields.fields.of(count);
+        FieldGroup& group = fields.of(count);
         group.title = ToCore(boxes.title->text());
         for (std::size_t k = 0; k < boxes.pictures.size(); ++k) {
             group.pictures.at(k) = ToCore(boxes.pictures.at(k)->text());
             group.paragraphs.at(k) = ParagraphToCore(boxes.paragraphs.at(k)->toPlainText());
         }
     }
+    return fields;
+}
+
+LayoutForm frmCorvex::layoutForm() const {
+    return chkPhoneLayout->isChecked() ? LayoutForm::PhoneFriendly : LayoutForm::AsDesigned;
+}
+
+ListingFields frmCorvex::listingFields() const {
+    ListingFields fields;
+    fields.style = ImageCombo1->currentIndex() + 1;
+    fields.photoCount = m_state.txtTag;
+    fields.fields = ShowLineBreaks(typedFields());
     fields.background = m_state.txtBgrnLink;
     fields.borderColour = m_state.txtBACK;
     fields.fontColour = m_state.txtFORE;
     fields.backgroundColour = m_state.txtBkgrnd;
+    fields.layoutForm = layoutForm();
+    fields.summary = m_state.summary;
     return fields;
 }
 
@@ -424,7 +455,7 @@ void frmCorvex::ImageCombo1_Click() {
 
 void frmCorvex::selectStyle(bool bringFieldsToFront) {
     const int position = ImageCombo1->currentIndex() + 1;
-    StyleSelection selection = SelectStyle(position, m_state.txtTag, m_state.DesignFrameIndex);
+    StyleSelection selection = SelectStyle(position, m_state.txtTag, m_state.DesignFrameIndex, layoutForm());
     m_state.txtCode = std::move(selection.code);
     m_placedValues = std::move(selection.placed);
     m_state.txtTag = std::move(selection.photoCount);
@@ -453,10 +484,119 @@ void frmCorvex::ImageCombo_Click() {
 }
 
 void frmCorvex::ImageCombo2_Click() {
-    m_state.txtBgrnLink = PickBackground(ToCore(ImageCombo2->currentText()));
+    if (ImageCombo2->currentIndex() + 1 == kOwnPictureEntry && !askOwnBackground()) {
+        // Nothing given: the picker shows the background the listing still has.
+        ImageCombo2->setCurrentIndex(m_backgroundEntry - 1);
+        cmdDummy->setFocus();
+        return;
+    }
+    applyBackgroundPick();
+}
+
+bool frmCorvex::askOwnBackground() {
+    const std::optional<QString> typed = m_messageBoxes.askText(
+        this, QString::fromLatin1(kProgramTitle),
+        QStringLiteral("The https address of your background picture, once it is on a picture host:"),
+        FromCore(m_state.ownBackground));
+    if (!typed) {
+        return false;
+    }
+    const std::optional<std::string> address = OwnBackgroundAddress(ToCore(*typed));
+    if (!address) {
+        showWarning(
+            QStringLiteral("\"%1\" cannot be the background: it must be a whole https:// address "
+                           "(buyers' browsers show no picture from other addresses), without blanks or "
+                           "quotes. The background stays as it was.")
+                .arg(typed->trimmed()));
+        return false;
+    }
+    m_state.ownBackground = *address;
+    return true;
+}
+
+void frmCorvex::applyBackgroundPick() {
+    m_backgroundEntry = ImageCombo2->currentIndex() + 1;
+    const bool own = m_backgroundEntry == kOwnPictureEntry;
+    m_state.txtBgrnLink = own ? m_state.ownBackground : PickBackground(ToCore(ImageCombo2->currentText()));
+    ImageCombo2->setItemData(kOwnPictureEntry - 1, own ? FromCore(m_state.ownBackground) : QString(),
+                             Qt::ToolTipRole);
+    const int builtIn = BackgroundNumberAt(m_state.txtBgrnLink);
+    m_exportChosen->setEnabled(builtIn != 0);
+    m_exportChosen->setText(
+        builtIn != 0 ? QStringLiteral("Background %1").arg(FromCore(BackgroundEntryText(builtIn + 1)))
+                     : QStringLiteral("The chosen background"));
     AssembleListing(m_state.txtCode, listingFields(), m_placedValues);
     TabStrip1_Click();
     cmdDummy->setFocus();
+}
+
+void frmCorvex::chkPhoneLayout_Click() {
+    if (const Outcome saved = SaveChoice(m_paths, kPhoneLayoutKey, chkPhoneLayout->isChecked() ? "1" : "0");
+        !saved) {
+        qWarning("Vellumo: the layout choice could not be kept in %s: %s", m_paths.settingsFile().c_str(),
+                 saved.message().c_str());
+    }
+    TabStrip1_Click();
+}
+
+void frmCorvex::cmdSummary_Click() {
+    if (m_summaryDialog == nullptr) {
+        m_summaryDialog = new SummaryDialog(this);
+        connect(m_summaryDialog, &QDialog::accepted, this,
+                [this] { m_state.summary = m_summaryDialog->summary(); });
+    }
+    // The summary as the design has it now: a load may have changed it since the dialog last showed.
+    m_summaryDialog->setSummary(m_state.summary);
+    m_summaryDialog->open();
+}
+
+void frmCorvex::exportChosenBackground() {
+    if (const int number = BackgroundNumberAt(m_state.txtBgrnLink)) {
+        exportBackgrounds({number});
+    }
+}
+
+void frmCorvex::exportAllBackgrounds() {
+    std::vector<int> numbers(kBackgroundCount);
+    std::iota(numbers.begin(), numbers.end(), 1);
+    exportBackgrounds(numbers);
+}
+
+void frmCorvex::exportBackgrounds(const std::vector<int>& numbers) {
+    const QString chosen =
+        m_desktop.chooseFolder(this, QStringLiteral("Export backgrounds to"), QDir::homePath());
+    if (chosen.isEmpty()) {
+        return;
+    }
+    const std::string folder = ToCore(chosen);
+    const std::vector<std::string> existing = ExistingExportFiles(folder, numbers);
+    if (!existing.empty() &&
+        !m_messageBoxes.question(this, QString::fromLatin1(kProgramTitle),
+                                 QStringLiteral("%1 of the pictures %2 in %3 already. Replace them?")
+                                     .arg(QString::number(existing.size()),
+                                          existing.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"),
+                                          chosen))) {
+        return;
+    }
+    if (const Outcome exported = ExportBackgrounds(folder, numbers); !exported) {
+        showWarning(QStringLiteral("The backgrounds could not be saved in %1: %2.")
+                        .arg(chosen, FromCore(exported.message())));
+        return;
+    }
+    const QString saved =
+        numbers.size() == 1
+            ? QStringLiteral("Background %1 is saved in %2 as %3.")
+                  .arg(FromCore(BackgroundEntryText(numbers.front() + 1)), chosen,
+                       FromCore(BackgroundFileName(numbers.front())))
+            : QStringLiteral("The %1 backgrounds are saved in %2, as %3 to %4.")
+                  .arg(QString::number(numbers.size()), chosen, FromCore(BackgroundFileName(1)),
+                       FromCore(BackgroundFileName(kBackgroundCount)));
+    m_messageBoxes.information(
+        this, QString::fromLatin1(kProgramTitle),
+        saved + QStringLiteral(
+                    " Upload the picture you want to a picture host, then pick \"%1\" in the "
+                    "background list and give its https address: buyers see the background from there.")
+                    .arg(FromCore(kOwnPictureCaption)));
 }
 
 void frmCorvex::TabStrip1_Click() {

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -25,6 +26,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -40,6 +42,7 @@ class DesktopServices;
 class FullScreenView;
 class HelpWindow;
 class MessageBoxes;
+class SummaryDialog;
 
 inline constexpr const char* kProgramTitle = "Vellumo";
 inline constexpr const char* kNoStyleCaption = "Select Template";
@@ -58,6 +61,8 @@ struct StateHolders {
     std::string txtReg;                      // "PathSave" of the settings: "1" once the entry is written
     std::string Text1;                       // the running program's path
     std::string DesignFrameIndex = "0";      // the Frame1 panel the Design tab shows
+    std::string summary;                     // eBay's phone summary as typed (CR LF); empty for none
+    std::string ownBackground;               // the https address last given for "Your own picture…"
 };
 
 // The one main window. Everything the seller works with lives here; the listing itself is made by the
@@ -98,7 +103,7 @@ public:
     const StateHolders& stateHolders() const { return m_state; }
 
     // What a design is made of, as Exit compares it with the last save or load: the style, every field
-    // group, the background and the colours.
+    // group as typed, the background (an own picture's address included), the colours and the summary.
     struct DesignState {
         int style = 1;
         FieldGroups fields;
@@ -106,6 +111,7 @@ public:
         std::string borderColour;
         std::string fontColour;
         std::string backgroundColour;
+        std::string summary;
         bool operator==(const DesignState&) const = default;
     };
     DesignState designState() const;
@@ -119,7 +125,8 @@ public:
     // The notice dialog; none once OK has discarded it, until the next Save makes a fresh one.
     frmSaved* savedDialog() const { return m_savedDialog; }
     const PictureList& colourSwatches() const { return ImageList; }
-    // Every value the listing is generated from, as the controls hold them now.
+    // Every value the listing is generated from, as the controls hold them now, with the paragraphs'
+    // typed line breaks shown (what the generator gets; templates keep the typed text).
     ListingFields listingFields() const;
     // The swatches' colours as saved templates store them (lblCOLOR, lblCOLOR2, lblCOLOR3).
     DisplayColour borderSwatch() const { return m_borderSwatch; }
@@ -135,6 +142,14 @@ public:
     void cmdFullScreen_Click();
     void cmdExit_Click();
     void insertFooter();
+    // "Phone-friendly layout" on the Preview tab: kept in the settings, and the preview follows.
+    void chkPhoneLayout_Click();
+    // The phone summary's dialog, from the button beside each title box.
+    void cmdSummary_Click();
+    // "Export backgrounds…": the full-size pictures into a folder the seller picks, ready for a picture
+    // host; the chosen background only, or all of them.
+    void exportChosenBackground();
+    void exportAllBackgrounds();
 
     // The My Templates tab. Both lists filled again from one reading of the folder, nothing selected.
     void fillTemplateLists();
@@ -208,6 +223,17 @@ private:
     void showMessage(const std::string& text);
     void showWarning(const QString& text);
 
+    // The fields' boxes as the seller typed them.
+    FieldGroups typedFields() const;
+    // The form "Phone-friendly layout" asks for.
+    LayoutForm layoutForm() const;
+    // Asks for the address of the seller's own background picture; false (the seller told why, if it was
+    // refused) when none was given.
+    bool askOwnBackground();
+    // The background of the picker's entry into the listing, as a pick does, without asking anything.
+    void applyBackgroundPick();
+    void exportBackgrounds(const std::vector<int>& numbers);
+
     void showTemplateFolder(const TemplateFolderListing& listing);
     // Selects a template entry as a click does, its code file with it.
     void selectTemplateEntry(const std::string& entry);
@@ -238,6 +264,8 @@ private:
     QPointer<FullScreenView> m_fullScreenView;
     QPointer<HelpWindow> m_helpWindow;
     QPointer<frmSaved> m_savedDialog;
+    SummaryDialog* m_summaryDialog = nullptr; // made on first use, kept for the next
+    int m_backgroundEntry = 1; // the background picker's entry the listing has, for a cancelled own pick
     DisplayColour m_borderSwatch = 0;
     DisplayColour m_fontSwatch = 0;
     DisplayColour m_backgroundSwatch = 16777215;
@@ -265,6 +293,7 @@ private:
     // The boxes of each FieldGroup, indexed by photo count - 2, in the order of their panel's fields.
     struct FieldBoxes {
         QLineEdit* title = nullptr;
+        QPushButton* summary = nullptr; // the phone summary's button beside the title
         std::vector<QLineEdit*> pictures;
         std::vector<QPlainTextEdit*> paragraphs;
     };
@@ -276,6 +305,8 @@ private:
     QLabel* Label6 = nullptr;
     QPushButton* cmdCopy = nullptr;
     QPushButton* cmdFullScreen = nullptr;
+    // On the tab row, beside the tabs, while the Preview tab is in front.
+    QCheckBox* chkPhoneLayout = nullptr;
 
     // Template library panel.
     QWidget* Picture7 = nullptr;
@@ -321,6 +352,10 @@ private:
     QLabel* lblCOLOR2 = nullptr;
     QRadioButton* optFORE = nullptr;
     QComboBox* ImageCombo2 = nullptr;
+    QPushButton* cmdExportBackgrounds = nullptr; // under the background picker
+    QMenu* m_exportChoices = nullptr;
+    QAction* m_exportChosen = nullptr;
+    QAction* m_exportAll = nullptr;
     QComboBox* ImageCombo1 = nullptr;
     QPushButton* cmdExit = nullptr;
 

@@ -1,6 +1,7 @@
 // The fixed layout of frmCorvex: every control at its place in twips, with its name and initial content.
 
 #include "browser_customizer.h"
+#include "generator/backgrounds.h"
 #include "link_label.h"
 #include "main_window.h"
 #include "program_look.h"
@@ -12,6 +13,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -75,6 +77,9 @@ QWidget* AddBorderlessPanel(QWidget* parent, const char* name, int left, int top
 }
 
 constexpr QColor kLinkBlue{0x00, 0x00, 0xC0};
+// The phone summary's button stands right of the title box, to the panel's edge.
+constexpr int kPanelWidth = 10280;
+constexpr int kSummaryButtonGap = 30;
 // The hint labels and the about box's heading use a larger bold face than the rest.
 constexpr int kHeadingPixels = 13;
 constexpr int kClientWidth = 10935;
@@ -319,9 +324,18 @@ void frmCorvex::buildFieldPanels() {
             addLabel(panel, place.labelName, QLatin1String(place.caption), place.labelLeft, place.labelTop);
             const QRect& box = place.box;
             switch (place.kind) {
-            case FieldKind::Title:
+            case FieldKind::Title: {
                 boxes.title = addLineEdit(panel, place.boxName, box.x(), box.y(), box.width(), box.height());
+                const int left = box.x() + box.width() + kSummaryButtonGap;
+                const QString name =
+                    QStringLiteral("cmdSummary") +
+                    (layout.photoCount == kMinPhotoCount ? QString() : QString::number(layout.photoCount));
+                boxes.summary = addButton(panel, qPrintable(name), QStringLiteral("Summary"),
+                                          QStringLiteral("eBay's phone summary: up to 800 characters that "
+                                                         "buyers on a phone see first"),
+                                          left, box.y() - 15, kPanelWidth - left, box.height() + 30);
                 break;
+            }
             case FieldKind::Paragraph:
                 boxes.paragraphs.push_back(
                     addParagraphBox(panel, place.boxName, box.x(), box.y(), box.width(), box.height()));
@@ -355,6 +369,19 @@ void frmCorvex::buildPreviewPanel() {
                         1095, 350);
     cmdFullScreen = addButton(Picture3, "cmdFullScreen", QStringLiteral("Full Screen"),
                               QStringLiteral("Preview your listing full screen"), 8945, 4900, 1335, 350);
+
+    // The panel has no room left beside its specified controls; the tab row has, right of the tabs.
+    chkPhoneLayout = new QCheckBox(QStringLiteral("Phone-friendly layout"), this);
+    chkPhoneLayout->setObjectName(QStringLiteral("chkPhoneLayout"));
+    chkPhoneLayout->setToolTip(
+        QStringLiteral("Pictures scale down and long words wrap, so the listing fits a phone's screen; on a "
+                       "wide screen it looks the same"));
+    chkPhoneLayout->setChecked(true);
+    const QRect tabRow = TabStrip1->geometry();
+    const int width = chkPhoneLayout->sizeHint().width();
+    chkPhoneLayout->setGeometry(tabRow.right() - width - TwipsToPixels(120), tabRow.y(), width,
+                                tabRow.height());
+    chkPhoneLayout->hide();
 }
 
 void frmCorvex::buildTemplatesPanel() {
@@ -482,6 +509,16 @@ void frmCorvex::buildColourStrip() {
     lblCOLOR2 = addSwatch("lblCOLOR2", 1980, 495);
     optFORE = addOption("optFORE", QStringLiteral("Text"), 2325, 555, 720);
     ImageCombo2 = addPicker("ImageCombo2", QStringLiteral("No Background"), 3720, 2415);
+    cmdExportBackgrounds =
+        addButton(Picture2, "cmdExportBackgrounds", QStringLiteral("Export backgrounds\u2026"),
+                  QStringLiteral("Save the full-size background pictures in a folder, ready to "
+                                 "upload to a picture host"),
+                  3720, 480, 2415, 330);
+    m_exportChoices = new QMenu(cmdExportBackgrounds);
+    m_exportChoices->setObjectName(QStringLiteral("mnuExportBackgrounds"));
+    m_exportChosen = m_exportChoices->addAction(QStringLiteral("The chosen background"));
+    m_exportAll = m_exportChoices->addAction(QStringLiteral("All %1 backgrounds").arg(kBackgroundCount));
+    cmdExportBackgrounds->setMenu(m_exportChoices);
     ImageCombo1 = addPicker("ImageCombo1", QString(), 6480, 2625);
     cmdExit = addButton(Picture2, "cmdExit", QStringLiteral("Exit"), QString(), 9200, 0, 1095, 810);
 
@@ -506,16 +543,18 @@ void frmCorvex::buildTabOrder() {
     std::vector<QWidget*> order;
     for (const FieldBoxes& boxes : m_fieldBoxes) {
         order.push_back(boxes.title);
+        order.push_back(boxes.summary);
         order.insert(order.end(), boxes.paragraphs.begin(), boxes.paragraphs.end());
         order.insert(order.end(), boxes.pictures.begin(), boxes.pictures.end());
         if (&boxes == &m_fieldBoxes.front()) {
-            order.insert(order.end(),
-                         {ImageCombo, optBACK, optBkgrnd, optFORE, ImageCombo2, ImageCombo1, cmdExit});
+            order.insert(order.end(), {ImageCombo, optBACK, optBkgrnd, optFORE, ImageCombo2,
+                                       cmdExportBackgrounds, ImageCombo1, cmdExit});
         }
     }
     // WB1 joins between the tab strip and Full Screen when it is made.
-    order.insert(order.end(), {TabStrip1, cmdFullScreen, cmdCopy, lstPlates, cmdSave, txtFilename, cmdLoad,
-                               lstCode, cmdOpen, cmdDelete, Command8, Command7, chkShowNotice});
+    order.insert(order.end(),
+                 {TabStrip1, cmdFullScreen, cmdCopy, chkPhoneLayout, lstPlates, cmdSave, txtFilename, cmdLoad,
+                  lstCode, cmdOpen, cmdDelete, Command8, Command7, chkShowNotice});
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order.at(i - 1), order.at(i));
     }

@@ -2,6 +2,7 @@
 
 #include "listing_check_dialog.h"
 
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace vellumo {
@@ -39,6 +40,16 @@ FindingsAnswer QtMessageBoxes::confirmFindings(QWidget* parent, const QString& t
     dialog.setWindowTitle(title);
     dialog.exec();
     return dialog.answer();
+}
+
+std::optional<QString> QtMessageBoxes::askText(QWidget* parent, const QString& title, const QString& label,
+                                               const QString& text) {
+    bool accepted = false;
+    QString answer = QInputDialog::getText(parent, title, label, QLineEdit::Normal, text, &accepted);
+    if (!accepted) {
+        return std::nullopt;
+    }
+    return answer;
 }
 
 } // namespace vellumo

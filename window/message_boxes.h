@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -27,6 +28,9 @@ public:
     // The findings in the order given, each with its fix if it offers one, and "Copy anyway" and "Cancel".
     virtual FindingsAnswer confirmFindings(QWidget* parent, const QString& title,
                                            const std::vector<Finding>& findings) = 0;
+    // One line of text, offered with text to start from; none when the seller cancels.
+    virtual std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
+                                           const QString& text) = 0;
 };
 
 class QtMessageBoxes final : public MessageBoxes {
@@ -37,6 +41,8 @@ public:
     SaveChoice askToSave(QWidget* parent, const QString& title, const QString& text) override;
     FindingsAnswer confirmFindings(QWidget* parent, const QString& title,
                                    const std::vector<Finding>& findings) override;
+    std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
+                                   const QString& text) override;
 };
 
 } // namespace vellumo

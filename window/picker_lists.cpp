@@ -26,6 +26,26 @@ QString CapitalisedName(const QString& name) {
     return name.left(1).toUpper() + name.mid(1).toLower();
 }
 
+// A small landscape in a frame: a picture of the seller's own.
+QPixmap DrawOwnPictureIcon() {
+    QPixmap icon(kMiniatureSize);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRect frame(4, 8, 40, 32);
+    painter.fillRect(frame, QColor(0xA8, 0xD0, 0xF0));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xF0, 0xC0, 0x30));
+    painter.drawEllipse(QPoint(34, 17), 4, 4);
+    painter.setBrush(QColor(0x40, 0x90, 0x40));
+    painter.drawPolygon(
+        QPolygon({QPoint(4, 40), QPoint(18, 22), QPoint(28, 32), QPoint(34, 27), QPoint(44, 40)}));
+    painter.setPen(QPen(QColor(0x40, 0x40, 0x40), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(frame);
+    return icon;
+}
+
 } // namespace
 
 void PictureList::add(const QIcon& picture, QSize size, const QString& key) {
@@ -122,6 +142,7 @@ PictureList LoadBackgroundImages() {
                        QStringLiteral(":/backgrounds/%1.jpg").arg(background, 3, 10, QLatin1Char('0')),
                        kMiniatureSize);
     }
+    images.add(DrawOwnPictureIcon());
     return images;
 }
 
@@ -138,6 +159,9 @@ void FillBackgroundPicker(QComboBox* picker, const PictureList& images) {
     for (int position = 1; position <= kBackgroundEntryCount; ++position) {
         picker->addItem(images.icon(position), QString::fromStdString(BackgroundEntryText(position)));
     }
+    picker->addItem(
+        images.icon(kOwnPictureEntry),
+        QString::fromUtf8(kOwnPictureCaption.data(), static_cast<qsizetype>(kOwnPictureCaption.size())));
 }
 
 QString EntryKey(const QComboBox* picker, int index) {

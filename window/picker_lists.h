@@ -51,14 +51,15 @@ void AddColourSwatch(PictureList& swatches, QString& name);
 // The sixteen colours, each with its swatch; "Black" selected.
 void FillColourPicker(QComboBox* picker, PictureList& swatches);
 
-// The style icon and miniatures, and the background icon and thumbnails, from the program's pictures.
+// The style icon and miniatures, and the background icon and thumbnails, from the program's pictures (the
+// last background picture, of "Your own picture…", is drawn).
 PictureList LoadStyleImages();
 PictureList LoadBackgroundImages();
 
 // "Select Template" and the eight styles; "Select Template" selected.
 void FillStylePicker(QComboBox* picker, const PictureList& images);
 
-// "No Background" and "001" to "067".
+// "No Background", "001" to "067" and "Your own picture…".
 void FillBackgroundPicker(QComboBox* picker, const PictureList& images);
 
 // The key an entry was added under (the colour picker's upper-case names).

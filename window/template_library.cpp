@@ -4,6 +4,7 @@
 #include "core_text.h"
 #include "desktop_services.h"
 #include "generator/assembly.h"
+#include "generator/backgrounds.h"
 #include "generator/template_style.h"
 #include "library/design_files.h"
 #include "library/file_search.h"
@@ -133,11 +134,14 @@ void frmCorvex::selectTemplateEntry(const std::string& entry) {
 }
 
 TemplateValues frmCorvex::templateValues(int photoCount) const {
-    const ListingFields fields = listingFields();
     TemplateValues values;
-    values.group = fields.fields.of(photoCount);
+    values.group = typedFields().of(photoCount);
     values.templatePosition = std::to_string(ImageCombo1->currentIndex() + 1);
-    values.imagePosition = std::to_string(ImageCombo2->currentIndex() + 1);
+    // "Image" keeps naming a built-in entry, so a reader that knows no own pictures shows none.
+    const bool own = ImageCombo2->currentIndex() + 1 == kOwnPictureEntry;
+    values.imagePosition = std::to_string(own ? 1 : ImageCombo2->currentIndex() + 1);
+    values.ownBackground = own ? m_state.txtBgrnLink : std::string();
+    values.summary = m_state.summary;
     values.borderColour = m_state.txtBACK;
     values.fontColour = m_state.txtFORE;
     values.backgroundColour = m_state.txtBkgrnd;
@@ -160,6 +164,10 @@ void frmCorvex::applyTemplateValues(const TemplateValues& values) {
     }
     m_state.txtimgComb1 = values.templatePosition;
     m_state.txtimgComb2 = values.imagePosition;
+    m_state.summary = values.summary;
+    if (!values.ownBackground.empty()) {
+        m_state.ownBackground = values.ownBackground;
+    }
     for (const auto& [target, colour, swatch] :
          {std::tuple{ColourTarget::Border, &values.borderColour, values.borderSwatch},
           std::tuple{ColourTarget::Font, &values.fontColour, values.fontSwatch},
@@ -219,9 +227,16 @@ void frmCorvex::cmdLoad_Click() {
     m_state.txtTag = photoCount;
     applyTemplateValues(read.values);
     selectPickerPosition(ImageCombo1, PickerPosition(m_state.txtimgComb1));
-    selectPickerPosition(ImageCombo2, PickerPosition(m_state.txtimgComb2));
+    // Only the own background's key names the own picture; "Image" names the built-in entries.
+    int backgroundEntry = PickerPosition(m_state.txtimgComb2);
+    if (!read.values.ownBackground.empty()) {
+        backgroundEntry = kOwnPictureEntry;
+    } else if (backgroundEntry == kOwnPictureEntry) {
+        backgroundEntry = 0;
+    }
+    selectPickerPosition(ImageCombo2, backgroundEntry);
     ImageCombo1_Click();
-    ImageCombo2_Click();
+    applyBackgroundPick();
     selectTab(DesignTab);
     m_lastSavedDesign = designState();
     // The photo count is the entry's, so the placed values always follow the loaded fields.

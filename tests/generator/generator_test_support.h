@@ -29,7 +29,7 @@ struct ListingUnderTest {
 
     void chooseStyle(int style) {
         fields.style = style;
-        StyleSelection selection = SelectStyle(style, fields.photoCount, "0");
+        StyleSelection selection = SelectStyle(style, fields.photoCount, "0", fields.layoutForm);
         code = std::move(selection.code);
         placed = std::move(selection.placed);
         fields.photoCount = selection.photoCount;

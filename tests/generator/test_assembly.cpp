@@ -1,4 +1,5 @@
 #include "generator/assembly.h"
+#include "generator/phone_layout.h"
 #include "generator/placed_values.h"
 #include "generator/promotional_footer.h"
 #include "generator_test_support.h"
@@ -56,7 +57,7 @@ TEST_P(CompleteFillTest, ChoosingTheStyleAgainRestoresThePristineLayout) {
     listing.assemble();
     listing.code = InsertFooter(listing.code);
     listing.chooseStyle(GetParam());
-    EXPECT_EQ(listing.code, LayoutText(GetParam()));
+    EXPECT_EQ(listing.code, LayoutText(GetParam(), listing.fields.layoutForm));
     EXPECT_EQ(listing.placed, ResetPlacedValues());
     EXPECT_EQ(listing.group().title, "Blue teapot") << "style selection changes no field";
 }

@@ -84,5 +84,51 @@ TEST(PickBackground, ABackgroundPickedBeforeAStyleReachesTheListingLater) {
     EXPECT_NE(listing.code.find("012.jpg"), std::string::npos);
 }
 
+struct OwnAddressCase {
+    const char* name;
+    std::string typed;
+    std::optional<std::string> address;
+};
+
+class OwnBackgroundAddressTest : public ::testing::TestWithParam<OwnAddressCase> {};
+
+TEST_P(OwnBackgroundAddressTest, TakesOnlyAnHttpsAddressTheAttributeCanCarry) {
+    EXPECT_EQ(OwnBackgroundAddress(GetParam().typed), GetParam().address);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Addresses, OwnBackgroundAddressTest,
+    ::testing::Values(
+        OwnAddressCase{"Https", "https://i.imgur.com/linen.jpg", "https://i.imgur.com/linen.jpg"},
+        OwnAddressCase{"BlanksAroundDropped", "  https://i.imgur.com/a.jpg\r\n", "https://i.imgur.com/a.jpg"},
+        OwnAddressCase{"SchemeInCapitals", "HTTPS://pics.example/a.jpg", "HTTPS://pics.example/a.jpg"},
+        OwnAddressCase{"BuiltInAddress", PickBackground("007"), PickBackground("007")},
+        OwnAddressCase{"PlainHttp", "http://i.imgur.com/a.jpg", std::nullopt},
+        OwnAddressCase{"LocalFile", "file:///home/me/a.jpg", std::nullopt},
+        OwnAddressCase{"NoScheme", "i.imgur.com/a.jpg", std::nullopt},
+        OwnAddressCase{"NoHost", "https:///a.jpg", std::nullopt},
+        OwnAddressCase{"SchemeOnly", "https://", std::nullopt}, OwnAddressCase{"Empty", "   ", std::nullopt},
+        OwnAddressCase{"BlankInside", "https://pics.example/my photo.jpg", std::nullopt},
+        OwnAddressCase{"QuoteInside", "https://pics.example/a.jpg\" onload=\"x", std::nullopt},
+        OwnAddressCase{"AngleBracket", "https://pics.example/<b>.jpg", std::nullopt}),
+    [](const ::testing::TestParamInfo<OwnAddressCase>& info) { return std::string(info.param.name); });
+
+TEST(BuiltInBackgroundAdvice, AdvisesOnlyWhileTheBackgroundIsAtTheBuiltInAddress) {
+    const std::optional<std::string> advice = BuiltInBackgroundAdvice(PickBackground("007"));
+    ASSERT_TRUE(advice.has_value());
+    for (const char* part :
+         {"background 007", "Export backgrounds\u2026", "Your own picture\u2026", "https"}) {
+        EXPECT_NE(advice->find(part), std::string::npos) << part;
+    }
+    EXPECT_TRUE(BuiltInBackgroundAdvice(kBase + "folder/other.jpg").has_value());
+    EXPECT_FALSE(BuiltInBackgroundAdvice(kNoBackground).has_value());
+    EXPECT_FALSE(BuiltInBackgroundAdvice("https://i.imgur.com/linen.jpg").has_value());
+}
+
+TEST(BackgroundFileName, IsTheThreeDigitNameReadyForAPictureHost) {
+    EXPECT_EQ(BackgroundFileName(7), "background-007.jpg");
+    EXPECT_EQ(BackgroundFileName(67), "background-067.jpg");
+}
+
 } // namespace
 } // namespace vellumo

@@ -21,7 +21,7 @@ TEST_P(StyleSelectionTest, CopiesTheLayoutAndNamesItsPanelAndPhotoCount) {
     const ExpectedStyle& expected = GetParam();
     EXPECT_EQ(StyleAt(expected.position)->caption, expected.caption);
 
-    const StyleSelection selection = SelectStyle(expected.position, "old", "9");
+    const StyleSelection selection = SelectStyle(expected.position, "old", "9", LayoutForm::AsDesigned);
     EXPECT_EQ(selection.code, LayoutText(expected.position));
     EXPECT_EQ(selection.photoCount, expected.photoCount);
     EXPECT_EQ(selection.designFrameIndex, expected.frameIndex);
@@ -42,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(AllStyles, StyleSelectionTest,
                          });
 
 TEST(StyleSelection, SelectTemplateEmptiesTheCodeAndShowsTheTwoPhotoPanel) {
-    const StyleSelection selection = SelectStyle(kNoStylePosition, "4", "3");
+    const StyleSelection selection = SelectStyle(kNoStylePosition, "4", "3", LayoutForm::PhoneFriendly);
     EXPECT_EQ(StyleAt(kNoStylePosition)->caption, "Select Template");
     EXPECT_TRUE(selection.code.empty());
     EXPECT_EQ(selection.designFrameIndex, "0");
@@ -52,7 +52,7 @@ TEST(StyleSelection, SelectTemplateEmptiesTheCodeAndShowsTheTwoPhotoPanel) {
 
 TEST(StyleSelection, AnUnknownPositionEmptiesTheCodeAndKeepsThePanel) {
     for (int position : {0, 10, -1}) {
-        const StyleSelection selection = SelectStyle(position, "4", "3");
+        const StyleSelection selection = SelectStyle(position, "4", "3", LayoutForm::PhoneFriendly);
         EXPECT_TRUE(selection.code.empty());
         EXPECT_EQ(selection.designFrameIndex, "3");
         EXPECT_EQ(selection.photoCount, "4");

@@ -51,6 +51,8 @@ TemplateValues EveryFieldDistinct(int photoCount) {
     values.borderSwatch = 255;
     values.fontSwatch = 8388608;
     values.backgroundSwatch = 12632256;
+    values.summary = "Hand painted.\r\n<ul><li>Lid</li></ul>";
+    values.ownBackground = "https://pics.example.com/linen.jpg";
     return values;
 }
 
@@ -88,6 +90,51 @@ TEST_F(TemplateFile, TypedReferencesComeBackAsTyped) {
     EXPECT_NE(ReadBytes(path).find("Text2=Fish & chips &#38; peas &nbsp;\r\n"), std::string::npos);
     EXPECT_EQ(ReadTemplateFile(path, "2", {}).values, values);
 }
+
+TEST_F(TemplateFile, SummaryAndOwnBackgroundFollowTheKnownKeysOnlyWhenSet) {
+    TemplateValues values = BlueTeapot();
+    values.summary = "Fine china.\r\nHand painted.";
+    values.ownBackground = "https://pics.example.com/linen.jpg";
+    const auto text = TemplateFileText(values);
+    ASSERT_TRUE(text.has_value());
+    EXPECT_EQ(*text, *TemplateFileText(BlueTeapot()) +
+                         "Summary=Fine china.&#13;&#10;Hand painted.\r\n"
+                         "OwnBackground=https://pics.example.com/linen.jpg\r\n");
+}
+
+struct OwnKeysCase {
+    const char* name;
+    const char* extraLines; // after the known keys
+    const char* summary;
+    const char* ownBackground;
+};
+
+class OwnKeysRead : public TemplateFile, public ::testing::WithParamInterface<OwnKeysCase> {};
+
+// The current design has a summary and an own background; a file's design has only what it says.
+TEST_P(OwnKeysRead, AFileHasOnlyTheSummaryAndOwnBackgroundItHolds) {
+    TemplateValues current = BlueTeapot();
+    current.summary = "current summary";
+    current.ownBackground = "https://pics.example.com/current.jpg";
+    const std::string path = m_folder / "Blue teapot-2";
+    WriteBytes(path, *TemplateFileText(BlueTeapot()) + GetParam().extraLines);
+    const TemplateReadResult read = ReadTemplateFile(path, "2", current);
+    EXPECT_EQ(read.status, TemplateReadStatus::Read);
+    EXPECT_EQ(read.values.summary, GetParam().summary);
+    EXPECT_EQ(read.values.ownBackground, GetParam().ownBackground);
+    EXPECT_EQ(read.values.imagePosition, "1");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, OwnKeysRead,
+    ::testing::Values(OwnKeysCase{"WrittenBeforeTheKeysExisted", "", "", ""},
+                      OwnKeysCase{"WithBoth", "Summary=Short\r\nOwnBackground=https://x.example/a.jpg\r\n",
+                                  "Short", "https://x.example/a.jpg"},
+                      OwnKeysCase{"OwnBackgroundNotHttps", "OwnBackground=http://x.example/a.jpg\r\n", "",
+                                  ""},
+                      OwnKeysCase{"OwnBackgroundBreakingTheAttribute",
+                                  "OwnBackground=https://x.example/a.jpg\" onload=\"x\r\n", "", ""}),
+    [](const ::testing::TestParamInfo<OwnKeysCase>& info) { return std::string(info.param.name); });
 
 class TemplateRoundTrip : public TemplateFile, public ::testing::WithParamInterface<int> {};
 

@@ -77,10 +77,14 @@ void HttpsTestServer::answer(QSslSocket* socket) {
     m_requested.append(path);
     static const QRegularExpression picture(QStringLiteral("^/picture-(\\d+)x(\\d+)\\.png$"));
     const QRegularExpressionMatch match = picture.match(path);
-    socket->write(match.hasMatch()
-                      ? Response("200 OK", "image/png",
-                                 PngPicture(match.captured(1).toInt(), match.captured(2).toInt()))
-                      : Response("404 Not Found", "text/plain", "not found"));
+    if (m_served.contains(path)) {
+        socket->write(Response("200 OK", m_served.value(path).first, m_served.value(path).second));
+    } else if (match.hasMatch()) {
+        socket->write(Response("200 OK", "image/png",
+                               PngPicture(match.captured(1).toInt(), match.captured(2).toInt())));
+    } else {
+        socket->write(Response("404 Not Found", "text/plain", "not found"));
+    }
     socket->disconnectFromHost();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QSslServer>
 #include <QStringList>
@@ -16,7 +17,8 @@ inline constexpr char kPictureHost[] = "pictures.test";
 void AddTestWebEngineFlags();
 
 // A small https server on 127.0.0.1 with the tests' own certificate. "/picture-<w>x<h>.png" answers a PNG
-// picture of that size; every other path is not found. Remembers every path asked for.
+// picture of that size, a path given to serve() its bytes; every other path is not found. Remembers every
+// path asked for.
 class HttpsTestServer final : public QObject {
     Q_OBJECT
 public:
@@ -26,6 +28,10 @@ public:
     // https://pictures.test:<port><path>, or the same with http: to the same port.
     QUrl address(const QString& path, const QString& scheme = QStringLiteral("https")) const;
     const QStringList& requestedPaths() const { return m_requested; }
+    // Answers the path with these bytes from now on.
+    void serve(const QString& path, const QByteArray& contentType, const QByteArray& body) {
+        m_served.insert(path, {contentType, body});
+    }
     void forgetRequests() { m_requested.clear(); }
 
 private:
@@ -33,6 +39,7 @@ private:
 
     QSslServer m_server;
     QStringList m_requested;
+    QHash<QString, QPair<QByteArray, QByteArray>> m_served; // path: content type and body
 };
 
 } // namespace vellumo::test

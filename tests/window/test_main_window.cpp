@@ -345,7 +345,9 @@ private slots:
         const QString guide = help->findChild<QTextBrowser*>(QStringLiteral("guide"))->toPlainText();
         for (const char* topic :
              {"The Design tab", "Colours and backgrounds", "Preview and Full Screen", "Phone (375 px)",
-              "the check before pasting", "My Templates", "~/.local/share/Vellumo/", "back up"}) {
+              "Line breaks", "Phone-friendly layout", "Export backgrounds", "Your own picture",
+              "phone summary", "the check before pasting", "My Templates", "~/.local/share/Vellumo/",
+              "back up"}) {
             QVERIFY2(guide.contains(QLatin1String(topic), Qt::CaseInsensitive), topic);
         }
         QVERIFY(under.desktop.openedUrls.isEmpty());

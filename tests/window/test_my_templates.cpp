@@ -1,9 +1,12 @@
 // The My Templates tab: the two lists and their pairing, Load, Save with the clipboard and the notice
 // dialog, replacing and deleting designs, Open, and the notice dialog's setting.
 
+#include "core_text.h"
+#include "generator/backgrounds.h"
 #include "generator/promotional_footer.h"
 #include "library/file_search.h"
 #include "saved_dialog.h"
+#include "summary_dialog.h"
 #include "window_test_support.h"
 
 #include <QCheckBox>
@@ -33,7 +36,11 @@ struct Design {
     QString font = QStringLiteral("Black");
     QString background = QStringLiteral("White");
     QString backgroundPicture = QStringLiteral("No Background");
+    QString ownBackground; // the address given when backgroundPicture is "Your own picture…"
+    QString summary;
 };
+
+const QString kOwnPicture = QStringLiteral("Your own picture\u2026");
 
 int PhotoCountOf(const QString& style) {
     return style.left(1).toInt();
@@ -81,7 +88,14 @@ void Enter(WindowUnderTest& under, const Design& design) {
     PickColour(under, "optBACK", design.border);
     PickColour(under, "optFORE", design.font);
     PickColour(under, "optBkgrnd", design.background);
+    under.messageBoxes.textAnswer = design.ownBackground;
     PickText(under.child<QComboBox>("ImageCombo2"), design.backgroundPicture);
+    QTest::mouseClick(under.child<QPushButton>(
+                          count == 2 ? "cmdSummary" : qPrintable(QStringLiteral("cmdSummary%1").arg(count))),
+                      Qt::LeftButton);
+    auto* summary = under.window->findChild<SummaryDialog*>();
+    summary->findChild<QPlainTextEdit*>("txtSummary")->setPlainText(design.summary);
+    summary->accept();
 }
 
 void Save(WindowUnderTest& under, const QString& name, const char* button = "cmdSave") {
@@ -140,32 +154,56 @@ class MyTemplatesTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The template keeps the paragraph as typed; the listing shows its line breaks.
     void SaveThenLoadRestoresEveryValueAndTheSameListing_data() {
         QTest::addColumn<QString>("style");
         QTest::addColumn<QString>("firstParagraph");
+        QTest::addColumn<QString>("shownParagraph"); // as the listing holds it
         QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("ownBackground"); // none: background 007
+        QTest::addColumn<QString>("summary");
         QTest::newRow("2 photos") << "2 Alternating Photos"
                                   << "Fine china."
-                                  << "Blue teapot";
+                                  << "Fine china."
+                                  << "Blue teapot" << QString() << QString();
         QTest::newRow("3 photos, several lines") << "3 Inline Photos"
                                                  << "Line one\nLine two\n\nLine four"
-                                                 << "Blue teapot";
+                                                 << "Line one<br>\r\nLine two<br>\r\n<br>\r\nLine four"
+                                                 << "Blue teapot" << QString() << QString();
+        QTest::newRow("a typed list among lines")
+            << "3 Alternating Photos"
+            << "Includes:\n<ul>\n<li>Lid</li>\n<li>Cosy</li>\n</ul>\nShips fast.\nInsured."
+            << "Includes:\r\n<ul>\r\n<li>Lid</li>\r\n<li>Cosy</li>\r\n</ul>\r\nShips fast.<br>\r\nInsured."
+            << "Blue teapot" << QString() << QString();
         QTest::newRow("4 photos, 5,000 characters")
-            << "4 Alternating Photos" << QString(5000, QLatin1Char('w')) << "Blue teapot";
+            << "4 Alternating Photos" << QString(5000, QLatin1Char('w')) << QString(5000, QLatin1Char('w'))
+            << "Blue teapot" << QString() << QString();
         QTest::newRow("5 photos, quotes") << "5 Inline Photos"
                                           << "'quoted whole'"
-                                          << "\"Blue\" teapot; size=\"large\"";
+                                          << "'quoted whole'"
+                                          << "\"Blue\" teapot; size=\"large\"" << QString() << QString();
         QTest::newRow("leading blanks") << "2 Inline Photos"
                                         << "   indented"
-                                        << "  Blue teapot  ";
+                                        << "   indented"
+                                        << "  Blue teapot  " << QString() << QString();
         QTest::newRow("not ASCII") << "3 Alternating Photos" << QStringLiteral("Café à 12 €, 日本の急須")
-                                   << QStringLiteral("Théière 日本 €");
+                                   << QStringLiteral("Café à 12 €, 日本の急須")
+                                   << QStringLiteral("Théière 日本 €") << QString() << QString();
+        QTest::newRow("own background and summary") << "4 Inline Photos"
+                                                    << "Fine china."
+                                                    << "Fine china."
+                                                    << "Blue teapot"
+                                                    << "https://i.imgur.com/linen.jpg"
+                                                    << "Hand painted.\n<ul><li>Lid</li></ul>";
     }
 
     void SaveThenLoadRestoresEveryValueAndTheSameListing() {
         QFETCH(QString, style);
         QFETCH(QString, firstParagraph);
+        QFETCH(QString, shownParagraph);
         QFETCH(QString, title);
+        QFETCH(QString, ownBackground);
+        QFETCH(QString, summary);
         WindowUnderTest under;
         QVERIFY(LoadWithoutNotice(under));
         Design design = Sample(style, firstParagraph);
@@ -173,7 +211,9 @@ private slots:
         design.border = QStringLiteral("Maroon");
         design.font = QStringLiteral("Navy");
         design.background = QStringLiteral("Silver");
-        design.backgroundPicture = QStringLiteral("007");
+        design.backgroundPicture = ownBackground.isEmpty() ? QStringLiteral("007") : kOwnPicture;
+        design.ownBackground = ownBackground;
+        design.summary = summary;
         Enter(under, design);
         const int styleIndex = under.child<QComboBox>("ImageCombo1")->currentIndex();
         const int pictureIndex = under.child<QComboBox>("ImageCombo2")->currentIndex();
@@ -185,11 +225,22 @@ private slots:
         QCOMPARE(Messages(under, "findings"), QStringList());
         const std::string savedCode = ReadFile(TemplateFolder(under) + "Teapot.txt");
         QVERIFY(savedCode.find(design.pictures.last().toStdString()) != std::string::npos);
+        QVERIFY(savedCode.find(">" + shownParagraph.toStdString() + "<") != std::string::npos);
+        QCOMPARE(savedCode.starts_with("<div vocab="), !summary.isEmpty());
         QCOMPARE(under.desktop.clipboard, QString::fromStdString(savedCode));
+        const std::string templateFile =
+            ReadFile(TemplateFolder(under) + ToCore(QStringLiteral("Teapot-%1").arg(PhotoCountOf(style))));
+        QVERIFY2(templateFile.find("<br>") == std::string::npos, "the template keeps what was typed");
+        QCOMPARE(templateFile.find("Image=" + std::string(ownBackground.isEmpty() ? "8" : "1") + "\r\n") !=
+                     std::string::npos,
+                 true);
 
-        // Everything changed before loading: another style, other fields, colours and background.
+        // Everything changed before loading: another style, other fields, colours, background and summary.
         Design other = Sample(QStringLiteral("5 Alternating Photos"));
         other.border = other.font = other.background = QStringLiteral("Lime");
+        other.backgroundPicture = kOwnPicture;
+        other.ownBackground = QStringLiteral("https://i.imgur.com/other.jpg");
+        other.summary = QStringLiteral("Another summary");
         Enter(under, other);
         const int count = PhotoCountOf(style);
         under.child<QLineEdit>(qPrintable(TitleBox(count)))->setText("changed");
@@ -209,6 +260,10 @@ private slots:
         }
         QCOMPARE(under.child<QComboBox>("ImageCombo1")->currentIndex(), styleIndex);
         QCOMPARE(under.child<QComboBox>("ImageCombo2")->currentIndex(), pictureIndex);
+        if (!ownBackground.isEmpty()) {
+            QCOMPARE(FromCore(under.window->stateHolders().txtBgrnLink), ownBackground);
+        }
+        QCOMPARE(ParagraphFromCore(under.window->stateHolders().summary), summary);
         QCOMPARE(under.window->stateHolders().txtBACK, std::string("#800000"));
         QCOMPARE(under.window->stateHolders().txtFORE, std::string("#333399"));
         QCOMPARE(under.window->stateHolders().txtBkgrnd, std::string("#C0C0C0"));
@@ -357,6 +412,29 @@ private slots:
         QVERIFY(code.find("Odd one") != std::string::npos);
         QVERIFY(code.find("#FF0000") != std::string::npos);
         QCOMPARE(under.window->selectedTab(), int(frmCorvex::DesignTab));
+    }
+
+    // A template from before summaries and own pictures (or from another program) has neither.
+    void OldTemplateWithoutTheNewKeysLoadsWithNeither() {
+        WindowUnderTest under;
+        QVERIFY(MakeTemplateFolder(under, {}));
+        QVERIFY(WriteText(TemplateFolder(under) + "Old-2",
+                          "[STYLE]\r\nTitle=Old one\r\nText1=First\r\nText2=Second\r\nPic1=a\r\nPic2=b\r\n"
+                          "Template=3\r\nImage=8\r\nTBack=#000000\r\nLBack=0\r\nTFore=#000000\r\nLFore=0\r\n"
+                          "TBkgrnd=#FFFFFF\r\nLBkgrnd=16777215\r\n"));
+        QVERIFY(LoadWithoutNotice(under));
+        Design current = Sample(QStringLiteral("3 Inline Photos"));
+        current.backgroundPicture = kOwnPicture;
+        current.ownBackground = QStringLiteral("https://i.imgur.com/linen.jpg");
+        current.summary = QStringLiteral("A summary");
+        Enter(under, current);
+        ClickEntry(under, "lstPlates", "Old-2", true);
+
+        QCOMPARE(under.messageBoxes.messages.size(), std::size_t(1)); // the address asked for by Enter
+        QCOMPARE(under.child<QComboBox>("ImageCombo2")->currentText(), QStringLiteral("007"));
+        QCOMPARE(under.window->stateHolders().txtBgrnLink, PickBackground("007"));
+        QCOMPARE(under.window->stateHolders().summary, std::string());
+        QVERIFY(under.window->stateHolders().txtCode.starts_with("<div align=\"center\">"));
     }
 
     void SaveRefusesWithoutStyleOrName_data() {
@@ -624,38 +702,52 @@ private slots:
 
     // Exit and the close box ask only when the design differs from the last save or load.
     void ClosingWithUnsavedChangesAsksFirst_data() {
-        QTest::addColumn<bool>("changed");
+        QTest::addColumn<QString>("change"); // empty: none; "paragraph", "summary" or "own background"
         QTest::addColumn<int>("choice");
         QTest::addColumn<bool>("closes");
         QTest::addColumn<bool>("saves");
         using Choice = MessageBoxes::SaveChoice;
-        QTest::newRow("nothing changed") << false << int(Choice::Cancel) << true << false;
-        QTest::newRow("Save") << true << int(Choice::Save) << true << true;
-        QTest::newRow("Don't Save") << true << int(Choice::DontSave) << true << false;
-        QTest::newRow("Cancel") << true << int(Choice::Cancel) << false << false;
+        QTest::newRow("nothing changed") << QString() << int(Choice::Cancel) << true << false;
+        QTest::newRow("Save") << "paragraph" << int(Choice::Save) << true << true;
+        QTest::newRow("Don't Save") << "paragraph" << int(Choice::DontSave) << true << false;
+        QTest::newRow("Cancel") << "paragraph" << int(Choice::Cancel) << false << false;
+        QTest::newRow("summary changed, Save") << "summary" << int(Choice::Save) << true << true;
+        QTest::newRow("own background changed, Save")
+            << "own background" << int(Choice::Save) << true << true;
     }
 
     void ClosingWithUnsavedChangesAsksFirst() {
-        QFETCH(bool, changed);
+        QFETCH(QString, change);
         QFETCH(int, choice);
         QFETCH(bool, closes);
         QFETCH(bool, saves);
         WindowUnderTest under;
         QVERIFY(LoadWithoutNotice(under));
-        Enter(under, Sample(QStringLiteral("3 Inline Photos")));
+        Design design = Sample(QStringLiteral("3 Inline Photos"));
+        design.backgroundPicture = kOwnPicture;
+        design.ownBackground = QStringLiteral("https://i.imgur.com/linen.jpg");
+        Enter(under, design);
         Save(under, QStringLiteral("Teapot"));
         QVERIFY(FileExists(TemplateFolder(under) + "Teapot-3"));
-        if (changed) {
+        if (change == QLatin1String("paragraph")) {
             under.child<QPlainTextEdit>("txtAlt31")->setPlainText(QStringLiteral("Mended lid."));
+        } else if (change == QLatin1String("summary")) {
+            design.summary = QStringLiteral("Mended lid.");
+        } else if (change == QLatin1String("own background")) {
+            design.ownBackground = QStringLiteral("https://i.imgur.com/Mended.jpg");
+        }
+        if (change == QLatin1String("summary") || change == QLatin1String("own background")) {
+            Enter(under, design);
         }
         under.messageBoxes.messages.clear();
         under.messageBoxes.saveChoice = MessageBoxes::SaveChoice(choice);
         QTest::mouseClick(under.child<QPushButton>("cmdExit"), Qt::LeftButton);
         QCOMPARE(Messages(under, "askToSave"),
-                 changed ? QStringList{"Save changes to the design before closing?"} : QStringList());
+                 change.isEmpty() ? QStringList()
+                                  : QStringList{"Save changes to the design before closing?"});
         QCOMPARE(!under.window->isVisible(), closes);
-        QCOMPARE(ReadFile(TemplateFolder(under) + "Teapot-3").find("Mended lid.") != std::string::npos,
-                 saves);
+        const std::string saved = ReadFile(TemplateFolder(under) + "Teapot-3");
+        QCOMPARE(saved.find("Mended") != std::string::npos, saves);
     }
 
     // Enter in the name box saves, Enter on a template loads, Enter on a code file opens it, and the

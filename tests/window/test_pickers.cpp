@@ -1,17 +1,23 @@
 // The three pickers: their entries and pictures, and what a pick by the seller does (and a selection
 // from code does not).
 
+#include "core_text.h"
 #include "generator/backgrounds.h"
+#include "generator/phone_layout.h"
 #include "generator/template_style.h"
 #include "picker_lists.h"
 #include "window_test_support.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -90,11 +96,13 @@ private slots:
         }
 
         auto* backgrounds = under.child<QComboBox>("ImageCombo2");
-        QCOMPARE(backgrounds->count(), 68);
+        QCOMPARE(backgrounds->count(), 69);
         QCOMPARE(backgrounds->itemText(0), QStringLiteral("No Background"));
         QCOMPARE(backgrounds->itemText(1), QStringLiteral("001"));
         QCOMPARE(backgrounds->itemText(67), QStringLiteral("067"));
         QVERIFY(!backgrounds->itemIcon(67).isNull());
+        QCOMPARE(backgrounds->itemText(68), QStringLiteral("Your own picture\u2026"));
+        QVERIFY(!backgrounds->itemIcon(68).isNull());
     }
 
     void ColourPickSetsValueBoxAndSwatch_data() {
@@ -183,7 +191,7 @@ private slots:
         auto* styles = under.child<QComboBox>("ImageCombo1");
         Pick(styles, position - 1);
         const StateHolders& state = under.window->stateHolders();
-        QCOMPARE(state.txtCode, LayoutText(position));
+        QCOMPARE(state.txtCode, LayoutText(position, LayoutForm::PhoneFriendly));
         QCOMPARE(state.txtTag, photoCount);
         QCOMPARE(under.window->panelInFront(), panel);
         QCOMPARE(QApplication::focusWidget(), under.child<QWidget>("cmdDummy"));
@@ -238,6 +246,143 @@ private slots:
         QVERIFY(state.txtCode.find("No Background") != std::string::npos);
         under.child<QPushButton>("cmdGenerate")->click();
         QVERIFY(state.txtCode.find(std::string(BackgroundBaseAddress) + "007.jpg") != std::string::npos);
+    }
+
+    // "Your own picture…" asks for the address; anything but an https address is refused with a message,
+    // and then, as after a cancel, the picker and the listing keep the background they had.
+    void OwnPictureTakesAnHttpsAddressOnly_data() {
+        QTest::addColumn<std::optional<QString>>("answer");
+        QTest::addColumn<QString>("background"); // the listing's background afterwards
+        QTest::addColumn<int>("warnings");
+        const QString builtIn = QString::fromStdString(PickBackground("003"));
+        QTest::newRow("https address") << std::optional<QString>(" https://i.imgur.com/linen.jpg ")
+                                       << "https://i.imgur.com/linen.jpg" << 0;
+        QTest::newRow("cancelled") << std::optional<QString>() << builtIn << 0;
+        QTest::newRow("plain http") << std::optional<QString>("http://i.imgur.com/linen.jpg") << builtIn << 1;
+        QTest::newRow("file on this computer")
+            << std::optional<QString>("file:///home/me/linen.jpg") << builtIn << 1;
+    }
+
+    void OwnPictureTakesAnHttpsAddressOnly() {
+        QFETCH(std::optional<QString>, answer);
+        QFETCH(QString, background);
+        QFETCH(int, warnings);
+        WindowUnderTest under;
+        QVERIFY(under.load());
+        PickText(under.child<QComboBox>("ImageCombo1"), "2 Alternating Photos");
+        auto* backgrounds = under.child<QComboBox>("ImageCombo2");
+        PickText(backgrounds, "003");
+        under.messageBoxes.textAnswer = answer;
+        PickText(backgrounds, QStringLiteral("Your own picture\u2026"));
+
+        const StateHolders& state = under.window->stateHolders();
+        QCOMPARE(under.messageBoxes.offeredTexts, QStringList{QString()});
+        QCOMPARE(FromCore(state.txtBgrnLink), background);
+        QVERIFY(state.txtCode.find("background=\"" + ToCore(background) + "\"") != std::string::npos);
+        QCOMPARE(backgrounds->currentText(), background.startsWith("https://i")
+                                                 ? QStringLiteral("Your own picture\u2026")
+                                                 : QStringLiteral("003"));
+        int warned = 0;
+        for (const RecordedMessage& message : under.messageBoxes.messages) {
+            warned += message.kind == QLatin1String("warning") ? 1 : 0;
+        }
+        QCOMPARE(warned, warnings);
+        QCOMPARE(QApplication::focusWidget(), under.child<QWidget>("cmdDummy"));
+    }
+
+    void OwnPictureOffersTheAddressGivenLast() {
+        WindowUnderTest under;
+        QVERIFY(under.load());
+        auto* backgrounds = under.child<QComboBox>("ImageCombo2");
+        under.messageBoxes.textAnswer = QStringLiteral("https://i.imgur.com/linen.jpg");
+        PickText(backgrounds, QStringLiteral("Your own picture\u2026"));
+        PickText(backgrounds, "No Background");
+        under.messageBoxes.textAnswer.reset();
+        PickText(backgrounds, QStringLiteral("Your own picture\u2026"));
+        QCOMPARE(under.messageBoxes.offeredTexts.last(), QStringLiteral("https://i.imgur.com/linen.jpg"));
+        QCOMPARE(backgrounds->currentText(), QStringLiteral("No Background"));
+    }
+
+    // The export writes the bundled full-size pictures themselves, under the names a picture host gets.
+    void ExportWritesTheRealPictures_data() {
+        QTest::addColumn<bool>("all");
+        QTest::addColumn<QList<int>>("numbers");
+        QTest::newRow("the chosen one") << false << QList<int>{12};
+        QList<int> every;
+        for (int number = 1; number <= kBackgroundCount; ++number) {
+            every << number;
+        }
+        QTest::newRow("all of them") << true << every;
+    }
+
+    void ExportWritesTheRealPictures() {
+        QFETCH(bool, all);
+        QFETCH(QList<int>, numbers);
+        WindowUnderTest under;
+        QVERIFY(under.load());
+        auto* choices = under.child<QMenu>("mnuExportBackgrounds");
+        QCOMPARE(choices->actions().size(), 2);
+        QVERIFY2(!choices->actions().at(0)->isEnabled(), "no background chosen yet");
+        PickText(under.child<QComboBox>("ImageCombo2"), "012");
+        QCOMPARE(choices->actions().at(0)->text(), QStringLiteral("Background 012"));
+        const QString folder = under.root.path() + "/export";
+        QVERIFY(QDir().mkpath(folder));
+        under.desktop.chosenFolder = folder;
+        choices->actions().at(all ? 1 : 0)->trigger();
+
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), numbers.size());
+        for (const int number : numbers) {
+            QFile bundled(QStringLiteral(":/backgrounds/full/%1.jpg").arg(number, 3, 10, QLatin1Char('0')));
+            QVERIFY(bundled.open(QIODevice::ReadOnly));
+            const std::string written = ReadFile(
+                ToCore(folder + QStringLiteral("/background-%1.jpg").arg(number, 3, 10, QLatin1Char('0'))));
+            QVERIFY(!written.empty());
+            QCOMPARE(QByteArray::fromStdString(written), bundled.readAll());
+        }
+        QCOMPARE(under.messageBoxes.messages.size(), std::size_t(1));
+        QCOMPARE(under.messageBoxes.messages.front().kind, QStringLiteral("information"));
+        QVERIFY(under.messageBoxes.messages.front().text.contains(folder));
+    }
+
+    // Cancelled, declined before replacing, or failing: nothing half done, and the seller hears why.
+    void ExportAsksBeforeReplacingAndSaysWhyItFailed_data() {
+        QTest::addColumn<QString>("folder"); // under the test's folder; empty: the chooser is cancelled
+        QTest::addColumn<bool>("replace");   // the answer to "Replace them?"
+        QTest::addColumn<QStringList>("kinds");
+        QTest::addColumn<QString>("written"); // what background-005.jpg holds afterwards
+        QTest::newRow("cancelled") << QString() << true << QStringList() << "mine";
+        QTest::newRow("replace declined") << "export" << false << QStringList{"question"} << "mine";
+        QTest::newRow("replace accepted")
+            << "export" << true << QStringList{"question", "information"} << "picture";
+        QTest::newRow("no such folder") << "missing" << true << QStringList{"warning"} << "mine";
+    }
+
+    void ExportAsksBeforeReplacingAndSaysWhyItFailed() {
+        QFETCH(QString, folder);
+        QFETCH(bool, replace);
+        QFETCH(QStringList, kinds);
+        QFETCH(QString, written);
+        WindowUnderTest under;
+        QVERIFY(under.load());
+        const QString existing = under.root.path() + "/export/background-005.jpg";
+        QVERIFY(QDir().mkpath(under.root.path() + "/export"));
+        QVERIFY(WriteText(ToCore(existing), "mine"));
+        PickText(under.child<QComboBox>("ImageCombo2"), "005");
+        under.desktop.chosenFolder = folder.isEmpty() ? QString() : under.root.path() + "/" + folder;
+        under.messageBoxes.answer = replace;
+        under.child<QMenu>("mnuExportBackgrounds")->actions().at(0)->trigger();
+
+        QStringList shown;
+        for (const RecordedMessage& message : under.messageBoxes.messages) {
+            shown << message.kind;
+        }
+        QCOMPARE(shown, kinds);
+        QCOMPARE(under.desktop.folderQuestions, 1);
+        const std::string content = ReadFile(ToCore(existing));
+        QCOMPARE(written == "mine" ? content == "mine" : content.size() > 1000, true);
+        if (folder == "missing") {
+            QVERIFY(under.messageBoxes.messages.front().text.contains("No such file or directory"));
+        }
     }
 
     void StyleSwitchKeepsTypedValuesOfThePhotoCount() {

@@ -3,13 +3,17 @@
 
 #include "full_screen_view.h"
 #include "generator/backgrounds.h"
+#include "generator/phone_layout.h"
 #include "generator/promotional_footer.h"
 #include "generator/template_style.h"
+#include "summary_dialog.h"
 #include "window_test_support.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -83,7 +87,7 @@ private slots:
 
         const std::string& code = under.window->stateHolders().txtCode;
         QCOMPARE(ReadFile(under.previewPagePath()), code + "\r\n");
-        QVERIFY(code.find("Line one\r\nLine two") != std::string::npos);
+        QVERIFY(code.find("Line one<br>\r\nLine two") != std::string::npos);
         QVERIFY(code.find("txtPicAlt") == std::string::npos);
 
         QWebEngineView* view = under.window->browser();
@@ -235,7 +239,7 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), target);
         PressF12(under, Qt::ShiftModifier);
         const std::string& code = under.window->stateHolders().txtCode;
-        std::string expected = LayoutText(3);
+        std::string expected = LayoutText(3, LayoutForm::PhoneFriendly);
         expected.replace(expected.find(kCommentMarker), kCommentMarker.size(), PromotionalFooter());
         QCOMPARE(code, expected);
         PressF12(under);
@@ -319,6 +323,95 @@ private slots:
         QVERIFY(full != nullptr);
         QCOMPARE(full->listingWidth(), ListingWidth::Phone);
         QVERIFY(full->findChild<QPushButton*>("cmdPhoneWidth")->isChecked());
+    }
+
+    // "Phone-friendly layout" starts as Settings.ini says (on when it says nothing), shows only with the
+    // Preview tab, and a click rebuilds the preview in the other form and keeps the choice.
+    void PhoneLayoutBoxSwitchesTheFormAndKeepsTheChoice_data() {
+        QTest::addColumn<QString>("stored"); // the line in Settings.ini; empty: none
+        QTest::addColumn<bool>("checked");
+        QTest::newRow("nothing stored") << QString() << true;
+        QTest::newRow("stored on") << "PhoneFriendlyLayout=1" << true;
+        QTest::newRow("stored off") << "PhoneFriendlyLayout=0" << false;
+    }
+
+    void PhoneLayoutBoxSwitchesTheFormAndKeepsTheChoice() {
+        QFETCH(QString, stored);
+        QFETCH(bool, checked);
+        WindowUnderTest under;
+        QVERIFY(WriteText(under.paths.settingsFile(), "[Settings]\r\n" + stored.toStdString() + "\r\n"));
+        QVERIFY(under.load());
+        auto* box = under.child<QCheckBox>("chkPhoneLayout");
+        QCOMPARE(box->isChecked(), checked);
+        QVERIFY(!box->isVisible());
+        PickText(under.child<QComboBox>("ImageCombo1"), "3 Inline Photos");
+        ClickTab(under, frmCorvex::PreviewTab);
+        QVERIFY(box->isVisible());
+        const StateHolders& state = under.window->stateHolders();
+        const auto phoneFriendly = [&] {
+            return state.txtCode.find("aspect-ratio:4/3") != std::string::npos;
+        };
+        QCOMPARE(phoneFriendly(), checked);
+
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+        QCOMPARE(box->isChecked(), !checked);
+        QCOMPARE(phoneFriendly(), !checked);
+        QCOMPARE(ReadFile(under.previewPagePath()), state.txtCode + "\r\n");
+        QVERIFY(ReadFile(under.paths.settingsFile())
+                    .find(checked ? "PhoneFriendlyLayout=0" : "PhoneFriendlyLayout=1") != std::string::npos);
+        ClickTab(under, frmCorvex::DesignTab);
+        QVERIFY(!box->isVisible());
+    }
+
+    // The summary edited in its dialog, with its live count, is in every form the listing takes, hidden.
+    void SummaryIsInThePreviewFullScreenAndTheCopiedListing() {
+        WindowUnderTest under;
+        QVERIFY(LoadWithoutNotice(under));
+        PickText(under.child<QComboBox>("ImageCombo1"), "3 Inline Photos");
+        QTest::mouseClick(under.child<QPushButton>("cmdSummary3"), Qt::LeftButton);
+        auto* dialog = under.window->findChild<SummaryDialog*>();
+        QVERIFY(dialog != nullptr && dialog->isVisible());
+        auto* text = dialog->findChild<QPlainTextEdit*>("txtSummary");
+        auto* count = dialog->findChild<QLabel*>("lblSummaryCount");
+        auto* problems = dialog->findChild<QLabel*>("lblSummaryProblems");
+        text->setPlainText(QString(801, QLatin1Char('x')));
+        QCOMPARE(count->text(), QStringLiteral("801 of 800 characters"));
+        QVERIFY(problems->isVisibleTo(dialog) && problems->text().contains("801"));
+        text->clear();
+        QTest::keyClicks(text, "Blue teapot");
+        QTest::keyClick(text, Qt::Key_Return);
+        QTest::keyClicks(text, "Hand painted");
+        // "Blue teapot<br>", the line break, "Hand painted".
+        QCOMPARE(count->text(), QStringLiteral("28 of 800 characters"));
+        QVERIFY(!problems->isVisibleTo(dialog));
+        dialog->accept();
+
+        const std::string block =
+            "<div vocab=\"https://schema.org/\" typeof=\"Product\" style=\"display:none\">"
+            "<span property=\"description\">Blue teapot<br>\r\nHand painted</span></div>";
+        ClickTab(under, frmCorvex::PreviewTab);
+        QVERIFY(under.window->stateHolders().txtCode.starts_with(block));
+        const QString hiddenSummary =
+            "(d => d === document.body.firstElementChild && getComputedStyle(d).display === 'none' ? "
+            "d.querySelector('[property=description]').textContent : '')(document.querySelector('[vocab]'))";
+        QWebEngineView* view = under.window->browser();
+        QTRY_COMPARE_WITH_TIMEOUT(Evaluate(view, hiddenSummary).toString(),
+                                  QStringLiteral("Blue teapot\nHand painted"), kLoadTimeout);
+        QTest::mouseClick(under.child<QPushButton>("cmdFullScreen"), Qt::LeftButton);
+        auto* full = under.window->findChild<FullScreenView*>();
+        QVERIFY(full != nullptr);
+        QTRY_COMPARE_WITH_TIMEOUT(Evaluate(full->view(), hiddenSummary).toString(),
+                                  QStringLiteral("Blue teapot\nHand painted"), kLoadTimeout);
+        full->close();
+        QTRY_VERIFY(under.window->findChild<FullScreenView*>() == nullptr);
+
+        // The empty picture boxes are the listing check's concern, not this test's.
+        under.messageBoxes.answerFindings = [](const std::vector<Finding>&) {
+            return FindingsAnswer{FindingsAnswer::Choice::CopyAnyway, 0};
+        };
+        under.child<QLineEdit>("txtFilename")->setText(QStringLiteral("Teapot"));
+        QTest::mouseClick(under.child<QPushButton>("cmdCopy"), Qt::LeftButton);
+        QVERIFY(under.desktop.clipboard.startsWith(QString::fromStdString(block)));
     }
 
     void ClosingDeletesThePreviewPage_data() {

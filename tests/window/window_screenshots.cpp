@@ -6,12 +6,16 @@
 #include "listing_check_dialog.h"
 #include "program_look.h"
 #include "saved_dialog.h"
+#include "summary_dialog.h"
 #include "window_test_support.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -20,6 +24,7 @@
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
 #include <QWebEngineView>
 
 using namespace vellumo;
@@ -33,13 +38,14 @@ void Shoot(QWidget* window, const QString& name, bool wholeScreen = false) {
     QTest::qWait(400);
     QScreen* screen = window->screen();
     const QPixmap picture =
-        wholeScreen ? screen->grabWindow(0, 0, 0, 760, 600) : screen->grabWindow(window->winId());
+        wholeScreen ? screen->grabWindow(0, 0, 0, 760, 1024) : screen->grabWindow(window->winId());
     picture.save(g_folder + "/" + name + ".png");
 }
 
-// A stand-in product photo, so the preview shows real pictures without the network.
-QString MakePhoto(const QString& folder, int number, const QColor& colour) {
-    QImage photo(400, 300, QImage::Format_RGB32);
+// A stand-in product photo, served by the tests' https server, so the preview shows real pictures without
+// the network (it shows nothing from this computer, as a buyer's browser would not).
+QString MakePhoto(HttpsTestServer& server, int number, const QColor& colour) {
+    QImage photo(800, 600, QImage::Format_RGB32);
     QPainter painter(&photo);
     QLinearGradient gradient(0, 0, 400, 300);
     gradient.setColorAt(0, colour.lighter(160));
@@ -47,13 +53,39 @@ QString MakePhoto(const QString& folder, int number, const QColor& colour) {
     painter.fillRect(photo.rect(), gradient);
     painter.setPen(Qt::white);
     QFont font = painter.font();
-    font.setPixelSize(40);
+    font.setPixelSize(80);
     font.setBold(true);
     painter.setFont(font);
     painter.drawText(photo.rect(), Qt::AlignCenter, QStringLiteral("Photo %1").arg(number));
-    const QString path = folder + QStringLiteral("/photo%1.png").arg(number);
-    photo.save(path);
-    return QUrl::fromLocalFile(path).toString();
+    painter.end();
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    photo.save(&png, "PNG");
+    const QString path = QStringLiteral("/photo%1.png").arg(number);
+    server.serve(path, "image/png", png.data());
+    return server.address(path).toString();
+}
+
+// Waits for the view's pictures, so the shot shows them; says so when they do not come.
+void WaitForPictures(QWebEngineView* view) {
+    const bool loaded = QTest::qWaitFor(
+        [view] {
+            return Evaluate(view, "document.readyState === 'complete' && "
+                                  "Array.from(document.images).every(i => i.complete)")
+                .toBool();
+        },
+        15000);
+    if (!loaded) {
+        qWarning("the listing's pictures did not load in time");
+    }
+}
+
+bool ShownOnScreen(QWidget* window) {
+    if (!QTest::qWaitForWindowExposed(window)) {
+        qWarning("%s did not show", qPrintable(window->objectName()));
+        return false;
+    }
+    return true;
 }
 
 void WaitForLoad(frmCorvex* window) {
@@ -65,6 +97,7 @@ void WaitForLoad(frmCorvex* window) {
 
 int main(int argc, char* argv[]) {
     vellumo::PrepareWebEngine();
+    AddTestWebEngineFlags();
     QApplication application(argc, argv);
     g_folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     UseProgramLook();
@@ -97,17 +130,20 @@ int main(int argc, char* argv[]) {
         ->setPlainText(
             "The lid sits deep and stays put while pouring; the spout is cut to pour without drips.");
     under.child<QPlainTextEdit>("txtAlt33")->setPlainText("Dishwasher safe. Shipped double-boxed.");
-    // The boxes show addresses as a seller types them; the preview gets local stand-ins, as it has no
-    // network here.
-    const QString folder = under.root.path();
+    // The boxes show addresses as a seller types them; the preview gets stand-ins from the tests' own
+    // https server, as it has no network here.
+    HttpsTestServer server;
     const QList<QColor> tones = {QColor(0x33, 0x33, 0x99), QColor(0x99, 0x66, 0x33),
                                  QColor(0x00, 0x80, 0x80)};
     QStringList standIns;
     for (int k = 1; k <= 3; ++k) {
         under.child<QLineEdit>(qPrintable(QStringLiteral("txtPicAlt3%1").arg(k)))
             ->setText(QStringLiteral("https://i.imgur.com/teapot-%1.jpg").arg(k));
-        standIns << MakePhoto(folder, k, tones.at(k - 1));
+        standIns << MakePhoto(server, k, tones.at(k - 1));
     }
+    under.child<QPlainTextEdit>("txtAlt33")
+        ->setPlainText("Dishwasher safe.\nShipped double-boxed.\nCare: "
+                       "https://www.example-pottery-studio.com/care/stoneware-teapots");
     under.child<QRadioButton>("optBACK")->setChecked(true);
     PickText(under.child<QComboBox>("ImageCombo"), "Navy");
     under.child<QRadioButton>("optFORE")->setChecked(true);
@@ -117,23 +153,58 @@ int main(int argc, char* argv[]) {
 
     Shoot(window, "design-style");
 
+    QTest::mouseClick(under.child<QPushButton>("cmdSummary3"), Qt::LeftButton);
+    if (auto* summary = window->findChild<SummaryDialog*>()) {
+        auto* text = summary->findChild<QPlainTextEdit*>("txtSummary");
+        text->setPlainText(QStringLiteral("Hand-thrown stoneware teapot, 1.2 litres, deep blue glaze.\n<ul>\n"
+                                          "<li>Holds six cups</li>\n<li>Dishwasher safe</li>\n</ul>\n"
+                                          "Ships double-boxed, <b>insured</b>."));
+        Shoot(summary, "summary-dialog");
+        text->setPlainText(text->toPlainText().remove(QStringLiteral("<b>")).remove(QStringLiteral("</b>")));
+        summary->accept();
+    }
+
     for (int k = 1; k <= 3; ++k) {
         under.child<QLineEdit>(qPrintable(QStringLiteral("txtPicAlt3%1").arg(k)))
             ->setText(standIns.at(k - 1));
     }
     window->selectTab(frmCorvex::PreviewTab);
     WaitForLoad(window);
+    WaitForPictures(window->browser());
     Shoot(window, "preview");
-    FullScreenView* full = nullptr;
     QTest::mouseClick(under.child<QPushButton>("cmdFullScreen"), Qt::LeftButton);
-    full = window->findChild<FullScreenView*>();
-    if (full != nullptr) {
-        QTest::mouseClick(full->findChild<QPushButton*>("cmdPhoneWidth"), Qt::LeftButton);
-        QSignalSpy fullLoaded(full->view(), &QWebEngineView::loadFinished);
-        fullLoaded.wait(5000);
-        Shoot(full, "full-screen-phone");
+    if (auto* full = window->findChild<FullScreenView*>()) {
+        if (ShownOnScreen(full)) {
+            WaitForPictures(full->view());
+        }
+        for (const char* width : {"cmdPhoneWidth", "cmdEbayWidth", "cmdFullWidth"}) {
+            QTest::mouseClick(full->findChild<QPushButton*>(width), Qt::LeftButton);
+            Shoot(full, QStringLiteral("full-screen-%1").arg(QLatin1String(width)));
+        }
         full->close();
+        // Closed, it is deleted later: the next Full Screen is a new one.
+        if (!QTest::qWaitFor([window] { return window->findChild<FullScreenView*>() == nullptr; })) {
+            qWarning("Full Screen stayed open");
+        }
     }
+    // The same listing as designed, at a phone's width: wider than the phone.
+    under.child<QCheckBox>("chkPhoneLayout")->click();
+    WaitForLoad(window);
+    QTest::mouseClick(under.child<QPushButton>("cmdFullScreen"), Qt::LeftButton);
+    if (auto* full = window->findChild<FullScreenView*>()) {
+        if (ShownOnScreen(full)) {
+            WaitForPictures(full->view());
+        }
+        QTest::mouseClick(full->findChild<QPushButton*>("cmdPhoneWidth"), Qt::LeftButton);
+        Shoot(full, "full-screen-phone-as-designed");
+        full->close();
+        // Closed, it is deleted later: the next Full Screen is a new one.
+        if (!QTest::qWaitFor([window] { return window->findChild<FullScreenView*>() == nullptr; })) {
+            qWarning("Full Screen stayed open");
+        }
+    }
+    under.child<QCheckBox>("chkPhoneLayout")->click();
+    WaitForLoad(window);
 
     {
         std::vector<Finding> findings = CheckListing("<table></table>", [&] {
@@ -176,6 +247,20 @@ int main(int argc, char* argv[]) {
         Shoot(window, QStringLiteral("popup-%1").arg(QLatin1String(name)), true);
         picker->hidePopup();
     }
+    // The background list's end, with "Your own picture…" picked.
+    auto* backgrounds = under.child<QComboBox>("ImageCombo2");
+    under.messageBoxes.textAnswer = QStringLiteral("https://i.imgur.com/linen.jpg");
+    PickText(backgrounds, QStringLiteral("Your own picture\u2026"));
+    backgrounds->showPopup();
+    Shoot(window, QStringLiteral("popup-ImageCombo2-own"), true);
+    backgrounds->hidePopup();
+    PickText(backgrounds, QStringLiteral("012"));
+    auto* exportButton = under.child<QPushButton>("cmdExportBackgrounds");
+    QTimer::singleShot(600, [&] {
+        Shoot(window, QStringLiteral("export-menu"), true);
+        exportButton->menu()->close();
+    });
+    exportButton->showMenu();
     for (int count : {2, 4, 5}) {
         PickText(under.child<QComboBox>("ImageCombo1"), QStringLiteral("%1 Inline Photos").arg(count));
         Shoot(window, QStringLiteral("design-%1").arg(count));

@@ -18,6 +18,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,8 +57,17 @@ public:
     std::vector<RecordedMessage> messages;
     bool answer = true;
     SaveChoice saveChoice = SaveChoice::DontSave;
+    // The label asked with, then the text offered; the answer is textAnswer (none: cancelled).
+    std::optional<QString> askText(QWidget*, const QString& title, const QString& label,
+                                   const QString& text) override {
+        messages.push_back({QStringLiteral("askText"), title, label});
+        offeredTexts.append(text);
+        return textAnswer;
+    }
     std::function<FindingsAnswer(const std::vector<Finding>&)> answerFindings;
     std::vector<std::vector<Finding>> shownFindings;
+    std::optional<QString> textAnswer;
+    QStringList offeredTexts;
 };
 
 class RecordingDesktop final : public DesktopServices {
@@ -68,7 +78,13 @@ public:
         return textFileAnswer;
     }
     void setClipboardText(const QString& text) override { clipboard = text; }
+    QString chooseFolder(QWidget*, const QString&, const QString&) override {
+        ++folderQuestions;
+        return chosenFolder;
+    }
     QList<QUrl> openedUrls;
+    QString chosenFolder; // what the folder chooser answers; empty: cancelled
+    int folderQuestions = 0;
     std::vector<std::string> openedTextFiles;
     Outcome textFileAnswer; // what opening a text file gives
     QString clipboard;

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "listing_fields.h"
+
+#include <string>
+#include <string_view>
+
+namespace vellumo {
+
+// A paragraph as the listing shows it: HTML ignores a typed line break, so each one gets a "<br>" in
+// front of it. A break beside block-level markup the seller typed (a line that ends with, or a line that
+// starts with, a tag such as <li>, </tr> or <br>) is left alone, so a typed list or table gets no stray
+// blank lines. CR LF, LF and a lone CR each count as one break and stay as typed. Since <br> is itself
+// block-level, showing a shown paragraph again changes nothing.
+std::string ShowLineBreaks(std::string_view paragraph);
+
+// Every paragraph of every field group shown that way; titles and picture addresses stay as they are.
+FieldGroups ShowLineBreaks(FieldGroups fields);
+
+} // namespace vellumo

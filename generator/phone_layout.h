@@ -1,0 +1,20 @@
+#pragma once
+
+#include "listing_fields.h"
+
+#include <string>
+#include <string_view>
+
+namespace vellumo {
+
+// The layout text of a style in the given form; empty for "Select Template" and unknown positions.
+const std::string& LayoutText(int position, LayoutForm form);
+
+// A layout text in the phone-friendly form: its pictures scale down to the width there is and keep
+// their 4:3 shape, and long words and addresses in the title and paragraph cells wrap instead of
+// widening the page. Inline styles only, as eBay may drop a style block; every token, attribute and line
+// of the layout stays, so assembly fills it exactly as the designed one. From a viewport of about 900 px
+// (the designed layout needs 865) it looks exactly as designed, pictures 400 x 300.
+std::string PhoneFriendlyForm(std::string_view layoutText);
+
+} // namespace vellumo

@@ -1,0 +1,65 @@
+#include "generator/line_breaks.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace vellumo {
+namespace {
+
+struct LineBreakCase {
+    const char* name;
+    std::string typed;
+    std::string shown;
+};
+
+class ShowLineBreaksTest : public testing::TestWithParam<LineBreakCase> {};
+
+TEST_P(ShowLineBreaksTest, ShowsEveryTypedBreakExceptBesideBlockMarkup) {
+    EXPECT_EQ(ShowLineBreaks(GetParam().typed), GetParam().shown);
+    EXPECT_EQ(ShowLineBreaks(GetParam().shown), GetParam().shown) << "shown twice is shown once";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paragraphs, ShowLineBreaksTest,
+    testing::Values(
+        LineBreakCase{"OneLine", "Fine china.", "Fine china."},
+        LineBreakCase{"PlainLinesCrLf", "One\r\nTwo\r\nThree", "One<br>\r\nTwo<br>\r\nThree"},
+        LineBreakCase{"PlainLinesLf", "One\nTwo", "One<br>\nTwo"},
+        LineBreakCase{"LoneCr", "One\rTwo", "One<br>\rTwo"},
+        LineBreakCase{"BlankLineBetween", "One\r\n\r\nTwo", "One<br>\r\n<br>\r\nTwo"},
+        LineBreakCase{"TrailingBreak", "One\r\n", "One<br>\r\n"},
+        LineBreakCase{"InlineMarkupStillBreaks", "<b>Bold</b>\r\n<i>next</i>",
+                      "<b>Bold</b><br>\r\n<i>next</i>"},
+        LineBreakCase{"SellersList",
+                      "Includes:\r\n<ul>\r\n  <li>Lid</li>\r\n  <li>Cosy</li>\r\n</ul>\r\nShips fast.",
+                      "Includes:\r\n<ul>\r\n  <li>Lid</li>\r\n  <li>Cosy</li>\r\n</ul>\r\nShips fast."},
+        LineBreakCase{"SellersListLf", "<ol>\n<li>One\n<li>Two\n</ol>", "<ol>\n<li>One\n<li>Two\n</ol>"},
+        LineBreakCase{"SellersTable",
+                      "Sizes:\r\n<table border=\"1\">\r\n<tr><td>Height</td><td>20 cm</td></tr>\r\n</table>",
+                      "Sizes:\r\n<table border=\"1\">\r\n<tr><td>Height</td><td>20 cm</td></tr>\r\n</table>"},
+        LineBreakCase{"UpperCaseAndClosingTags", "<P>One</P>\r\nTwo\r\n<CENTER>Three",
+                      "<P>One</P>\r\nTwo\r\n<CENTER>Three"},
+        LineBreakCase{"TypedBreaksAndRules", "One<br>\r\nTwo<br />\r\n<hr/>\r\nThree",
+                      "One<br>\r\nTwo<br />\r\n<hr/>\r\nThree"},
+        LineBreakCase{"HeadingAndQuote", "<h2>Care</h2>\nWash by hand\n<blockquote>Lovely</blockquote>",
+                      "<h2>Care</h2>\nWash by hand\n<blockquote>Lovely</blockquote>"},
+        LineBreakCase{"NameThatOnlyStartsLikeABlockTag", "<tbodyx>\r\n<pretty>", "<tbodyx><br>\r\n<pretty>"},
+        LineBreakCase{"TextAfterTheTag", "<li>Lid</li> and more\r\nnext",
+                      "<li>Lid</li> and more<br>\r\nnext"}),
+    [](const testing::TestParamInfo<LineBreakCase>& info) { return std::string(info.param.name); });
+
+TEST(ShowLineBreaks, OnlyParagraphsChange) {
+    FieldGroups fields;
+    FieldGroup& group = fields.of(3);
+    group.title = "Title";
+    group.pictures = {"a\r\nb", "", ""};
+    group.paragraphs = {"One\r\nTwo", "", "Three"};
+    const FieldGroups shown = ShowLineBreaks(fields);
+    FieldGroups expected = fields;
+    expected.of(3).paragraphs[0] = "One<br>\r\nTwo";
+    EXPECT_EQ(shown, expected);
+}
+
+} // namespace
+} // namespace vellumo
