@@ -2,7 +2,7 @@
 // screenshot of each state into the folder given as argument. Run it under a real X display (Xvfb).
 
 #include "full_screen_view.h"
-#include "generator/listing_check.h"
+#include "check/listing_check.h"
 #include "listing_check_dialog.h"
 #include "program_look.h"
 #include "saved_dialog.h"

@@ -1,7 +1,7 @@
 #include "generator/backgrounds.h"
-#include "generator/listing_check.h"
+#include "check/listing_check.h"
 #include "generator/promotional_footer.h"
-#include "generator_test_support.h"
+#include "generator/generator_test_support.h"
 
 #include <gtest/gtest.h>
 
