@@ -2,6 +2,7 @@
 
 #include "generator/promotional_footer.h"
 #include "text/letter_case.h"
+#include "text/numbers.h"
 
 #include <algorithm>
 
@@ -40,7 +41,7 @@ std::string examples(const std::vector<std::pair<std::string, std::size_t>>& cou
         named.push_back(shortened(counts[i].first));
     }
     if (counts.size() > kExamplesNamed) {
-        named.push_back(std::to_string(counts.size() - kExamplesNamed) + " more");
+        named.push_back(WithThousands(counts.size() - kExamplesNamed) + " more");
     }
     return joined(named);
 }
@@ -50,7 +51,7 @@ std::string countedActiveContent(const std::string& what, std::size_t count) {
     if (count == 1) {
         return (what.starts_with("on") ? "an " : "a ") + what;
     }
-    return std::to_string(count) + " " + what + (what.ends_with("address") ? "es" : "s");
+    return WithThousands(count) + " " + what + (what.ends_with("address") ? "es" : "s");
 }
 
 std::string closerOf(std::string_view opening) {
@@ -79,30 +80,30 @@ std::string message(Problem problem, const std::string& name,
     case Problem::OffEbayLink:
         return name + " links to " +
                (different == 1 ? shortened(first)
-                               : std::to_string(different) + " places off eBay (" + examples(counts) + ")") +
+                               : WithThousands(different) + " places off eBay (" + examples(counts) + ")") +
                ". eBay does not allow links that lead buyers off eBay, and may remove the listing.";
     case Problem::MailAddress:
         return name + " contains " +
                (different == 1 ? "the e-mail address " + shortened(first)
-                               : std::to_string(different) + " e-mail addresses (" + examples(counts) + ")") +
+                               : WithThousands(different) + " e-mail addresses (" + examples(counts) + ")") +
                ". eBay does not allow contact details in listings, and may remove the listing.";
     case Problem::HttpPicture:
         return name + " shows " +
                (different == 1 ? "a picture from an http:// address (" + shortened(first) + ")"
-                               : std::to_string(different) + " pictures from http:// addresses (" +
+                               : WithThousands(different) + " pictures from http:// addresses (" +
                                      examples(counts) + ")") +
                ". eBay shows pictures only from https:// addresses.";
     case Problem::HttpLink:
         return name + " links to " +
                (different == 1 ? "an http:// address (" + shortened(first) + ")"
-                               : std::to_string(different) + " http:// addresses (" + examples(counts) + ")") +
+                               : WithThousands(different) + " http:// addresses (" + examples(counts) + ")") +
                ". eBay accepts only https:// links in listings.";
     case Problem::SchemeRelative:
         return name + " uses " + (different == 1 ? shortened(first) : examples(counts)) +
                ", a web address without https: in front. On eBay's pages it works; with https: in front it "
                "works wherever the listing is shown.";
     case Problem::PictureNotOnWeb:
-        return name + " shows " + (different == 1 ? "a picture" : std::to_string(different) + " pictures") +
+        return name + " shows " + (different == 1 ? "a picture" : WithThousands(different) + " pictures") +
                " that " + (different == 1 ? "is" : "are") + " not on the web (" + examples(counts) +
                "): buyers will see a broken picture. Put the picture on a picture host and use its https:// "
                "address.";

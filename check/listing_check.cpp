@@ -13,6 +13,7 @@
 #include "generator/promotional_footer.h"
 #include "generator/template_style.h"
 #include "text/letter_case.h"
+#include "text/numbers.h"
 #include "text/utf8.h"
 
 #include <algorithm>
@@ -50,14 +51,6 @@ bool isScriptScheme(std::string_view scheme) {
 
 bool isWebScheme(std::string_view scheme) {
     return scheme == "https" || scheme == "http";
-}
-
-std::string withThousands(std::size_t number) {
-    std::string digits = std::to_string(number);
-    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) {
-        digits.insert(static_cast<std::size_t>(at), ",");
-    }
-    return digits;
 }
 
 // The checks of the values themselves, field by field, as the seller typed or picked them.
@@ -158,9 +151,17 @@ public:
 
     void check(const HtmlReading& reading) {
         for (const HtmlElement& element : reading.elements) {
-            // Implied elements hold nothing of the listing; a copy was met as its original.
-            if (element.at != kNoPosition && !element.copy) {
+            // A copy was met as its original. An implied element has only the attributes that a <body> or
+            // <html> tag of the listing adds to it.
+            if (element.copy) {
+                continue;
+            }
+            if (element.at != kNoPosition) {
                 checkElement(element);
+            } else {
+                for (const HtmlAttribute& attribute : element.attributes) {
+                    checkAttribute(element, attribute);
+                }
             }
         }
         for (const HtmlText& text : reading.texts) {
@@ -417,9 +418,9 @@ std::vector<Finding> CheckListing(std::string_view html, const ListingFields& fi
     const std::size_t length = Utf8CharacterCount(html);
     if (length > kEbayDescriptionLimit) {
         findings.push_back({Severity::BlocksListing, std::nullopt,
-                            "The description is " + withThousands(length) +
+                            "The description is " + WithThousands(length) +
                                 " characters long, tags included. eBay refuses descriptions over " +
-                                withThousands(kEbayDescriptionLimit) + " characters.",
+                                WithThousands(kEbayDescriptionLimit) + " characters.",
                             std::nullopt});
     }
     return findings;
