@@ -5,6 +5,7 @@
 #include <gumbo.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <memory>
 
@@ -12,23 +13,34 @@ namespace vellumo {
 
 namespace {
 
-constexpr std::string_view kNoscript = "noscript";
-
 bool endsTagName(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\f' || c == '\r' || c == '/' || c == '>';
 }
 
-// With scripting on, a browser reads what stands in a noscript element as text, as it reads a noembed
-// element's. The parser reads with scripting off, so it is given every noscript tag as a noembed tag of the
-// same length; positions stay as they are.
-std::string withNoscriptAsNoembed(std::string_view html) {
+// Where the parser follows older rules than browsers do, it is given another tag name of the same length, so
+// positions stay as they are; element names are read from the html itself.
+struct RenamedTag {
+    std::string_view name;
+    std::string_view givenAs;
+};
+constexpr std::array<RenamedTag, 2> kRenamedTags = {{
+    // With scripting on, a browser reads what stands in a noscript element as text, as it reads a noembed
+    // element's; the parser reads with scripting off.
+    {"noscript", "noembed "},
+    // Browsers no longer turn isindex into a form; to them it is an element like any unknown one.
+    {"isindex", "isindez"},
+}};
+
+std::string withTagsRenamed(std::string_view html) {
     std::string renamed(html);
     for (std::size_t at = renamed.find('<'); at != std::string::npos; at = renamed.find('<', at + 1)) {
         const std::size_t name = at + (at + 1 < renamed.size() && renamed[at + 1] == '/' ? 2 : 1);
-        const std::size_t nameEnd = name + kNoscript.size();
-        if (nameEnd <= renamed.size() && EqualIgnoringCase(renamed.substr(name, kNoscript.size()), kNoscript) &&
-            (nameEnd == renamed.size() || endsTagName(renamed[nameEnd]))) {
-            renamed.replace(name, kNoscript.size(), "noembed ");
+        for (const RenamedTag& tag : kRenamedTags) {
+            const std::size_t nameEnd = name + tag.name.size();
+            if (nameEnd <= renamed.size() && EqualIgnoringCase(renamed.substr(name, tag.name.size()), tag.name) &&
+                (nameEnd == renamed.size() || endsTagName(renamed[nameEnd]))) {
+                renamed.replace(name, tag.name.size(), tag.givenAs);
+            }
         }
     }
     return renamed;
@@ -49,18 +61,17 @@ public:
     }
 
     std::string elementName(const GumboElement& element) const {
-        if (element.tag == GUMBO_TAG_NOEMBED && element.original_tag.data != nullptr) {
-            const std::size_t nameAt = positionOf(element.original_tag.data) + 1;
-            if (EqualIgnoringCase(m_original.substr(nameAt, kNoscript.size()), kNoscript)) {
-                return std::string(kNoscript);
-            }
-        }
-        if (element.tag != GUMBO_TAG_UNKNOWN) {
+        const bool mayBeRenamed = element.tag == GUMBO_TAG_NOEMBED || element.tag == GUMBO_TAG_UNKNOWN;
+        if (!mayBeRenamed || element.original_tag.data == nullptr) {
             return AsciiLower(gumbo_normalized_tagname(element.tag));
         }
-        GumboStringPiece name = element.original_tag;
-        gumbo_tag_from_original_text(&name);
-        return AsciiLower(std::string_view(name.data, name.length));
+        // The tag name runs to the first HTML blank, "/" or ">": a vertical tab is part of it.
+        const std::string_view tag = m_original.substr(positionOf(element.original_tag.data), element.original_tag.length);
+        std::size_t end = 1;
+        while (end < tag.size() && !endsTagName(tag[end])) {
+            ++end;
+        }
+        return AsciiLower(tag.substr(1, end - 1));
     }
 
     void readElement(const GumboNode& node) {
@@ -159,7 +170,7 @@ private:
 } // namespace
 
 HtmlReading ReadHtml(std::string_view html) {
-    const std::string parsed = withNoscriptAsNoembed(html);
+    const std::string parsed = withTagsRenamed(html);
     GumboOptions options = kGumboDefaultOptions;
     // Parse errors are what a listing is full of; recording them costs time and tells nothing.
     options.max_errors = 0;
