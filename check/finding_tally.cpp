@@ -139,19 +139,28 @@ Severity severityOf(Problem problem) {
     return Severity::Advice;
 }
 
-// The field's value with every occurrence's address made https; none when one of them is not as expected.
-std::optional<std::string> withHttps(std::string value, std::vector<std::size_t> positions, bool schemeRelative) {
-    std::ranges::sort(positions, std::greater<>());
+// The field's value with every occurrence's address made https, in one pass however many there are; none
+// when one of them is not as expected.
+std::optional<std::string> withHttps(std::string_view value, std::vector<std::size_t> positions,
+                                     bool schemeRelative) {
+    std::ranges::sort(positions);
     const auto [first, last] = std::ranges::unique(positions);
     positions.erase(first, last);
+    const std::size_t replaced = schemeRelative ? 0 : 5;
+    std::string secure;
+    secure.reserve(value.size() + positions.size() * 6);
+    std::size_t copied = 0;
     for (const std::size_t at : positions) {
-        const std::string_view written = std::string_view(value).substr(std::min(at, value.size()));
+        const std::string_view written = value.substr(std::min(at, value.size()));
         if (schemeRelative ? !written.starts_with("//") : !StartsWithIgnoringCase(written, "http:")) {
             return std::nullopt;
         }
-        value.replace(at, schemeRelative ? 0 : 5, "https:");
+        secure.append(value.substr(copied, at - copied));
+        secure += "https:";
+        copied = at + replaced;
     }
-    return value;
+    secure.append(value.substr(copied));
+    return secure;
 }
 
 } // namespace
