@@ -143,9 +143,8 @@ Severity severityOf(Problem problem) {
 // when one of them is not as expected.
 std::optional<std::string> withHttps(std::string_view value, std::vector<std::size_t> positions,
                                      bool schemeRelative) {
-    std::ranges::sort(positions);
-    const auto [first, last] = std::ranges::unique(positions);
-    positions.erase(first, last);
+    std::sort(positions.begin(), positions.end());
+    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
     const std::size_t replaced = schemeRelative ? 0 : 5;
     std::string secure;
     secure.reserve(value.size() + positions.size() * 6);
