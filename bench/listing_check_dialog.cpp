@@ -19,7 +19,7 @@ namespace {
 
 using namespace vellumo;
 
-constexpr int kStyle = 4; // "3 Alternating Photos"
+constexpr int kStyle = 4;       // "3 Alternating Photos"
 constexpr int kRepeats = 50000; // of each: 100,000 occurrences in all
 
 ListingFields fieldsFullOfFindings() {
@@ -27,11 +27,13 @@ ListingFields fieldsFullOfFindings() {
     fields.style = kStyle;
     FieldGroup& group = fields.fields.of(PhotoCountOfStyle(kStyle));
     group.title = "Blue teapot";
-    group.pictures = {"https://i.ebayimg.com/1.jpg", "https://i.ebayimg.com/2.jpg", "https://i.ebayimg.com/3.jpg"};
+    group.pictures = {"https://i.ebayimg.com/1.jpg", "https://i.ebayimg.com/2.jpg",
+                      "https://i.ebayimg.com/3.jpg"};
     group.paragraphs = {"", "Fine china.", "Ships in a box."};
     for (int i = 0; i < kRepeats; ++i) {
         const std::string number = std::to_string(i);
-        group.paragraphs[0] += "seller" + number + "@example.com <img src=\"http://pics.example.com/" + number + ".jpg\">\r\n";
+        group.paragraphs[0] +=
+            "seller" + number + "@example.com <img src=\"http://pics.example.com/" + number + ".jpg\">\r\n";
     }
     return fields;
 }

@@ -5,7 +5,8 @@
 namespace vellumo {
 
 std::string FieldName(FieldRef field) {
-    static constexpr std::array<std::string_view, 5> kOrdinals = {"First", "Second", "Third", "Fourth", "Fifth"};
+    static constexpr std::array<std::string_view, 5> kOrdinals = {"First", "Second", "Third", "Fourth",
+                                                                  "Fifth"};
     switch (field.kind) {
     case FieldRef::Kind::Title:
         return "Title";

@@ -111,7 +111,8 @@ std::string message(Problem problem, const std::string& name,
         const bool shownAsCode = first == "<xmp>" || first == "<textarea>" || first == "<plaintext>";
         return name + " opens " + (first == "<!--" ? "a comment (<!--)" : "a " + first + " element") +
                " and never closes it: buyers " +
-               (shownAsCode ? "see the rest of the listing as code." : "see nothing of the listing after it.");
+               (shownAsCode ? "see the rest of the listing as code."
+                            : "see nothing of the listing after it.");
     }
     case Problem::UnfinishedTag:
         return name + " ends inside a tag (" + shortened(first) +

@@ -37,7 +37,8 @@ std::string withTagsRenamed(std::string_view html) {
         const std::size_t name = at + (at + 1 < renamed.size() && renamed[at + 1] == '/' ? 2 : 1);
         for (const RenamedTag& tag : kRenamedTags) {
             const std::size_t nameEnd = name + tag.name.size();
-            if (nameEnd <= renamed.size() && EqualIgnoringCase(renamed.substr(name, tag.name.size()), tag.name) &&
+            if (nameEnd <= renamed.size() &&
+                EqualIgnoringCase(renamed.substr(name, tag.name.size()), tag.name) &&
                 (nameEnd == renamed.size() || endsTagName(renamed[nameEnd]))) {
                 renamed.replace(name, tag.name.size(), tag.givenAs);
             }
@@ -66,7 +67,8 @@ public:
             return AsciiLower(gumbo_normalized_tagname(element.tag));
         }
         // The tag name runs to the first HTML blank, "/" or ">": a vertical tab is part of it.
-        const std::string_view tag = m_original.substr(positionOf(element.original_tag.data), element.original_tag.length);
+        const std::string_view tag =
+            m_original.substr(positionOf(element.original_tag.data), element.original_tag.length);
         std::size_t end = 1;
         while (end < tag.size() && !endsTagName(tag[end])) {
             ++end;
@@ -108,15 +110,17 @@ public:
 
     void readText(const GumboNode& node) {
         const GumboNode* parent = node.parent;
-        const GumboTag parentTag =
-            parent != nullptr && parent->type == GUMBO_NODE_ELEMENT ? parent->v.element.tag : GUMBO_TAG_UNKNOWN;
+        const GumboTag parentTag = parent != nullptr && parent->type == GUMBO_NODE_ELEMENT
+                                       ? parent->v.element.tag
+                                       : GUMBO_TAG_UNKNOWN;
         if (parentTag == GUMBO_TAG_SCRIPT) {
             return;
         }
         const GumboText& text = node.v.text;
         const std::size_t at = positionOf(text.original_text.data);
-        m_reading.texts.push_back({parentTag == GUMBO_TAG_STYLE ? HtmlText::Kind::StyleSheet : HtmlText::Kind::Shown,
-                                   text.text, at, at == kNoPosition ? at : at + text.original_text.length});
+        m_reading.texts.push_back(
+            {parentTag == GUMBO_TAG_STYLE ? HtmlText::Kind::StyleSheet : HtmlText::Kind::Shown, text.text, at,
+             at == kNoPosition ? at : at + text.original_text.length});
     }
 
     void readComment(const GumboNode& node) {

@@ -14,10 +14,10 @@ inline constexpr std::size_t kNoPosition = std::numeric_limits<std::size_t>::max
 enum class Namespace { Html, Svg, MathMl };
 
 struct HtmlAttribute {
-    std::string name;             // lower case; "xlink:href" for an address in the xlink namespace
-    std::string value;            // as the browser reads it: character references decoded
-    std::size_t nameAt = 0;       // where its name starts in the html
-    std::size_t rawValueAt = 0;   // its value as written, quotes included; empty when it has none
+    std::string name;           // lower case; "xlink:href" for an address in the xlink namespace
+    std::string value;          // as the browser reads it: character references decoded
+    std::size_t nameAt = 0;     // where its name starts in the html
+    std::size_t rawValueAt = 0; // its value as written, quotes included; empty when it has none
     std::size_t rawValueEnd = 0;
 };
 
@@ -35,7 +35,7 @@ struct HtmlElement {
 struct HtmlText {
     enum class Kind { Shown, StyleSheet };
     Kind kind = Kind::Shown;
-    std::string text;  // as the browser reads it: character references decoded, line ends as LF
+    std::string text;   // as the browser reads it: character references decoded, line ends as LF
     std::size_t at = 0; // the text as written
     std::size_t rawEnd = 0;
 };

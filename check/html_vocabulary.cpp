@@ -8,8 +8,8 @@ namespace vellumo {
 namespace {
 
 constexpr std::array<std::string_view, 19> kActiveElements = {
-    "applet", "base",   "button", "embed",  "fencedframe", "form",   "frame",  "frameset", "iframe", "input",
-    "isindex", "link",  "meta",   "object", "portal",      "script", "select", "textarea", "keygen",
+    "applet",  "base", "button", "embed",  "fencedframe", "form",   "frame",  "frameset", "iframe", "input",
+    "isindex", "link", "meta",   "object", "portal",      "script", "select", "textarea", "keygen",
 };
 
 // Sorted, for a binary search.
@@ -183,7 +183,8 @@ bool IsEventHandlerAttribute(std::string_view name) {
 }
 
 ContentShown ContentShownOf(std::string_view element) {
-    if (isOneOf(element, {"title", "style", "script", "noembed", "noframes", "noscript", "iframe", "template"})) {
+    if (isOneOf(element,
+                {"title", "style", "script", "noembed", "noframes", "noscript", "iframe", "template"})) {
         return ContentShown::Hidden;
     }
     if (isOneOf(element, {"xmp", "textarea", "plaintext"})) {

@@ -62,7 +62,8 @@ public:
         const std::string name = FieldName(field);
         const std::string_view bare = trimmed(address);
         if (bare.empty()) {
-            add(Severity::HiddenFromBuyers, field, name + " has no address: buyers will see a broken picture.");
+            add(Severity::HiddenFromBuyers, field,
+                name + " has no address: buyers will see a broken picture.");
             return;
         }
         if (bare == "Default") {
@@ -95,13 +96,15 @@ public:
                 FieldFix{field, secure, "Use " + secure});
             return;
         }
-        if (resolved.ownScheme && resolved.scheme == "https" && resolved.host.find('.') != std::string::npos) {
+        if (resolved.ownScheme && resolved.scheme == "https" &&
+            resolved.host.find('.') != std::string::npos) {
             return;
         }
         std::optional<FieldFix> fix;
         const std::size_t hostEnd = std::min(bare.find('/'), bare.size());
-        const bool looksLikeHostAndPath = !resolved.ownScheme && bare.substr(0, hostEnd).find('.') != std::string_view::npos &&
-                                          hostEnd < bare.size() && bare.find_first_of(" \"<>") == std::string_view::npos;
+        const bool looksLikeHostAndPath =
+            !resolved.ownScheme && bare.substr(0, hostEnd).find('.') != std::string_view::npos &&
+            hostEnd < bare.size() && bare.find_first_of(" \"<>") == std::string_view::npos;
         if (looksLikeHostAndPath) {
             const std::string withScheme = "https://" + std::string(bare);
             fix = FieldFix{field, withScheme, "Use " + withScheme};
@@ -116,7 +119,8 @@ public:
             add(Severity::Advice, field, FieldName(field) + " is empty.");
         } else if (text == "Default") {
             add(Severity::Advice, field,
-                FieldName(field) + " still reads \"Default\": its template was incomplete. Type the text you want.");
+                FieldName(field) +
+                    " still reads \"Default\": its template was incomplete. Type the text you want.");
         }
     }
 
@@ -171,7 +175,8 @@ public:
             const SourceMap::Origin origin = m_map.originOf(comment.at);
             if (origin.source == SourceMap::Source::Field && comment.end > origin.end) {
                 if (comment.bogus) {
-                    add(Problem::UnfinishedTag, comment.at, m_html.substr(comment.at, std::min(origin.end - comment.at, kLongestTagShown)));
+                    add(Problem::UnfinishedTag, comment.at,
+                        m_html.substr(comment.at, std::min(origin.end - comment.at, kLongestTagShown)));
                 } else {
                     add(Problem::HiddenRest, comment.at, "<!--");
                 }
@@ -190,7 +195,8 @@ private:
             if (element.tagEnd > origin.end) {
                 add(Problem::UnfinishedTag, element.at,
                     m_html.substr(element.at, std::min(origin.end - element.at, kLongestTagShown)));
-            } else if (ContentShownOf(element.name) != ContentShown::AsMarkup && element.contentEnd > origin.end) {
+            } else if (ContentShownOf(element.name) != ContentShown::AsMarkup &&
+                       element.contentEnd > origin.end) {
                 add(Problem::HiddenRest, element.at, "<" + element.name + ">");
             }
         }
@@ -212,7 +218,8 @@ private:
             return;
         }
         if (attribute.name == "title" || attribute.name == "alt") {
-            checkContacts(attribute.value, WrittenPositions(rawValueOf(attribute), attribute.rawValueAt, attribute.value));
+            checkContacts(attribute.value,
+                          WrittenPositions(rawValueOf(attribute), attribute.rawValueAt, attribute.value));
             return;
         }
         const AddressUse use = AddressUseOf(element.name, attribute.name);
@@ -234,7 +241,8 @@ private:
         std::vector<std::string> addresses;
         std::size_t at = 0;
         while (at < srcset.size()) {
-            while (at < srcset.size() && (static_cast<unsigned char>(srcset[at]) <= ' ' || srcset[at] == ',')) {
+            while (at < srcset.size() &&
+                   (static_cast<unsigned char>(srcset[at]) <= ' ' || srcset[at] == ',')) {
                 ++at;
             }
             const std::size_t start = at;
@@ -262,9 +270,11 @@ private:
                                            std::string_view mark) const {
         const std::string_view raw = m_html.substr(rawFrom, rawTo - rawFrom);
         const std::size_t markInAddress = AsciiLower(address).find(mark);
-        const std::size_t addressAt = markInAddress == std::string::npos ? std::string_view::npos : raw.find(address);
+        const std::size_t addressAt =
+            markInAddress == std::string::npos ? std::string_view::npos : raw.find(address);
         const SourceMap::Origin origin = m_map.originOf(rawFrom);
-        if (addressAt == std::string_view::npos || origin.source != SourceMap::Source::Field || !origin.wholeValue) {
+        if (addressAt == std::string_view::npos || origin.source != SourceMap::Source::Field ||
+            !origin.wholeValue) {
             return std::nullopt;
         }
         const std::size_t at = rawFrom + addressAt + markInAddress;
@@ -332,8 +342,9 @@ private:
         std::size_t mail = 0;
         std::size_t web = 0;
         while (mail < mailAddresses.size() || web < webAddresses.size()) {
-            const bool mailFirst = web == webAddresses.size() ||
-                                   (mail < mailAddresses.size() && mailAddresses[mail].at < webAddresses[web].at);
+            const bool mailFirst =
+                web == webAddresses.size() ||
+                (mail < mailAddresses.size() && mailAddresses[mail].at < webAddresses[web].at);
             if (mailFirst) {
                 add(Problem::MailAddress, positions.of(mailAddresses[mail].at), mailAddresses[mail].text);
                 ++mail;
@@ -427,7 +438,8 @@ std::vector<Finding> CheckListing(std::string_view html, const ListingFields& fi
 }
 
 bool NeedsConfirmation(const std::vector<Finding>& findings) {
-    return std::ranges::any_of(findings, [](const Finding& finding) { return finding.severity != Severity::Advice; });
+    return std::ranges::any_of(findings,
+                               [](const Finding& finding) { return finding.severity != Severity::Advice; });
 }
 
 } // namespace vellumo

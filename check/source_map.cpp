@@ -14,8 +14,8 @@ SourceMap::Origin SourceMap::originOf(std::size_t position) const {
     if (!m_mapped) {
         return {};
     }
-    const auto after =
-        std::ranges::upper_bound(m_spans, position, std::ranges::less{}, [](const Span& span) { return span.begin; });
+    const auto after = std::ranges::upper_bound(m_spans, position, std::ranges::less{},
+                                                [](const Span& span) { return span.begin; });
     if (after == m_spans.begin() || std::prev(after)->end <= position) {
         return {Source::Layout};
     }

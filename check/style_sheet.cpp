@@ -33,7 +33,8 @@ std::string plainCss(std::string_view css) {
         while (digits < 6 && i + 1 + digits < css.size() &&
                std::isxdigit(static_cast<unsigned char>(css[i + 1 + digits]))) {
             const char digit = AsciiLower(css[i + 1 + digits]);
-            codePoint = codePoint * 16 + static_cast<std::uint32_t>(digit <= '9' ? digit - '0' : digit - 'a' + 10);
+            codePoint =
+                codePoint * 16 + static_cast<std::uint32_t>(digit <= '9' ? digit - '0' : digit - 'a' + 10);
             ++digits;
         }
         if (digits == 0) {
@@ -56,7 +57,8 @@ std::string addressAt(std::string_view css, std::size_t at, bool inUrl) {
     }
     if (at < css.size() && (css[at] == '"' || css[at] == '\'')) {
         const std::size_t close = css.find(css[at], at + 1);
-        return std::string(css.substr(at + 1, close == std::string_view::npos ? std::string_view::npos : close - at - 1));
+        return std::string(
+            css.substr(at + 1, close == std::string_view::npos ? std::string_view::npos : close - at - 1));
     }
     if (!inUrl) {
         return {};
@@ -77,7 +79,8 @@ std::vector<std::string> StyleSheetAddresses(std::string_view css) {
     for (std::size_t at = lowered.find("url("); at != std::string::npos; at = lowered.find("url(", at + 4)) {
         addresses.push_back(addressAt(plain, at + 4, true));
     }
-    for (std::size_t at = lowered.find("@import"); at != std::string::npos; at = lowered.find("@import", at + 7)) {
+    for (std::size_t at = lowered.find("@import"); at != std::string::npos;
+         at = lowered.find("@import", at + 7)) {
         std::string address = addressAt(plain, at + 7, false);
         if (!address.empty()) {
             addresses.push_back(std::move(address));

@@ -56,10 +56,9 @@ std::optional<std::uint64_t> ipv4Part(std::string_view part) {
     }
     std::uint64_t value = 0;
     for (char c : part) {
-        const int digit = std::isdigit(static_cast<unsigned char>(c)) ? c - '0'
-                          : std::isxdigit(static_cast<unsigned char>(c))
-                              ? AsciiLower(c) - 'a' + 10
-                              : 99;
+        const int digit = std::isdigit(static_cast<unsigned char>(c))    ? c - '0'
+                          : std::isxdigit(static_cast<unsigned char>(c)) ? AsciiLower(c) - 'a' + 10
+                                                                         : 99;
         if (digit >= base) {
             return std::nullopt;
         }
@@ -93,7 +92,8 @@ bool endsInANumber(std::string_view host) {
         return true;
     }
     return last.size() >= 2 && last[0] == '0' && (last[1] == 'x' || last[1] == 'X') &&
-           std::ranges::all_of(last.substr(2), [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); });
+           std::ranges::all_of(last.substr(2),
+                               [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); });
 }
 
 // "3232235777", "0xC0.0250.1.1" and "192.168.1.1" are one address; none when the numbers do not make one.

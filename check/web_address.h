@@ -13,10 +13,10 @@ inline constexpr std::string_view kListingPageHost = "www.ebay.com";
 // addresses, the host percent-decoded, mapped to ASCII (IDNA: full-width dots are dots) and IPv4 numbers
 // written as four decimal numbers.
 struct ResolvedAddress {
-    std::string scheme;        // lower case: "https", "http", "mailto", "javascript", "data", "file"...
-    std::string host;          // lower case ASCII for web and file addresses; empty when there is none
-    std::string path;          // for addresses that are not web addresses: what follows the scheme
-    bool ownScheme = false;    // false: a relative address, completed from the page's
+    std::string scheme;          // lower case: "https", "http", "mailto", "javascript", "data", "file"...
+    std::string host;            // lower case ASCII for web and file addresses; empty when there is none
+    std::string path;            // for addresses that are not web addresses: what follows the scheme
+    bool ownScheme = false;      // false: a relative address, completed from the page's
     bool schemeRelative = false; // written as //host/..., taking the page's https:
 };
 

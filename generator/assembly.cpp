@@ -45,7 +45,8 @@ std::vector<SlotReplacement> AssemblyReplacements(const ListingFields& fields, c
           std::tuple{ColourTarget::Font, &placed.fontMarker, &fields.fontColour},
           std::tuple{ColourTarget::Background, &placed.backgroundColourMarker, &fields.backgroundColour}}) {
         const std::string attribute = ColourMarker(target, "");
-        replacements.push_back({{FieldRef::Kind::Colour, 0, target}, *marker, attribute + *colour, attribute.size()});
+        replacements.push_back(
+            {{FieldRef::Kind::Colour, 0, target}, *marker, attribute + *colour, attribute.size()});
     }
     return replacements;
 }

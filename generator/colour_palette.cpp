@@ -64,8 +64,9 @@ std::optional<ColourPick> PickColour(std::string_view pickerText) {
 }
 
 bool IsHtmlColour(std::string_view text) {
-    return text.size() == 7 && text.front() == '#' &&
-           std::ranges::all_of(text.substr(1), [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); });
+    return text.size() == 7 && text.front() == '#' && std::ranges::all_of(text.substr(1), [](char c) {
+               return std::isxdigit(static_cast<unsigned char>(c));
+           });
 }
 
 std::string_view DefaultColour(ColourTarget target) {

@@ -196,8 +196,10 @@ TemplateReadResult ReadTemplateFile(const std::string& path, std::string_view ph
     const auto bytes = ReadNormalFile(path);
     if (!bytes) {
         const bool missing = bytes.error() == std::errc::no_such_file_or_directory;
-        return {missing ? TemplateReadStatus::FileMissing : TemplateReadStatus::Unreadable, current,
-                bytes.error(), {}};
+        return {missing ? TemplateReadStatus::FileMissing : TemplateReadStatus::Unreadable,
+                current,
+                bytes.error(),
+                {}};
     }
     return ReadTemplateText(*bytes, photoCountText, current);
 }

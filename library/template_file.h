@@ -17,12 +17,12 @@ inline constexpr const char* kMissingTitleText = "My Title";
 
 // What one saved template holds: the fields of one photo count and the looks of the listing.
 struct TemplateValues {
-    FieldGroup group;                                       // its photo count is the file's
-    std::string templatePosition;                           // txtimgComb1: style picker position as text
-    std::string imagePosition;                              // txtimgComb2: background picker position as text
-    std::string borderColour = "#000000";                   // txtBACK
-    std::string fontColour = "#000000";                     // txtFORE
-    std::string backgroundColour = "#FFFFFF";               // txtBkgrnd
+    FieldGroup group;                         // its photo count is the file's
+    std::string templatePosition;             // txtimgComb1: style picker position as text
+    std::string imagePosition;                // txtimgComb2: background picker position as text
+    std::string borderColour = "#000000";     // txtBACK
+    std::string fontColour = "#000000";       // txtFORE
+    std::string backgroundColour = "#FFFFFF"; // txtBkgrnd
     DisplayColour borderSwatch = 0, fontSwatch = 0, backgroundSwatch = 16777215;
     bool operator==(const TemplateValues&) const = default;
 };
@@ -58,9 +58,9 @@ std::optional<std::string> TemplateFileText(const TemplateValues& values);
 
 // Reads a template file for the photo count in photoCountText (txtTag). Missing text keys give "Default"
 // ("My Title" for the title). A colour that is not "#" and six hexadecimal digits never reaches a listing:
-// it reads as the default colour, and unless it was "Default" it is listed in replacedColours. A swatch key that is missing or not a whole number takes the display colour
-// of the palette entry named by the colour text just read, else keeps the current swatch. Fields the file
-// does not cover keep their current values.
+// it reads as the default colour, and unless it was "Default" it is listed in replacedColours. A swatch key
+// that is missing or not a whole number takes the display colour of the palette entry named by the colour
+// text just read, else keeps the current swatch. Fields the file does not cover keep their current values.
 TemplateReadResult ReadTemplateFile(const std::string& path, std::string_view photoCountText,
                                     const TemplateValues& current);
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "findings_answer.h"
 #include "check/listing_check.h"
+#include "findings_answer.h"
 
 #include <QString>
 

@@ -223,9 +223,10 @@ void frmCorvex::cmdLoad_Click() {
             colours << FromCore(FieldName({FieldRef::Kind::Colour, 0, colour.target})) + QLatin1Char(' ') +
                            Quoted(colour.text);
         }
-        showWarning(QStringLiteral("The template %1 holds colour values that are not colours (%2). Vellumo uses "
-                                   "the default colours instead.")
-                        .arg(Quoted(entry), colours.join(QStringLiteral(", "))));
+        showWarning(
+            QStringLiteral("The template %1 holds colour values that are not colours (%2). Vellumo uses "
+                           "the default colours instead.")
+                .arg(Quoted(entry), colours.join(QStringLiteral(", "))));
     }
     // Pending events are not run in between: a click queued meanwhile would see a half-loaded design.
     m_state.txtTag = photoCount;

@@ -169,49 +169,51 @@ TEST_P(ActiveContentTest, IsCaughtInAParagraph) {
     ASSERT_NE(finding, nullptr) << describe(findings);
     EXPECT_EQ(finding->severity, Severity::BlocksListing);
     EXPECT_NE(finding->message.find(GetParam().reported), std::string::npos) << finding->message;
-    EXPECT_EQ(std::ranges::count(findings, Severity::BlocksListing, &Finding::severity), 1) << describe(findings);
+    EXPECT_EQ(std::ranges::count(findings, Severity::BlocksListing, &Finding::severity), 1)
+        << describe(findings);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     EbayRejects, ActiveContentTest,
-    testing::Values(MarkupCase{"<script>alert(1)</script>", "<script>"},
-                    MarkupCase{"Nice <ScRiPt src=x></sCrIpT>", "<script>"},
-                    MarkupCase{"<IFRAME width=1></iframe>", "<iframe>"},
-                    MarkupCase{"<object data=x></object>", "<object>"}, MarkupCase{"<embed src=x>", "<embed>"},
-                    MarkupCase{"<form>Buy</form>", "<form>"}, MarkupCase{"<input type=text>", "<input>"},
-                    MarkupCase{"<button>Buy</button>", "<button>"},
-                    MarkupCase{"<textarea></textarea>", "<textarea>"},
-                    MarkupCase{"<select></select>", "<select>"},
-                    MarkupCase{"<meta http-equiv=refresh content=\"0;url=https://www.ebay.com\">", "<meta>"},
-                    MarkupCase{"<link rel=x>", "<link>"}, MarkupCase{"<base href=https://www.ebay.com>", "<base>"},
-                    MarkupCase{"<svg><script>alert(1)</script></svg>", "<script>"},
-                    MarkupCase{"<img src=https://i.ebayimg.com/1.jpg OnError=alert(1)>", "onerror="},
-                    MarkupCase{"<b\nonmouseover = \"x()\">hi</b>", "onmouseover="},
-                    MarkupCase{"<body onload=alert(1)>", "onload="},
-                    MarkupCase{"<a href=\"  jAvAsCrIpT:alert(1)\">x</a>", "javascript:"},
-                    MarkupCase{"<a href=\"&#106;avascript&colon;alert(1)\">x</a>", "javascript:"},
-                    MarkupCase{"<a href='java&#x09;script:alert(1)'>x</a>", "javascript:"},
-                    MarkupCase{"<a href=&#x6A&#x61vascript:x>x</a>", "javascript:"},
-                    MarkupCase{"<a href=\"java\r\nscript:x\">x</a>", "javascript:"},
-                    MarkupCase{"<a href=\"vbscript:x\">x</a>", "vbscript:"},
-                    MarkupCase{"<a href=\"data:text/html,<script>alert(1)</script>\">x</a>", "data:"},
-                    // Markup a browser reads where the text looks like an attribute value.
-                    MarkupCase{"<!--<p title=\"--><img src=x onerror=alert(1)>\">", "onerror="},
-                    MarkupCase{"<![CDATA[<p title=\"]]><img src=x onerror=alert(1)>\">", "onerror="},
-                    MarkupCase{"<?xml <p title=\"?><img src=x onerror=alert(1)>\">", "onerror="},
-                    MarkupCase{"<title><p title=\"</title><img src=x onerror=alert(1)>\">", "onerror="},
-                    MarkupCase{"<style><p title=\"</style><img src=x onerror=alert(1)>\">", "onerror="},
-                    MarkupCase{"<noscript><p title=\"</noscript><img src=x onerror=alert(1)>\">", "onerror="},
-                    MarkupCase{"<xmp><p title=\"</xmp><img src=x onerror=alert(1)>\">", "onerror="},
-                    MarkupCase{"<p =\"x onclick=alert(1) y='\"'>hi</p>", "onclick="},
-                    MarkupCase{"<p title=\"a\" onclick\f=alert(1)>hi</p>", "onclick="}),
+    testing::Values(
+        MarkupCase{"<script>alert(1)</script>", "<script>"},
+        MarkupCase{"Nice <ScRiPt src=x></sCrIpT>", "<script>"},
+        MarkupCase{"<IFRAME width=1></iframe>", "<iframe>"},
+        MarkupCase{"<object data=x></object>", "<object>"}, MarkupCase{"<embed src=x>", "<embed>"},
+        MarkupCase{"<form>Buy</form>", "<form>"}, MarkupCase{"<input type=text>", "<input>"},
+        MarkupCase{"<button>Buy</button>", "<button>"}, MarkupCase{"<textarea></textarea>", "<textarea>"},
+        MarkupCase{"<select></select>", "<select>"},
+        MarkupCase{"<meta http-equiv=refresh content=\"0;url=https://www.ebay.com\">", "<meta>"},
+        MarkupCase{"<link rel=x>", "<link>"}, MarkupCase{"<base href=https://www.ebay.com>", "<base>"},
+        MarkupCase{"<svg><script>alert(1)</script></svg>", "<script>"},
+        MarkupCase{"<img src=https://i.ebayimg.com/1.jpg OnError=alert(1)>", "onerror="},
+        MarkupCase{"<b\nonmouseover = \"x()\">hi</b>", "onmouseover="},
+        MarkupCase{"<body onload=alert(1)>", "onload="},
+        MarkupCase{"<a href=\"  jAvAsCrIpT:alert(1)\">x</a>", "javascript:"},
+        MarkupCase{"<a href=\"&#106;avascript&colon;alert(1)\">x</a>", "javascript:"},
+        MarkupCase{"<a href='java&#x09;script:alert(1)'>x</a>", "javascript:"},
+        MarkupCase{"<a href=&#x6A&#x61vascript:x>x</a>", "javascript:"},
+        MarkupCase{"<a href=\"java\r\nscript:x\">x</a>", "javascript:"},
+        MarkupCase{"<a href=\"vbscript:x\">x</a>", "vbscript:"},
+        MarkupCase{"<a href=\"data:text/html,<script>alert(1)</script>\">x</a>", "data:"},
+        // Markup a browser reads where the text looks like an attribute value.
+        MarkupCase{"<!--<p title=\"--><img src=x onerror=alert(1)>\">", "onerror="},
+        MarkupCase{"<![CDATA[<p title=\"]]><img src=x onerror=alert(1)>\">", "onerror="},
+        MarkupCase{"<?xml <p title=\"?><img src=x onerror=alert(1)>\">", "onerror="},
+        MarkupCase{"<title><p title=\"</title><img src=x onerror=alert(1)>\">", "onerror="},
+        MarkupCase{"<style><p title=\"</style><img src=x onerror=alert(1)>\">", "onerror="},
+        MarkupCase{"<noscript><p title=\"</noscript><img src=x onerror=alert(1)>\">", "onerror="},
+        MarkupCase{"<xmp><p title=\"</xmp><img src=x onerror=alert(1)>\">", "onerror="},
+        MarkupCase{"<p =\"x onclick=alert(1) y='\"'>hi</p>", "onclick="},
+        MarkupCase{"<p title=\"a\" onclick\f=alert(1)>hi</p>", "onclick="}),
     caseNumber<MarkupCase>);
 
 TEST(CheckListing, HarmlessTextThatLooksLikeActiveContentPasses) {
     CheckedListing listing;
     listing.group().title = "Scripture box, online only";
     listing.group().paragraphs[0] = "&lt;script&gt; is shown as text; a < b and c > d. </form> ends nothing.";
-    listing.group().paragraphs[1] = "<font color=red size=4>Formal set</font> <p align=center onion=1>Buttons</p>";
+    listing.group().paragraphs[1] =
+        "<font color=red size=4>Formal set</font> <p align=center onion=1>Buttons</p>";
     // Not whitespace to a browser: the attribute is "\vonclick", no event handler.
     listing.group().paragraphs[2] = "javascript: the language. <p title=\"a\"\vonclick=alert(1)>x</p> "
                                     "<a href=\"java script:x\">a relative address</a>";
@@ -247,7 +249,8 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"Teapot <a title='", "x", "' href=\"https://shop.example.org/\">shop</a>", paragraph(1),
                   "links to shop.example.org"},
         SplitCase{"Teapot <b title='", "' onclick=alert(1)>x</b>", "Ships fast", paragraph(0), "onclick="},
-        SplitCase{"Teapot <b title='", "' onclick=alert(1)>x</b>", "Ships fast", kTitle, "ends inside a tag"}),
+        SplitCase{"Teapot <b title='", "' onclick=alert(1)>x</b>", "Ships fast", kTitle,
+                  "ends inside a tag"}),
     caseNumber<SplitCase>);
 
 TEST(CheckListing, AQuoteInAPictureAddressThatBreaksOutOfItsAttributeIsCaught) {
@@ -293,24 +296,31 @@ TEST_P(LinkCheckTest, NamesWhereItLeads) {
 INSTANTIATE_TEST_SUITE_P(
     OffEbay, LinkCheckTest,
     testing::Values(
-        LinkCase{"<a href=\"https://shop.example.org/x\">my shop</a>", paragraph(0), "links to shop.example.org."},
+        LinkCase{"<a href=\"https://shop.example.org/x\">my shop</a>", paragraph(0),
+                 "links to shop.example.org."},
         LinkCase{"<a href=\"https:\\\\evil.example\\shop\">x</a>", paragraph(0), "links to evil.example."},
         LinkCase{"<a href=\"/\\evil.example/\">x</a>", paragraph(0), "links to evil.example."},
         LinkCase{"<a href=\"\\\\evil.example/\">x</a>", paragraph(0), "links to evil.example."},
         LinkCase{"<a href=\"http:evil.example/\">x</a>", paragraph(0), "links to evil.example."},
         LinkCase{"<a href=\"https://evil%2Eexample/\">x</a>", paragraph(0), "links to evil.example."},
-        LinkCase{"<a href=\"https://evil\xE3\x80\x82" "example/\">x</a>", paragraph(0), "links to evil.example."},
-        LinkCase{"<a href=\"https://EVIL\xEF\xBC\x8E" "example/\">x</a>", paragraph(0), "links to evil.example."},
+        LinkCase{"<a href=\"https://evil\xE3\x80\x82"
+                 "example/\">x</a>",
+                 paragraph(0), "links to evil.example."},
+        LinkCase{"<a href=\"https://EVIL\xEF\xBC\x8E"
+                 "example/\">x</a>",
+                 paragraph(0), "links to evil.example."},
         LinkCase{"<a href=\"https://3232235777/\">x</a>", paragraph(0), "links to 192.168.1.1."},
         LinkCase{"<a href=\"https://0xC0.0250.1.1/\">x</a>", paragraph(0), "links to 192.168.1.1."},
         LinkCase{"<a href=\"https://ebay.shop/\">x</a>", paragraph(0), "links to ebay.shop."},
         LinkCase{"<a href=\"https://www.ebay.com.ru/\">x</a>", paragraph(0), "links to www.ebay.com.ru."},
         LinkCase{"<a href=\"https://www.ebay.co.evil/\">x</a>", paragraph(0), "links to www.ebay.co.evil."},
-        LinkCase{"<a href=\"https://www.ebay.com@evil.example/\">x</a>", paragraph(0), "links to evil.example."},
+        LinkCase{"<a href=\"https://www.ebay.com@evil.example/\">x</a>", paragraph(0),
+                 "links to evil.example."},
         LinkCase{"<a href=\"tel:+441234567\">call</a>", paragraph(0), "links to tel:+441234567."},
         LinkCase{"<a href=\"mailto:seller%40example.com\">mail</a>", paragraph(0),
                  "contains the e-mail address seller@example.com."},
-        LinkCase{"Mail <b>ann&#64;example.com</b>", paragraph(0), "contains the e-mail address ann@example.com."},
+        LinkCase{"Mail <b>ann&#64;example.com</b>", paragraph(0),
+                 "contains the e-mail address ann@example.com."},
         LinkCase{"More at WWW.MyStore.com today", paragraph(0), "links to www.mystore.com."}),
     caseNumber<LinkCase>);
 
@@ -346,7 +356,8 @@ TEST(CheckListing, RepeatedFindingsAreMergedAndCounted) {
                            "seller2@example.com and 1,497 more)"),
               nullptr)
         << describe(findings);
-    const Finding* pictures = findingAbout(findings, paragraph(1), "shows 1,500 pictures from http:// addresses");
+    const Finding* pictures =
+        findingAbout(findings, paragraph(1), "shows 1,500 pictures from http:// addresses");
     ASSERT_NE(pictures, nullptr) << describe(findings);
     ASSERT_TRUE(pictures->fix);
     EXPECT_EQ(listing.checkAfter(*pictures->fix).size(), 1u) << "the e-mail addresses remain";
@@ -376,12 +387,14 @@ TEST_P(InsecureAddressTest, IsFixedInTheField) {
 INSTANTIATE_TEST_SUITE_P(
     Addresses, InsecureAddressTest,
     testing::Values(
-        InsecureCase{"<img src=\"http://pics.example.com/1.jpg\">", "http:// address", Severity::HiddenFromBuyers},
-        InsecureCase{"<IMG SRC=HTTP://pics.example.com/1.jpg>", "http:// address", Severity::HiddenFromBuyers},
+        InsecureCase{"<img src=\"http://pics.example.com/1.jpg\">", "http:// address",
+                     Severity::HiddenFromBuyers},
+        InsecureCase{"<IMG SRC=HTTP://pics.example.com/1.jpg>", "http:// address",
+                     Severity::HiddenFromBuyers},
         InsecureCase{"<p style=\"background:url('http://pics.example.com/bg.jpg')\">x</p>", "http:// address",
                      Severity::HiddenFromBuyers},
-        InsecureCase{"<style>p { background: url(http://pics.example.com/bg.jpg) }</style>", "http:// address",
-                     Severity::HiddenFromBuyers},
+        InsecureCase{"<style>p { background: url(http://pics.example.com/bg.jpg) }</style>",
+                     "http:// address", Severity::HiddenFromBuyers},
         InsecureCase{"<table background=\"http://pics.example.com/bg.jpg\"><tr><td>x</td></tr></table>",
                      "http:// address", Severity::HiddenFromBuyers},
         InsecureCase{"<a href='http://pages.ebay.com/help'>help</a>", "links to an http:// address",
@@ -432,7 +445,8 @@ TEST(CheckListing, TheCreditFootersLinkOffEbayIsCaughtAndItsFixKeepsTheCredit) {
     listing.footer = PromotionalFooter();
     const std::vector<Finding> findings = listing.check();
     ASSERT_EQ(findings.size(), 1u) << describe(findings);
-    EXPECT_TRUE(findings[0].message.starts_with("The credit footer links to www.brenvik.com. eBay does not allow"))
+    EXPECT_TRUE(
+        findings[0].message.starts_with("The credit footer links to www.brenvik.com. eBay does not allow"))
         << findings[0].message;
     EXPECT_EQ(findings[0].field, kFooter);
     ASSERT_TRUE(findings[0].fix);
@@ -485,7 +499,8 @@ TEST(CheckListing, HtmlThatIsNotTheFieldsListingIsStillCheckedAsAWhole) {
     const std::vector<Finding> findings = CheckListing("<p>Hi <script>x()</script></p>", noStyle);
     ASSERT_EQ(findings.size(), 1u) << describe(findings);
     EXPECT_FALSE(findings[0].field);
-    EXPECT_TRUE(findings[0].message.starts_with("The listing contains a <script> element.")) << findings[0].message;
+    EXPECT_TRUE(findings[0].message.starts_with("The listing contains a <script> element."))
+        << findings[0].message;
 }
 
 TEST(CheckListing, EmptyAndDefaultTextIsOnlyAdvice) {

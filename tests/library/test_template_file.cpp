@@ -205,7 +205,8 @@ TEST_P(ColourValue, ReachesTheListingOnlyAsAColour) {
     const TemplateReadResult read = ReadTemplateFile(path, "2", TemplateValues{});
     EXPECT_EQ(read.values.borderColour, GetParam().read);
     if (GetParam().reported) {
-        EXPECT_EQ(read.replacedColours, (std::vector<ReplacedColour>{{ColourTarget::Border, GetParam().written}}));
+        EXPECT_EQ(read.replacedColours,
+                  (std::vector<ReplacedColour>{{ColourTarget::Border, GetParam().written}}));
         EXPECT_EQ(read.values.borderSwatch, 0u) << "the swatch shows the colour used";
     } else {
         EXPECT_TRUE(read.replacedColours.empty());

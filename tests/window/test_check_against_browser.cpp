@@ -49,8 +49,9 @@ ListingReading CheckReading(const std::string& html) {
             }
             if (isComparedAddress(element.name, attribute.name)) {
                 const ResolvedAddress resolved = ResolveAddress(attribute.value);
-                seen.addresses << named + QStringLiteral("=%1:%2").arg(QString::fromStdString(resolved.scheme),
-                                                                      QString::fromStdString(resolved.host));
+                seen.addresses << named +
+                                      QStringLiteral("=%1:%2").arg(QString::fromStdString(resolved.scheme),
+                                                                   QString::fromStdString(resolved.host));
             }
         }
     }
@@ -112,7 +113,8 @@ private slots:
         QTest::addColumn<QString>("firstParagraph");
         QTest::addColumn<QString>("secondParagraph");
         const auto row = [](const char* name, const char* title, const char* first, const char* second = "") {
-            QTest::newRow(name) << QString::fromUtf8(title) << QString::fromUtf8(first) << QString::fromUtf8(second);
+            QTest::newRow(name) << QString::fromUtf8(title) << QString::fromUtf8(first)
+                                << QString::fromUtf8(second);
         };
         row("plain", "Blue teapot", "Fine <b>bone</b> china.", "Ships in a box.");
         row("comment", "Teapot", "<!--<p title=\"--><img src=x onerror=alert(1)>\">");
@@ -149,15 +151,19 @@ private slots:
             "<a href=\"https:shop/item\">5</a><a href=\" ht\ttps://evil.example\">6</a>"
             "<a href=\"https://www.ebay.com@evil.example/\">7</a><a href=\"//evil.example/x\">8</a>");
         row("hosts", "Teapot",
-            "<a href=\"https://evil%2Eexample/\">1</a><a href=\"https://evil\xE3\x80\x82" "example/\">2</a>"
-            "<a href=\"https://EVIL\xEF\xBC\x8E" "example/\">3</a><a href=\"https://3232235777/\">4</a>"
-            "<a href=\"https://0xC0.0250.1.1/\">5</a><a href=\"https://b\xC3\xBC" "cher.de/\">6</a>"
+            "<a href=\"https://evil%2Eexample/\">1</a><a href=\"https://evil\xE3\x80\x82"
+            "example/\">2</a>"
+            "<a href=\"https://EVIL\xEF\xBC\x8E"
+            "example/\">3</a><a href=\"https://3232235777/\">4</a>"
+            "<a href=\"https://0xC0.0250.1.1/\">5</a><a href=\"https://b\xC3\xBC"
+            "cher.de/\">6</a>"
             "<a href=\"https://www.ebay.com./itm/1\">7</a><a href=\"https://[::1]/\">8</a>");
         row("schemes", "Teapot",
             "<a href=\"&#106;avascript&colon;alert(1)\">1</a><a href='java&#x09;script:x'>2</a>"
             "<a href=\"java script:x\">3</a><a href=\"mailto:seller%40example.com\">4</a>"
             "<a href=\"data:text/html,x\">5</a><a href=\"file://nas/a.jpg\">6</a>"
-            "<img src=\"C:\\photos\\a.jpg\"><img src=\"//pics.example.com/a.jpg\"><img src=\"HTTP://pics.example.com/b.jpg\">");
+            "<img src=\"C:\\photos\\a.jpg\"><img src=\"//pics.example.com/a.jpg\"><img "
+            "src=\"HTTP://pics.example.com/b.jpg\">");
     }
 
     void ReadsTheListingAsTheBrowserBuildsIt() {
@@ -182,7 +188,8 @@ private slots:
 
         const ListingReading check = CheckReading(html);
         QCOMPARE(check.elements, browser.value(QStringLiteral("elements")).toVariant().toStringList());
-        QCOMPARE(check.eventHandlers, browser.value(QStringLiteral("eventHandlers")).toVariant().toStringList());
+        QCOMPARE(check.eventHandlers,
+                 browser.value(QStringLiteral("eventHandlers")).toVariant().toStringList());
         QCOMPARE(check.addresses, browser.value(QStringLiteral("addresses")).toVariant().toStringList());
     }
 

@@ -362,14 +362,17 @@ private slots:
     void LoadReplacesColourValuesThatAreNotColours() {
         WindowUnderTest under;
         QVERIFY(MakeTemplateFolder(under, {}));
-        QVERIFY(WriteText(TemplateFolder(under) + "Odd-2",
-                          "[STYLE]\r\nTitle=Odd one\r\nTemplate=3\r\nTBack=#000000\" onmouseover=\"alert(1)\r\n"
-                          "LBack=255\r\nTFore=#FF0000\r\n"));
+        QVERIFY(
+            WriteText(TemplateFolder(under) + "Odd-2",
+                      "[STYLE]\r\nTitle=Odd one\r\nTemplate=3\r\nTBack=#000000\" onmouseover=\"alert(1)\r\n"
+                      "LBack=255\r\nTFore=#FF0000\r\n"));
         QVERIFY(LoadWithoutNotice(under));
         ClickEntry(under, "lstPlates", "Odd-2", true);
 
         QCOMPARE(Messages(under, "warning").size(), 1);
-        QVERIFY(Messages(under, "warning").first().contains(QStringLiteral("Borders colour \"#000000\" onmouseover")));
+        QVERIFY(Messages(under, "warning")
+                    .first()
+                    .contains(QStringLiteral("Borders colour \"#000000\" onmouseover")));
         QCOMPARE(under.window->stateHolders().txtBACK, std::string("#000000"));
         QCOMPARE(under.window->borderSwatch(), DisplayColour(0));
         QCOMPARE(under.window->stateHolders().txtFORE, std::string("#FF0000"));

@@ -1,8 +1,8 @@
 // Not a test: opens the window on temporary folders, goes through its tabs and pickers, and saves a
 // screenshot of each state into the folder given as argument. Run it under a real X display (Xvfb).
 
-#include "full_screen_view.h"
 #include "check/listing_check.h"
+#include "full_screen_view.h"
 #include "listing_check_dialog.h"
 #include "program_look.h"
 #include "saved_dialog.h"
