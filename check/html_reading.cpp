@@ -99,6 +99,9 @@ public:
                 name = "xml:" + name;
             }
             const std::size_t nameAt = positionOf(attribute.original_name.data);
+            if (nameAt == kNoPosition) {
+                continue;
+            }
             const std::size_t valueAt = attribute.original_value.length == 0
                                             ? nameAt + attribute.original_name.length
                                             : positionOf(attribute.original_value.data);
@@ -118,14 +121,21 @@ public:
         }
         const GumboText& text = node.v.text;
         const std::size_t at = positionOf(text.original_text.data);
+        // Text the parser writes itself stands nowhere in the listing.
+        if (at == kNoPosition) {
+            return;
+        }
         m_reading.texts.push_back(
             {parentTag == GUMBO_TAG_STYLE ? HtmlText::Kind::StyleSheet : HtmlText::Kind::Shown, text.text, at,
-             at == kNoPosition ? at : at + text.original_text.length});
+             at + text.original_text.length});
     }
 
     void readComment(const GumboNode& node) {
         const GumboStringPiece& raw = node.v.text.original_text;
         const std::size_t at = positionOf(raw.data);
+        if (at == kNoPosition) {
+            return;
+        }
         m_reading.comments.push_back(
             {at, at + raw.length, !std::string_view(raw.data, raw.length).starts_with("<!--")});
     }

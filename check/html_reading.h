@@ -48,7 +48,8 @@ struct HtmlComment {
 };
 
 // What a browser builds from the html, in document order, parsed by an HTML5 parser as a buyer's browser
-// parses it (with scripting on: "noscript" holds text, not markup).
+// parses it (with scripting on, so "noscript" holds text, not markup; "isindex" is an unknown element).
+// Only what stands in the html is listed: text and attributes the parser writes itself are left out.
 struct HtmlReading {
     std::vector<HtmlElement> elements;
     std::vector<HtmlText> texts; // script text is left out
