@@ -10,20 +10,11 @@
 
 #include <optional>
 #include <string>
+#include <tuple>
 
 namespace vellumo {
 
 namespace {
-
-void replaceGroup(std::string& code, const FieldGroup& placed, const FieldGroup& current) {
-    ReplaceAll(code, placed.title, current.title);
-    for (std::size_t k = 0; k < current.pictures.size(); ++k) {
-        ReplaceAll(code, placed.pictures[k], current.pictures[k]);
-    }
-    for (std::size_t k = 0; k < current.paragraphs.size(); ++k) {
-        ReplaceAll(code, placed.paragraphs[k], current.paragraphs[k]);
-    }
-}
 
 void recordSharedSlots(const ListingFields& fields, PlacedValues& placed) {
     placed.background = fields.background;
@@ -35,17 +26,42 @@ void recordSharedSlots(const ListingFields& fields, PlacedValues& placed) {
 
 } // namespace
 
-void AssembleListing(std::string& code, const ListingFields& fields, PlacedValues& placed) {
+std::vector<SlotReplacement> AssemblyReplacements(const ListingFields& fields, const PlacedValues& placed) {
     const int photoCount = PhotoCountOfStyle(fields.style);
-    if (photoCount != 0) {
+    if (photoCount == 0) {
+        return {};
+    }
+    const FieldGroup& placedGroup = placed.fields.of(photoCount);
+    const FieldGroup& current = fields.fields.of(photoCount);
+    std::vector<SlotReplacement> replacements;
+    replacements.push_back({{FieldRef::Kind::Title}, placedGroup.title, current.title});
+    for (int k = 0; k < photoCount; ++k) {
+        replacements.push_back({{FieldRef::Kind::Picture, k}, placedGroup.pictures[k], current.pictures[k]});
+    }
+    for (int k = 0; k < photoCount; ++k) {
+        replacements.push_back(
+            {{FieldRef::Kind::Paragraph, k}, placedGroup.paragraphs[k], current.paragraphs[k]});
+    }
+    replacements.push_back({{FieldRef::Kind::Background}, placed.background, fields.background});
+    for (const auto& [target, marker, colour] :
+         {std::tuple{ColourTarget::Border, &placed.borderMarker, &fields.borderColour},
+          std::tuple{ColourTarget::Font, &placed.fontMarker, &fields.fontColour},
+          std::tuple{ColourTarget::Background, &placed.backgroundColourMarker, &fields.backgroundColour}}) {
+        const std::string attribute = ColourMarker(target, "");
+        replacements.push_back(
+            {{FieldRef::Kind::Colour, 0, target}, *marker, attribute + *colour, attribute.size()});
+    }
+    return replacements;
+}
+
+void AssembleListing(std::string& code, const ListingFields& fields, PlacedValues& placed) {
+    if (PhotoCountOfStyle(fields.style) != 0) {
+        // The summary stands before the layout, where no slot's replacement can reach into it.
         std::string body =
             code.starts_with(placed.summaryBlock) ? code.substr(placed.summaryBlock.size()) : std::move(code);
-        replaceGroup(body, placed.fields.of(photoCount), fields.fields.of(photoCount));
-        ReplaceAll(body, placed.background, fields.background);
-        ReplaceAll(body, placed.borderMarker, ColourMarker(ColourTarget::Border, fields.borderColour));
-        ReplaceAll(body, placed.fontMarker, ColourMarker(ColourTarget::Font, fields.fontColour));
-        ReplaceAll(body, placed.backgroundColourMarker,
-                   ColourMarker(ColourTarget::Background, fields.backgroundColour));
+        for (const SlotReplacement& replacement : AssemblyReplacements(fields, placed)) {
+            ReplaceAll(body, replacement.placed, replacement.current);
+        }
         code = SummaryBlock(fields.summary) + body;
     }
     placed.fields = fields.fields;
@@ -81,13 +97,10 @@ StyleSelection SelectStyle(int position, std::string_view currentPhotoCount,
 }
 
 RebuiltListing RebuildListing(std::string_view currentCode, const ListingFields& fields) {
-    // Every layout holds the comment marker until F12 replaces it with the footer.
-    const bool footerInserted =
-        !currentCode.empty() && currentCode.find(kCommentMarker) == std::string_view::npos;
     StyleSelection selection = SelectStyle(fields.style, fields.photoCount, "0", fields.layoutForm);
     AssembleListing(selection.code, fields, selection.placed);
-    if (footerInserted && !selection.code.empty()) {
-        selection.code = InsertFooter(selection.code);
+    if (HoldsFooter(currentCode) && !selection.code.empty()) {
+        selection.code = InsertFooter(selection.code, FooterInCode(currentCode));
     }
     return {std::move(selection.code), std::move(selection.placed)};
 }

@@ -1,12 +1,26 @@
 #pragma once
 
+#include "field_ref.h"
 #include "listing_fields.h"
 #include "placed_values.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vellumo {
+
+// One replacement of an assembly: every occurrence of the text standing in a slot becomes the field's
+// current value. The first valueStart bytes of the new text are the layout's own (a colour's attribute).
+struct SlotReplacement {
+    FieldRef field;
+    std::string placed;
+    std::string current;
+    std::size_t valueStart = 0;
+};
+
+// The replacements AssembleListing makes, in its order; none with no style chosen.
+std::vector<SlotReplacement> AssemblyReplacements(const ListingFields& fields, const PlacedValues& placed);
 
 // Puts the current values into the code where the placed values stand, then records what now stands
 // there. The phone summary's block is the code's start: the placed one is taken off first, so no other

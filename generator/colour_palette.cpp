@@ -3,6 +3,7 @@
 #include "text/letter_case.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace vellumo {
 
@@ -60,6 +61,16 @@ std::optional<ColourPick> PickColour(std::string_view pickerText) {
     }
     return ColourPick{std::string(found->htmlValue), found->displayColour,
                       std::to_string(found->displayColour)};
+}
+
+bool IsHtmlColour(std::string_view text) {
+    return text.size() == 7 && text.front() == '#' && std::ranges::all_of(text.substr(1), [](char c) {
+               return std::isxdigit(static_cast<unsigned char>(c));
+           });
+}
+
+std::string_view DefaultColour(ColourTarget target) {
+    return target == ColourTarget::Background ? "#FFFFFF" : "#000000";
 }
 
 std::string_view ColourAttribute(ColourTarget target) {

@@ -42,6 +42,12 @@ struct ColourPick {
 // A picker text that is exactly a palette name (case-sensitive) gives the new texts; anything else none.
 std::optional<ColourPick> PickColour(std::string_view pickerText);
 
+// A colour as the listing writes it: a number sign and six hexadecimal digits, "#80C0FF".
+bool IsHtmlColour(std::string_view text);
+
+// The colour a target has before the seller picks one: black borders and text on white.
+std::string_view DefaultColour(ColourTarget target);
+
 // The attribute text that marks each colour in the layouts: "bordercolor=", "font color=", "bgcolor=".
 std::string_view ColourAttribute(ColourTarget target);
 

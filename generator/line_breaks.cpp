@@ -77,6 +77,32 @@ std::string ShowLineBreaks(std::string_view paragraph) {
     }
 }
 
+std::string TypedAgain(std::string_view typed, std::string_view shown) {
+    constexpr std::string_view kBreak = "<br>";
+    std::string result;
+    result.reserve(shown.size());
+    std::size_t typedLine = 0;
+    std::size_t shownLine = 0;
+    for (;;) {
+        const std::size_t typedEnd = std::min(typed.find_first_of("\r\n", typedLine), typed.size());
+        const std::size_t shownEnd = std::min(shown.find_first_of("\r\n", shownLine), shown.size());
+        std::string_view line = shown.substr(shownLine, shownEnd - shownLine);
+        const bool typedTheBreak = typed.substr(typedLine, typedEnd - typedLine).ends_with(kBreak);
+        if (shownEnd < shown.size() && line.ends_with(kBreak) && !typedTheBreak) {
+            line.remove_suffix(kBreak.size());
+        }
+        result += line;
+        if (shownEnd == shown.size()) {
+            return result;
+        }
+        const std::size_t length = breakLength(shown.substr(shownEnd));
+        result += shown.substr(shownEnd, length);
+        shownLine = shownEnd + length;
+        typedLine =
+            std::min(typed.size(), typedEnd + breakLength(typed.substr(std::min(typedEnd, typed.size()))));
+    }
+}
+
 FieldGroups ShowLineBreaks(FieldGroups fields) {
     for (FieldGroup& group : fields.groups) {
         for (std::string& paragraph : group.paragraphs) {

@@ -14,6 +14,11 @@ namespace vellumo {
 // block-level, showing a shown paragraph again changes nothing.
 std::string ShowLineBreaks(std::string_view paragraph);
 
+// A change made to the shown form of a typed paragraph (a fix of the listing check), brought back to the
+// typed form: the "<br>" that showing put before a line break comes off again, one the seller typed stays.
+// The change must keep the paragraph's lines; shown is what ShowLineBreaks(typed) became after it.
+std::string TypedAgain(std::string_view typed, std::string_view shown);
+
 // Every paragraph of every field group shown that way; titles and picture addresses stay as they are.
 FieldGroups ShowLineBreaks(FieldGroups fields);
 

@@ -7,6 +7,7 @@
 #include "text/numbers.h"
 
 #include <cstdint>
+#include <tuple>
 
 namespace vellumo {
 
@@ -148,7 +149,7 @@ Outcome WriteTemplateFile(const std::string& path, const TemplateValues& values)
 
 TemplateReadResult ReadTemplateText(std::string_view bytes, std::string_view photoCountText,
                                     const TemplateValues& current) {
-    TemplateReadResult result{TemplateReadStatus::Read, current, {}};
+    TemplateReadResult result{TemplateReadStatus::Read, current, {}, {}};
     const auto photoCount = photoCountFromText(photoCountText);
     if (!photoCount) {
         result.status = TemplateReadStatus::NotAPhotoCount;
@@ -172,13 +173,25 @@ TemplateReadResult ReadTemplateText(std::string_view bytes, std::string_view pho
     }
     values.templatePosition = text("Template", kMissingKeyText);
     values.imagePosition = text("Image", kMissingKeyText);
-    values.borderColour = text("TBack", kMissingKeyText);
-    values.borderSwatch = swatchFromText(text("LBack", ""), values.borderColour, current.borderSwatch);
-    values.fontColour = text("TFore", kMissingKeyText);
-    values.fontSwatch = swatchFromText(text("LFore", ""), values.fontColour, current.fontSwatch);
-    values.backgroundColour = text("TBkgrnd", kMissingKeyText);
-    values.backgroundSwatch =
-        swatchFromText(text("LBkgrnd", ""), values.backgroundColour, current.backgroundSwatch);
+    for (const auto& [target, colourKey, swatchKey, colour, swatch, currentSwatch] :
+         {std::tuple{ColourTarget::Border, "TBack", "LBack", &values.borderColour, &values.borderSwatch,
+                     current.borderSwatch},
+          std::tuple{ColourTarget::Font, "TFore", "LFore", &values.fontColour, &values.fontSwatch,
+                     current.fontSwatch},
+          std::tuple{ColourTarget::Background, "TBkgrnd", "LBkgrnd", &values.backgroundColour,
+                     &values.backgroundSwatch, current.backgroundSwatch}}) {
+        *colour = text(colourKey, kMissingKeyText);
+        if (IsHtmlColour(*colour)) {
+            *swatch = swatchFromText(text(swatchKey, ""), *colour, currentSwatch);
+            continue;
+        }
+        // It would stand inside the listing's colour attribute, where a quote starts markup of its own.
+        if (*colour != kMissingKeyText) {
+            result.replacedColours.push_back({target, *colour});
+        }
+        *colour = DefaultColour(target);
+        *swatch = PaletteEntryByHtmlValue(*colour)->displayColour;
+    }
     values.summary = text(kSummaryKey, "");
     values.ownBackground = OwnBackgroundAddress(text(kOwnBackgroundKey, "")).value_or("");
     return result;
@@ -187,13 +200,15 @@ TemplateReadResult ReadTemplateText(std::string_view bytes, std::string_view pho
 TemplateReadResult ReadTemplateFile(const std::string& path, std::string_view photoCountText,
                                     const TemplateValues& current) {
     if (!photoCountFromText(photoCountText)) {
-        return {TemplateReadStatus::NotAPhotoCount, current, {}};
+        return {TemplateReadStatus::NotAPhotoCount, current, {}, {}};
     }
     const auto bytes = ReadNormalFile(path);
     if (!bytes) {
         const bool missing = bytes.error() == std::errc::no_such_file_or_directory;
-        return {missing ? TemplateReadStatus::FileMissing : TemplateReadStatus::Unreadable, current,
-                bytes.error()};
+        return {missing ? TemplateReadStatus::FileMissing : TemplateReadStatus::Unreadable,
+                current,
+                bytes.error(),
+                {}};
     }
     return ReadTemplateText(*bytes, photoCountText, current);
 }

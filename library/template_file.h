@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vellumo {
 
@@ -19,10 +20,12 @@ inline constexpr const char* kOwnBackgroundKey = "OwnBackground";
 
 // What one saved template holds: the fields of one photo count and the looks of the listing.
 struct TemplateValues {
-    FieldGroup group;                                       // its photo count is the file's
-    std::string templatePosition;                           // txtimgComb1: style picker position as text
-    std::string imagePosition;                              // txtimgComb2: background picker position as text
-    std::string borderColour, fontColour, backgroundColour; // txtBACK, txtFORE, txtBkgrnd
+    FieldGroup group;                         // its photo count is the file's
+    std::string templatePosition;             // txtimgComb1: style picker position as text
+    std::string imagePosition;                // txtimgComb2: background picker position as text
+    std::string borderColour = "#000000";     // txtBACK
+    std::string fontColour = "#000000";       // txtFORE
+    std::string backgroundColour = "#FFFFFF"; // txtBkgrnd
     DisplayColour borderSwatch = 0, fontSwatch = 0, backgroundSwatch = 16777215;
     std::string summary;       // eBay's phone summary as typed; empty for none
     std::string ownBackground; // the https address of "Your own picture…"; empty when not chosen
@@ -36,10 +39,18 @@ enum class TemplateReadStatus {
     NotAPhotoCount, // the photo count text is not 2 to 5: nothing read, values unchanged
 };
 
+// A colour the file held that is not one a listing can carry, and what stood there.
+struct ReplacedColour {
+    ColourTarget target;
+    std::string text;
+    bool operator==(const ReplacedColour&) const = default;
+};
+
 struct TemplateReadResult {
     TemplateReadStatus status = TemplateReadStatus::Read;
     TemplateValues values;
-    std::error_code error; // why a file that is there could not be read
+    std::error_code error;                       // why a file that is there could not be read
+    std::vector<ReplacedColour> replacedColours; // read as the default colour instead
 };
 
 // Writes the whole template file in one atomic step, keys in reading order, "[STYLE]" first. Line breaks in
@@ -51,11 +62,12 @@ Outcome WriteTemplateFile(const std::string& path, const TemplateValues& values)
 std::optional<std::string> TemplateFileText(const TemplateValues& values);
 
 // Reads a template file for the photo count in photoCountText (txtTag). Missing text keys give "Default"
-// ("My Title" for the title); a swatch key that is missing or not a whole number takes the display colour
-// of the palette entry named by the colour text just read, else keeps the current swatch. A file without
-// a summary or an own background (one written before they existed, or by another program) has none; an
-// own background that is no https address counts as none. Fields the file does not cover keep their
-// current values.
+// ("My Title" for the title). A colour that is not "#" and six hexadecimal digits never reaches a listing:
+// it reads as the default colour, and unless it was "Default" it is listed in replacedColours. A swatch key
+// that is missing or not a whole number takes the display colour of the palette entry named by the colour
+// text just read, else keeps the current swatch. A file without a summary or an own background (one
+// written before they existed, or by another program) has none; an own background that is no https
+// address counts as none. Fields the file does not cover keep their current values.
 TemplateReadResult ReadTemplateFile(const std::string& path, std::string_view photoCountText,
                                     const TemplateValues& current);
 

@@ -6,6 +6,7 @@ VELLUMO_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools libqt6webenginecore6-bin
     libgl-dev libvulkan-dev
     googletest libgtest-dev libbenchmark-dev
+    libgumbo-dev libidn2-dev
     clang libclang-rt-14-dev clang-format
     xvfb xauth x11-apps openssl
     fonts-liberation2 fonts-dejavu-core

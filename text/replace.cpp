@@ -50,24 +50,35 @@ std::size_t findFrom(std::string_view text, std::string_view find, std::size_t a
 
 } // namespace
 
-void ReplaceAll(std::string& text, std::string_view find, std::string_view with) {
-    // Replacing a text by itself changes nothing; skipping it keeps an incremental assembly cheap.
-    if (find.empty() || find == with) {
-        return;
+std::vector<std::size_t> FindAll(std::string_view text, std::string_view find) {
+    std::vector<std::size_t> positions;
+    if (find.empty()) {
+        return positions;
     }
     const std::size_t anchor = rarestIndex(find);
-    std::size_t position = findFrom(text, find, anchor, 0);
-    if (position == std::string::npos) {
+    for (std::size_t position = findFrom(text, find, anchor, 0); position != std::string_view::npos;
+         position = findFrom(text, find, anchor, position + find.size())) {
+        positions.push_back(position);
+    }
+    return positions;
+}
+
+void ReplaceAll(std::string& text, std::string_view find, std::string_view with) {
+    // Replacing a text by itself changes nothing; skipping it keeps an incremental assembly cheap.
+    if (find == with) {
+        return;
+    }
+    const std::vector<std::size_t> positions = FindAll(text, find);
+    if (positions.empty()) {
         return;
     }
     std::string result;
-    result.reserve(text.size() + (with.size() > find.size() ? 4 * (with.size() - find.size()) : 0));
+    result.reserve(text.size() + positions.size() * with.size() - positions.size() * find.size());
     std::size_t copiedUpTo = 0;
-    while (position != std::string::npos) {
+    for (const std::size_t position : positions) {
         result.append(text, copiedUpTo, position - copiedUpTo);
         result += with;
         copiedUpTo = position + find.size();
-        position = findFrom(text, find, anchor, copiedUpTo);
     }
     result.append(text, copiedUpTo);
     text = std::move(result);

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "check/listing_check.h"
 #include "generator/colour_palette.h"
-#include "generator/listing_check.h"
 #include "generator/listing_fields.h"
 #include "generator/placed_values.h"
 #include "library/app_paths.h"

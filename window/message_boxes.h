@@ -1,7 +1,7 @@
 #pragma once
 
+#include "check/listing_check.h"
 #include "findings_answer.h"
-#include "generator/listing_check.h"
 
 #include <QString>
 

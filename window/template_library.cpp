@@ -5,6 +5,8 @@
 #include "desktop_services.h"
 #include "generator/assembly.h"
 #include "generator/backgrounds.h"
+#include "generator/line_breaks.h"
+#include "generator/promotional_footer.h"
 #include "generator/template_style.h"
 #include "library/design_files.h"
 #include "library/file_search.h"
@@ -16,6 +18,7 @@
 #include "message_boxes.h"
 #include "saved_dialog.h"
 #include "text/numbers.h"
+#include "text/replace.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -223,6 +226,17 @@ void frmCorvex::cmdLoad_Click() {
                         .arg(Quoted(entry), reason));
         return;
     }
+    if (!read.replacedColours.empty()) {
+        QStringList colours;
+        for (const ReplacedColour& colour : read.replacedColours) {
+            colours << FromCore(FieldName({FieldRef::Kind::Colour, 0, colour.target})) + QLatin1Char(' ') +
+                           Quoted(colour.text);
+        }
+        showWarning(
+            QStringLiteral("The template %1 holds colour values that are not colours (%2). Vellumo uses "
+                           "the default colours instead.")
+                .arg(Quoted(entry), colours.join(QStringLiteral(", "))));
+    }
     // Pending events are not run in between: a click queued meanwhile would see a half-loaded design.
     m_state.txtTag = photoCount;
     applyTemplateValues(read.values);
@@ -359,12 +373,28 @@ void frmCorvex::applyFieldFix(const FieldFix& fix, int photoCount) {
         }
         break;
     case FieldRef::Kind::Paragraph:
+        // The check saw the paragraph as the listing shows it; the box keeps it as typed.
         if (row < boxes.paragraphs.size()) {
-            boxes.paragraphs.at(row)->setPlainText(ParagraphFromCore(fix.newValue));
+            const std::string typed = ParagraphToCore(boxes.paragraphs.at(row)->toPlainText());
+            boxes.paragraphs.at(row)->setPlainText(ParagraphFromCore(TypedAgain(typed, fix.newValue)));
         }
         break;
     case FieldRef::Kind::Background:
         m_state.txtBgrnLink = fix.newValue;
+        break;
+    case FieldRef::Kind::Colour:
+        if (const PaletteEntry* entry = PaletteEntryByHtmlValue(fix.newValue)) {
+            const ColourSetting setting = colourSetting(fix.field.colour);
+            setting.valueBox = fix.newValue;
+            showSwatch(setting, entry->displayColour);
+        }
+        break;
+    case FieldRef::Kind::Footer:
+        // The rebuild that follows keeps whichever footer stands in the code.
+        ReplaceAll(m_state.txtCode, FooterInCode(m_state.txtCode), fix.newValue);
+        break;
+    case FieldRef::Kind::Summary:
+        m_state.summary = fix.newValue;
         break;
     }
 }

@@ -61,5 +61,17 @@ TEST(ShowLineBreaks, OnlyParagraphsChange) {
     EXPECT_EQ(shown, expected);
 }
 
+// A fix made to the shown paragraph reaches the seller's box as typed: the added "<br>"s come off, typed
+// ones stay, and the fix itself is kept.
+TEST(TypedAgain, UndoesOnlyWhatShowingAdded) {
+    const std::string typed = "See http://shop.example/a\r\nTyped<br>\nlast http://x.example";
+    std::string fixed = ShowLineBreaks(typed);
+    for (std::size_t at = fixed.find("http:"); at != std::string::npos; at = fixed.find("http:", at)) {
+        fixed.replace(at, 5, "https:");
+    }
+    EXPECT_EQ(TypedAgain(typed, fixed), "See https://shop.example/a\r\nTyped<br>\nlast https://x.example");
+    EXPECT_EQ(TypedAgain("<ul>\r\n<li>a", ShowLineBreaks("<ul>\r\n<li>a") + "</ul>"), "<ul>\r\n<li>a</ul>");
+}
+
 } // namespace
 } // namespace vellumo

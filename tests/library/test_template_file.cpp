@@ -180,7 +180,9 @@ TEST_F(TemplateFile, MissingKeysReadAsTheirDefaults) {
     EXPECT_EQ(read.values.group.pictures, (std::vector<std::string>{"Default", "Default", "Default"}));
     EXPECT_EQ(read.values.templatePosition, "Default");
     EXPECT_EQ(read.values.imagePosition, "Default");
-    EXPECT_EQ(read.values.borderColour, "Default");
+    // A colour that is missing cannot be written into the listing as "Default": it is the default colour.
+    EXPECT_EQ(read.values.borderColour, "#000000");
+    EXPECT_TRUE(read.replacedColours.empty());
 }
 
 TEST_F(TemplateFile, OnlyTheKeysOfItsPhotoCountAreRead) {
@@ -230,6 +232,43 @@ INSTANTIATE_TEST_SUITE_P(
                       SwatchCase{"TooBig", "4294967296", 16711680}, SwatchCase{"Readable", " 128 ", 128},
                       SwatchCase{"Signed", "+65280", 65280}),
     [](const ::testing::TestParamInfo<SwatchCase>& info) { return info.param.name; });
+
+struct ColourCase {
+    const char* name;
+    const char* written;
+    const char* read;
+    bool reported; // listed among the replaced colours
+};
+
+void PrintTo(const ColourCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class ColourValue : public TemplateFile, public ::testing::WithParamInterface<ColourCase> {};
+
+TEST_P(ColourValue, ReachesTheListingOnlyAsAColour) {
+    const std::string path = m_folder / "colour-2";
+    WriteBytes(path, std::string("[STYLE]\r\nTBack=") + GetParam().written + "\r\nLBack=255\r\n");
+    const TemplateReadResult read = ReadTemplateFile(path, "2", TemplateValues{});
+    EXPECT_EQ(read.values.borderColour, GetParam().read);
+    if (GetParam().reported) {
+        EXPECT_EQ(read.replacedColours,
+                  (std::vector<ReplacedColour>{{ColourTarget::Border, GetParam().written}}));
+        EXPECT_EQ(read.values.borderSwatch, 0u) << "the swatch shows the colour used";
+    } else {
+        EXPECT_TRUE(read.replacedColours.empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ColourValue,
+    ::testing::Values(ColourCase{"Palette", "#FF0000", "#FF0000", false},
+                      ColourCase{"LowerCaseHex", "#80c0ff", "#80c0ff", false},
+                      ColourCase{"LeftDefault", "Default", "#000000", false},
+                      ColourCase{"Name", "red", "#000000", true}, ColourCase{"Empty", "", "#000000", true},
+                      ColourCase{"ShortHex", "#F00", "#000000", true},
+                      ColourCase{"Markup", "#000000\" onmouseover=\"alert(1)", "#000000", true}),
+    [](const ::testing::TestParamInfo<ColourCase>& info) { return info.param.name; });
 
 TEST_F(TemplateFile, NegativeSwatchReadsBackAfterSaving) {
     const std::string path = m_folder / "signed-2";

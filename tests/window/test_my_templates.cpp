@@ -437,6 +437,26 @@ private slots:
         QVERIFY(under.window->stateHolders().txtCode.starts_with("<div align=\"center\">"));
     }
 
+    void LoadReplacesColourValuesThatAreNotColours() {
+        WindowUnderTest under;
+        QVERIFY(MakeTemplateFolder(under, {}));
+        QVERIFY(
+            WriteText(TemplateFolder(under) + "Odd-2",
+                      "[STYLE]\r\nTitle=Odd one\r\nTemplate=3\r\nTBack=#000000\" onmouseover=\"alert(1)\r\n"
+                      "LBack=255\r\nTFore=#FF0000\r\n"));
+        QVERIFY(LoadWithoutNotice(under));
+        ClickEntry(under, "lstPlates", "Odd-2", true);
+
+        QCOMPARE(Messages(under, "warning").size(), 1);
+        QVERIFY(Messages(under, "warning")
+                    .first()
+                    .contains(QStringLiteral("Borders colour \"#000000\" onmouseover")));
+        QCOMPARE(under.window->stateHolders().txtBACK, std::string("#000000"));
+        QCOMPARE(under.window->borderSwatch(), DisplayColour(0));
+        QCOMPARE(under.window->stateHolders().txtFORE, std::string("#FF0000"));
+        QVERIFY(under.window->stateHolders().txtCode.find("onmouseover") == std::string::npos);
+    }
+
     void SaveRefusesWithoutStyleOrName_data() {
         QTest::addColumn<QString>("style");
         QTest::addColumn<QString>("name");
@@ -474,6 +494,10 @@ private slots:
         under.window->selectTab(frmCorvex::PreviewTab);
         QWidget* focused = QApplication::focusWidget();
         QTest::keyClick(focused != nullptr ? focused : under.window.get(), Qt::Key_F12);
+        // The footer's link to the maker's web site leads off eBay: the check asks, the seller copies anyway.
+        under.messageBoxes.answerFindings = [](const std::vector<Finding>&) {
+            return FindingsAnswer{FindingsAnswer::Choice::CopyAnyway, 0};
+        };
         Save(under, QStringLiteral("my:best/teapot?"), "cmdCopy");
 
         QCOMPARE(under.child<QLineEdit>("txtFilename")->text(), QStringLiteral("mybestteapot"));

@@ -1,8 +1,10 @@
 // Not a test: opens the window on temporary folders, goes through its tabs and pickers, and saves a
 // screenshot of each state into the folder given as argument. Run it under a real X display (Xvfb).
 
+#include "check/listing_check.h"
 #include "full_screen_view.h"
-#include "generator/listing_check.h"
+#include "generator/assembly.h"
+#include "generator/promotional_footer.h"
 #include "listing_check_dialog.h"
 #include "program_look.h"
 #include "saved_dialog.h"
@@ -207,12 +209,10 @@ int main(int argc, char* argv[]) {
     WaitForLoad(window);
 
     {
-        std::vector<Finding> findings = CheckListing("<table></table>", [&] {
-            ListingFields fields = window->listingFields();
-            fields.fields.of(3).pictures.at(1) = "http://i.imgur.com/teapot-2.jpg";
-            fields.fields.of(3).paragraphs.at(0) = "Ask me at seller@example.com";
-            return fields;
-        }());
+        ListingFields fields = window->listingFields();
+        fields.fields.of(3).pictures.at(1) = "http://i.imgur.com/teapot-2.jpg";
+        fields.fields.of(3).paragraphs.at(0) = "Ask me at seller@example.com <!-- note";
+        std::vector<Finding> findings = CheckListing(InsertFooter(RebuildListing("", fields).code), fields);
         OrderBySeverity(findings);
         ListingCheckDialog check(findings, window);
         check.setWindowTitle(QStringLiteral("Vellumo"));

@@ -54,10 +54,14 @@ bool LoadWithoutNotice(WindowUnderTest& under) {
 }
 
 QVariant Evaluate(QWebEngineView* view, const QString& script) {
+    return Evaluate(view->page(), script);
+}
+
+QVariant Evaluate(QWebEnginePage* page, const QString& script) {
     QVariant result;
     bool done = false;
     // A world of its own: the listing's page runs no script of its own.
-    view->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld, [&](const QVariant& value) {
+    page->runJavaScript(script, QWebEngineScript::ApplicationWorld, [&](const QVariant& value) {
         result = value;
         done = true;
     });

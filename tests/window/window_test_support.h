@@ -22,6 +22,8 @@
 #include <string>
 #include <vector>
 
+class QWebEnginePage;
+
 namespace vellumo::test {
 
 struct RecordedMessage {
@@ -116,6 +118,7 @@ struct WindowUnderTest {
 // Runs a script in a browser view (in a world apart from the page's) and waits for its result; an empty
 // value when none comes.
 QVariant Evaluate(QWebEngineView* view, const QString& script);
+QVariant Evaluate(QWebEnginePage* page, const QString& script);
 
 // Clicks a tab of TabStrip1 (counted from 1) as the seller does.
 void ClickTab(WindowUnderTest& under, int tab);

@@ -1,0 +1,66 @@
+// The listing check that Save runs: a listing of eBay's full 500,000 characters, once of ordinary seller
+// text and markup and once packed with what the check reports (e-mail addresses, http:// pictures, links off
+// eBay), which it must merge rather than list one by one.
+
+#include "check/listing_check.h"
+#include "generator/assembly.h"
+#include "generator/template_style.h"
+#include "text/utf8.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace {
+
+using namespace vellumo;
+
+constexpr int kStyle = 9; // "5 Inline Photos"
+
+// The 5-photo fields with each paragraph repeating a piece until the listing holds limit characters.
+ListingFields fieldsOfLength(std::string_view piece) {
+    ListingFields fields;
+    fields.style = kStyle;
+    FieldGroup& group = fields.fields.of(PhotoCountOfStyle(kStyle));
+    group.title = "Hand painted bone china teapot, 1.2 litre";
+    for (int k = 0; k < group.photoCount(); ++k) {
+        group.pictures[k] = "https://i.ebayimg.com/images/g/teapot/s-l1600-" + std::to_string(k) + ".jpg";
+    }
+    const std::size_t layoutLength = Utf8CharacterCount(RebuildListing("", fields).code);
+    const std::size_t perParagraph = (kEbayDescriptionLimit - layoutLength) / group.photoCount();
+    for (std::string& paragraph : group.paragraphs) {
+        while (paragraph.size() + piece.size() <= perParagraph) {
+            paragraph += piece;
+        }
+    }
+    return fields;
+}
+
+void checkListing(benchmark::State& state, std::string_view piece) {
+    const ListingFields fields = fieldsOfLength(piece);
+    const std::string html = RebuildListing("", fields).code;
+    std::size_t findings = 0;
+    for (auto _ : state) {
+        findings = CheckListing(html, fields).size();
+        benchmark::DoNotOptimize(findings);
+    }
+    state.counters["characters"] = static_cast<double>(Utf8CharacterCount(html));
+    state.counters["findings"] = static_cast<double>(findings);
+}
+
+void OrdinaryListing(benchmark::State& state) {
+    checkListing(state, "Fine <b>bone</b> china from Limoges, sold 12@0.99 each, sizes 10//10.5.\r\n"
+                        "<a href=\"https://www.ebay.com/str/teashop\">More from my shop</a> "
+                        "<img src=\"https://i.ebayimg.com/images/g/abc/s-l500.jpg\" width=\"300\"><br>\r\n");
+}
+BENCHMARK(OrdinaryListing)->Unit(benchmark::kMillisecond);
+
+void ListingFullOfFindings(benchmark::State& state) {
+    checkListing(state, "ann@example.com <img src=\"http://pics.example.com/t.jpg\"> "
+                        "<a href=\"https://shop.example.org/\">x</a> ");
+}
+BENCHMARK(ListingFullOfFindings)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,459 @@
+#include "listing_check.h"
+
+#include "generator/backgrounds.h"
+#include "generator/phone_summary.h"
+
+#include "contact_text.h"
+#include "ebay_hosts.h"
+#include "finding_tally.h"
+#include "html_reading.h"
+#include "html_vocabulary.h"
+#include "source_map.h"
+#include "style_sheet.h"
+#include "web_address.h"
+
+#include "generator/colour_palette.h"
+#include "generator/promotional_footer.h"
+#include "generator/template_style.h"
+#include "text/letter_case.h"
+#include "text/numbers.h"
+#include "text/utf8.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace vellumo {
+
+namespace {
+
+constexpr std::size_t kLongestTagShown = 40;
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// What a seller types for a picture on this computer or the local network: "C:\...", "\\nas\...",
+// "/home/...", "~/..." or a file: address. Two slashes in front ("//host/...") make a web address instead.
+bool isLocalPath(std::string_view address) {
+    const bool driveLetter = address.size() >= 3 && std::isalpha(static_cast<unsigned char>(address[0])) &&
+                             address[1] == ':' && (address[2] == '\\' || address[2] == '/');
+    const bool rootPath = address.starts_with('/') && !address.starts_with("//");
+    return driveLetter || address.starts_with("\\\\") || rootPath || address.starts_with("~/") ||
+           StartsWithIgnoringCase(address, "file:");
+}
+
+bool isScriptScheme(std::string_view scheme) {
+    return scheme == "javascript" || scheme == "vbscript";
+}
+
+bool isWebScheme(std::string_view scheme) {
+    return scheme == "https" || scheme == "http";
+}
+
+// The checks of the values themselves, field by field, as the seller typed or picked them.
+class FieldChecker {
+public:
+    std::vector<Finding> findings;
+
+    void checkAddress(FieldRef field, std::string_view address) {
+        const std::string name = FieldName(field);
+        const std::string_view bare = trimmed(address);
+        if (bare.empty()) {
+            add(Severity::HiddenFromBuyers, field,
+                name + " has no address: buyers will see a broken picture.");
+            return;
+        }
+        if (bare == "Default") {
+            add(Severity::HiddenFromBuyers, field,
+                name + " still reads \"Default\" (its template was incomplete): buyers will see a broken "
+                       "picture.");
+            return;
+        }
+        if (isLocalPath(bare)) {
+            add(Severity::HiddenFromBuyers, field,
+                name + " is a file on this computer (" + std::string(bare) +
+                    "). Buyers cannot see it: put the picture on a picture host and use its https:// "
+                    "address.");
+            return;
+        }
+        const ResolvedAddress resolved = ResolveAddress(bare);
+        if (resolved.scheme == "http") {
+            const std::string secure = "https:" + std::string(bare.substr(5));
+            add(Severity::HiddenFromBuyers, field,
+                name + " uses an http:// address. eBay shows pictures only from https:// addresses.",
+                FieldFix{field, secure, "Use " + secure});
+            return;
+        }
+        if (resolved.schemeRelative) {
+            const std::string secure = "https:" + std::string(bare);
+            add(Severity::Advice, field,
+                name + " (" + std::string(bare) +
+                    ") is a web address without https: in front. On eBay's pages it works; with https: in "
+                    "front it works wherever the listing is shown.",
+                FieldFix{field, secure, "Use " + secure});
+            return;
+        }
+        if (resolved.ownScheme && resolved.scheme == "https" &&
+            resolved.host.find('.') != std::string::npos) {
+            return;
+        }
+        std::optional<FieldFix> fix;
+        const std::size_t hostEnd = std::min(bare.find('/'), bare.size());
+        const bool looksLikeHostAndPath =
+            !resolved.ownScheme && bare.substr(0, hostEnd).find('.') != std::string_view::npos &&
+            hostEnd < bare.size() && bare.find_first_of(" \"<>") == std::string_view::npos;
+        if (looksLikeHostAndPath) {
+            const std::string withScheme = "https://" + std::string(bare);
+            fix = FieldFix{field, withScheme, "Use " + withScheme};
+        }
+        add(Severity::HiddenFromBuyers, field,
+            name + " is not a web address (" + std::string(bare) + "): buyers will see a broken picture.",
+            std::move(fix));
+    }
+
+    void checkFilled(FieldRef field, std::string_view text) {
+        if (trimmed(text).empty()) {
+            add(Severity::Advice, field, FieldName(field) + " is empty.");
+        } else if (text == "Default") {
+            add(Severity::Advice, field,
+                FieldName(field) +
+                    " still reads \"Default\": its template was incomplete. Type the text you want.");
+        }
+    }
+
+    void checkColour(ColourTarget target, std::string_view colour) {
+        if (IsHtmlColour(colour)) {
+            return;
+        }
+        const FieldRef field{FieldRef::Kind::Colour, 0, target};
+        const std::string_view standard = DefaultColour(target);
+        const PaletteEntry* entry = PaletteEntryByHtmlValue(standard);
+        add(Severity::HiddenFromBuyers, field,
+            FieldName(field) + " is \"" + std::string(colour.substr(0, 40)) +
+                "\", not a colour written as # and six hexadecimal digits: buyers' browsers show some other "
+                "colour.",
+            FieldFix{field, std::string(standard), "Use " + std::string(entry->name)});
+    }
+
+    void add(Severity severity, std::optional<FieldRef> field, std::string message,
+             std::optional<FieldFix> fix = std::nullopt) {
+        findings.push_back({severity, field, std::move(message), std::move(fix)});
+    }
+};
+
+// The checks of the listing as one document: what the browser builds from it, told by the field each
+// part came from.
+class DocumentChecker {
+public:
+    DocumentChecker(std::string_view html, const SourceMap& map, FindingTally& tally)
+        : m_html(html)
+        , m_map(map)
+        , m_tally(tally) {}
+
+    void check(const HtmlReading& reading) {
+        for (const HtmlElement& element : reading.elements) {
+            // A copy was met as its original. An implied element has only the attributes that a <body> or
+            // <html> tag of the listing adds to it.
+            if (element.copy) {
+                continue;
+            }
+            if (element.at != kNoPosition) {
+                checkElement(element);
+            } else {
+                for (const HtmlAttribute& attribute : element.attributes) {
+                    checkAttribute(element, attribute);
+                }
+            }
+        }
+        for (const HtmlText& text : reading.texts) {
+            checkText(text);
+        }
+        for (const HtmlComment& comment : reading.comments) {
+            const SourceMap::Origin origin = m_map.originOf(comment.at);
+            if (origin.source == SourceMap::Source::Field && comment.end > origin.end) {
+                if (comment.bogus) {
+                    add(Problem::UnfinishedTag, comment.at,
+                        m_html.substr(comment.at, std::min(origin.end - comment.at, kLongestTagShown)));
+                } else {
+                    add(Problem::HiddenRest, comment.at, "<!--");
+                }
+            }
+        }
+    }
+
+private:
+    void checkElement(const HtmlElement& element) {
+        if (IsActiveElement(element.name)) {
+            add(Problem::ActiveContent, element.at, "<" + element.name + "> element");
+        }
+        // Markup a field opens and the layout's own markup closes.
+        const SourceMap::Origin origin = m_map.originOf(element.at);
+        if (origin.source == SourceMap::Source::Field) {
+            if (element.tagEnd > origin.end) {
+                add(Problem::UnfinishedTag, element.at,
+                    m_html.substr(element.at, std::min(origin.end - element.at, kLongestTagShown)));
+            } else if (ContentShownOf(element.name) != ContentShown::AsMarkup &&
+                       element.contentEnd > origin.end) {
+                add(Problem::HiddenRest, element.at, "<" + element.name + ">");
+            }
+        }
+        for (const HtmlAttribute& attribute : element.attributes) {
+            checkAttribute(element, attribute);
+        }
+    }
+
+    void checkAttribute(const HtmlElement& element, const HtmlAttribute& attribute) {
+        if (IsEventHandlerAttribute(attribute.name)) {
+            add(Problem::ActiveContent, attribute.nameAt, attribute.name + "= attribute");
+        }
+        const std::string scheme = ResolveAddress(attribute.value).scheme;
+        if (isScriptScheme(scheme)) {
+            add(Problem::ActiveContent, attribute.rawValueAt, scheme + ": address");
+        }
+        // The layout's own picture, background and colour slots are checked field by field.
+        if (m_map.originOf(attribute.nameAt).source == SourceMap::Source::Layout) {
+            return;
+        }
+        if (attribute.name == "title" || attribute.name == "alt") {
+            checkContacts(attribute.value,
+                          WrittenPositions(rawValueOf(attribute), attribute.rawValueAt, attribute.value));
+            return;
+        }
+        const AddressUse use = AddressUseOf(element.name, attribute.name);
+        if (use == AddressUse::Style) {
+            for (const std::string& address : StyleSheetAddresses(attribute.value)) {
+                checkAddress(AddressUse::Picture, address, attribute.rawValueAt, attribute.rawValueEnd);
+            }
+        } else if (use != AddressUse::None && attribute.name == "srcset") {
+            for (const std::string& candidate : srcsetAddresses(attribute.value)) {
+                checkAddress(use, candidate, attribute.rawValueAt, attribute.rawValueEnd);
+            }
+        } else if (use != AddressUse::None) {
+            checkAddress(use, attribute.value, attribute.rawValueAt, attribute.rawValueEnd);
+        }
+    }
+
+    // "a.jpg 1x, b.jpg 2x": the address of each candidate.
+    static std::vector<std::string> srcsetAddresses(std::string_view srcset) {
+        std::vector<std::string> addresses;
+        std::size_t at = 0;
+        while (at < srcset.size()) {
+            while (at < srcset.size() &&
+                   (static_cast<unsigned char>(srcset[at]) <= ' ' || srcset[at] == ',')) {
+                ++at;
+            }
+            const std::size_t start = at;
+            while (at < srcset.size() && static_cast<unsigned char>(srcset[at]) > ' ') {
+                ++at;
+            }
+            std::string_view address = srcset.substr(start, at - start);
+            while (address.ends_with(',')) {
+                address.remove_suffix(1);
+            }
+            if (!address.empty()) {
+                addresses.emplace_back(address);
+            }
+            at = std::min(srcset.find(',', at), srcset.size());
+        }
+        return addresses;
+    }
+
+    std::string_view rawValueOf(const HtmlAttribute& attribute) const {
+        return m_html.substr(attribute.rawValueAt, attribute.rawValueEnd - attribute.rawValueAt);
+    }
+
+    // Where the address's scheme or leading slashes stand in the field, found in the text as written.
+    std::optional<std::size_t> fixPosition(std::size_t rawFrom, std::size_t rawTo, std::string_view address,
+                                           std::string_view mark) const {
+        const std::string_view raw = m_html.substr(rawFrom, rawTo - rawFrom);
+        const std::size_t markInAddress = AsciiLower(address).find(mark);
+        const std::size_t addressAt =
+            markInAddress == std::string::npos ? std::string_view::npos : raw.find(address);
+        const SourceMap::Origin origin = m_map.originOf(rawFrom);
+        if (addressAt == std::string_view::npos || origin.source != SourceMap::Source::Field ||
+            !origin.wholeValue) {
+            return std::nullopt;
+        }
+        const std::size_t at = rawFrom + addressAt + markInAddress;
+        return at < origin.end ? std::optional<std::size_t>(at - origin.begin) : std::nullopt;
+    }
+
+    void checkAddress(AddressUse use, std::string_view address, std::size_t rawFrom, std::size_t rawTo) {
+        const std::string_view bare = trimmed(address);
+        if (bare.empty()) {
+            return;
+        }
+        const ResolvedAddress resolved = ResolveAddress(bare);
+        if (isScriptScheme(resolved.scheme)) {
+            return;
+        }
+        if (resolved.scheme == "data") {
+            if (use == AddressUse::Link) {
+                add(Problem::ActiveContent, rawFrom, "data: address");
+            }
+            return;
+        }
+        if (resolved.scheme == "mailto") {
+            const std::string mailboxes = PercentDecoded(resolved.path);
+            for (const TextMatch& mailbox : MailAddressesIn(mailboxes)) {
+                add(Problem::MailAddress, rawFrom, mailbox.text);
+            }
+            return;
+        }
+        if (use == AddressUse::Link) {
+            if (isWebScheme(resolved.scheme) && !resolved.host.empty() && !IsEbayHost(resolved.host)) {
+                add(Problem::OffEbayLink, rawFrom, resolved.host);
+            } else if (!isWebScheme(resolved.scheme) && resolved.scheme != "about") {
+                add(Problem::OffEbayLink, rawFrom, bare);
+            }
+            if (resolved.scheme == "http") {
+                add(Problem::HttpLink, rawFrom, bare, fixPosition(rawFrom, rawTo, bare, "http:"));
+            }
+            return;
+        }
+        if (resolved.scheme == "http") {
+            add(Problem::HttpPicture, rawFrom, bare, fixPosition(rawFrom, rawTo, bare, "http:"));
+        } else if (resolved.schemeRelative) {
+            add(Problem::SchemeRelative, rawFrom, bare, fixPosition(rawFrom, rawTo, bare, "//"));
+        } else if (!resolved.ownScheme || !isWebScheme(resolved.scheme)) {
+            // A path on eBay's page, a file, or a scheme no browser fetches a picture by.
+            add(Problem::PictureNotOnWeb, rawFrom, bare);
+        }
+    }
+
+    void checkText(const HtmlText& text) {
+        const std::string_view written = m_html.substr(text.at, text.rawEnd - text.at);
+        if (text.kind == HtmlText::Kind::StyleSheet) {
+            for (const std::string& address : StyleSheetAddresses(text.text)) {
+                checkAddress(AddressUse::Picture, address, text.at, text.rawEnd);
+            }
+            return;
+        }
+        checkContacts(text.text, WrittenPositions(written, text.at, text.text));
+    }
+
+    void checkContacts(std::string_view text, WrittenPositions positions) {
+        std::vector<TextMatch> mailAddresses = MailAddressesIn(text);
+        std::vector<TextMatch> webAddresses = WebAddressesIn(text);
+        // Positions are asked in increasing order.
+        std::size_t mail = 0;
+        std::size_t web = 0;
+        while (mail < mailAddresses.size() || web < webAddresses.size()) {
+            const bool mailFirst =
+                web == webAddresses.size() ||
+                (mail < mailAddresses.size() && mailAddresses[mail].at < webAddresses[web].at);
+            if (mailFirst) {
+                add(Problem::MailAddress, positions.of(mailAddresses[mail].at), mailAddresses[mail].text);
+                ++mail;
+                continue;
+            }
+            const TextMatch& typed = webAddresses[web++];
+            const bool bare = StartsWithIgnoringCase(typed.text, "www.");
+            const ResolvedAddress resolved = ResolveAddress(bare ? "https://" + typed.text : typed.text);
+            if (!resolved.host.empty() && !IsEbayHost(resolved.host)) {
+                add(Problem::OffEbayLink, positions.of(typed.at), resolved.host);
+            }
+        }
+    }
+
+    void add(Problem problem, std::size_t position, std::string_view what,
+             std::optional<std::size_t> fixAt = std::nullopt) {
+        const SourceMap::Origin origin = m_map.originOf(position);
+        std::optional<FieldRef> field;
+        if (origin.source == SourceMap::Source::Field) {
+            field = origin.field;
+        }
+        m_tally.add(problem, field, what, fixAt);
+    }
+
+    std::string_view m_html;
+    const SourceMap& m_map;
+    FindingTally& m_tally;
+};
+
+std::string valueOf(const ListingFields& fields, std::string_view html, FieldRef field) {
+    const int photoCount = PhotoCountOfStyle(fields.style);
+    const auto row = static_cast<std::size_t>(field.index);
+    switch (field.kind) {
+    case FieldRef::Kind::Title:
+        return fields.fields.of(photoCount).title;
+    case FieldRef::Kind::Picture:
+        return fields.fields.of(photoCount).pictures.at(row);
+    case FieldRef::Kind::Paragraph:
+        return fields.fields.of(photoCount).paragraphs.at(row);
+    case FieldRef::Kind::Background:
+        return fields.background;
+    case FieldRef::Kind::Colour:
+        return field.colour == ColourTarget::Border ? fields.borderColour
+               : field.colour == ColourTarget::Font ? fields.fontColour
+                                                    : fields.backgroundColour;
+    case FieldRef::Kind::Footer:
+        return FooterInCode(html);
+    case FieldRef::Kind::Summary:
+        return fields.summary;
+    }
+    return {};
+}
+
+} // namespace
+
+std::vector<Finding> CheckListing(std::string_view html, const ListingFields& fields) {
+    FieldChecker fieldChecker;
+    const int photoCount = PhotoCountOfStyle(fields.style);
+    if (photoCount != 0) {
+        const FieldGroup& group = fields.fields.of(photoCount);
+        fieldChecker.checkFilled({FieldRef::Kind::Title}, group.title);
+        for (int k = 0; k < photoCount; ++k) {
+            fieldChecker.checkAddress({FieldRef::Kind::Picture, k}, group.pictures[k]);
+        }
+        for (int k = 0; k < photoCount; ++k) {
+            fieldChecker.checkFilled({FieldRef::Kind::Paragraph, k}, group.paragraphs[k]);
+        }
+        if (fields.background != kNoBackground) {
+            fieldChecker.checkAddress({FieldRef::Kind::Background}, fields.background);
+        }
+        if (const auto advice = BuiltInBackgroundAdvice(fields.background)) {
+            fieldChecker.findings.push_back(
+                {Severity::Advice, FieldRef{FieldRef::Kind::Background}, *advice, std::nullopt});
+        }
+        // eBay cuts a summary that is too long and drops markup it does not take: buyers miss part of it.
+        for (const SummaryProblem& problem : SummaryProblems(fields.summary)) {
+            fieldChecker.findings.push_back({Severity::HiddenFromBuyers, FieldRef{FieldRef::Kind::Summary},
+                                             problem.message, std::nullopt});
+        }
+        fieldChecker.checkColour(ColourTarget::Border, fields.borderColour);
+        fieldChecker.checkColour(ColourTarget::Font, fields.fontColour);
+        fieldChecker.checkColour(ColourTarget::Background, fields.backgroundColour);
+    }
+
+    const SourceMap map = MapListing(html, fields);
+    FindingTally tally;
+    DocumentChecker(html, map, tally).check(ReadHtml(html));
+    std::vector<Finding> findings = std::move(fieldChecker.findings);
+    for (Finding& finding : tally.findings([&](FieldRef field) { return valueOf(fields, html, field); })) {
+        findings.push_back(std::move(finding));
+    }
+
+    const std::size_t length = Utf8CharacterCount(html);
+    if (length > kEbayDescriptionLimit) {
+        findings.push_back({Severity::BlocksListing, std::nullopt,
+                            "The description is " + WithThousands(length) +
+                                " characters long, tags included. eBay refuses descriptions over " +
+                                WithThousands(kEbayDescriptionLimit) + " characters.",
+                            std::nullopt});
+    }
+    return findings;
+}
+
+bool NeedsConfirmation(const std::vector<Finding>& findings) {
+    return std::ranges::any_of(findings,
+                               [](const Finding& finding) { return finding.severity != Severity::Advice; });
+}
+
+} // namespace vellumo

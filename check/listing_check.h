@@ -1,0 +1,22 @@
+#pragma once
+
+#include "finding.h"
+#include "generator/listing_fields.h"
+
+#include <string_view>
+#include <vector>
+
+namespace vellumo {
+
+inline constexpr std::size_t kEbayDescriptionLimit = 500000;
+
+// Looks at the listing HTML, parsed as a buyer's browser parses it, and at the values of the current
+// style's photo count, for what eBay blocks or buyers never see. The listing is checked as one document and
+// each finding names the field its text came from, so markup split over two fields is caught too. The
+// listing itself is never changed. An empty result means nothing was found.
+std::vector<Finding> CheckListing(std::string_view html, const ListingFields& fields);
+
+// True when a finding is serious enough to stop and ask before the listing leaves the program.
+bool NeedsConfirmation(const std::vector<Finding>& findings);
+
+} // namespace vellumo

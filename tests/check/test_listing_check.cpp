@@ -1,0 +1,565 @@
+#include "check/listing_check.h"
+#include "generator/backgrounds.h"
+#include "generator/generator_test_support.h"
+#include "generator/promotional_footer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+namespace vellumo {
+namespace {
+
+template <typename Case> std::string caseNumber(const testing::TestParamInfo<Case>& info) {
+    return "Case" + std::to_string(info.index);
+}
+
+const FieldRef kTitle{FieldRef::Kind::Title};
+const FieldRef kFooter{FieldRef::Kind::Footer};
+
+FieldRef paragraph(int row) {
+    return {FieldRef::Kind::Paragraph, row};
+}
+
+FieldRef picture(int row) {
+    return {FieldRef::Kind::Picture, row};
+}
+
+// A 3-photo listing with clean values, assembled as Save rebuilds it; tests spoil one field at a time.
+struct CheckedListing : ListingUnderTest {
+    std::optional<std::string> footer; // the footer F12 put in, if any
+
+    CheckedListing()
+        : ListingUnderTest(4) {
+        fillGroup();
+    }
+
+    std::vector<Finding> check() {
+        chooseStyle(fields.style);
+        assemble();
+        if (footer) {
+            code = InsertFooter(code, *footer);
+        }
+        return CheckListing(code, fields);
+    }
+
+    // What the window does with a fix: the field takes the new value and the listing is built again.
+    std::vector<Finding> checkAfter(const FieldFix& fix) {
+        switch (fix.field.kind) {
+        case FieldRef::Kind::Title:
+            group().title = fix.newValue;
+            break;
+        case FieldRef::Kind::Picture:
+            group().pictures.at(fix.field.index) = fix.newValue;
+            break;
+        case FieldRef::Kind::Paragraph:
+            group().paragraphs.at(fix.field.index) = fix.newValue;
+            break;
+        case FieldRef::Kind::Background:
+            fields.background = fix.newValue;
+            break;
+        case FieldRef::Kind::Colour:
+            (fix.field.colour == ColourTarget::Border ? fields.borderColour
+             : fix.field.colour == ColourTarget::Font ? fields.fontColour
+                                                      : fields.backgroundColour) = fix.newValue;
+            break;
+        case FieldRef::Kind::Footer:
+            footer = fix.newValue;
+            break;
+        case FieldRef::Kind::Summary:
+            fields.summary = fix.newValue;
+            break;
+        }
+        return check();
+    }
+};
+
+std::string describe(const std::vector<Finding>& findings) {
+    std::string text;
+    for (const Finding& finding : findings) {
+        text += finding.message + "\n";
+    }
+    return text;
+}
+
+// The finding about a field whose message holds a text; nullptr when there is none.
+const Finding* findingAbout(const std::vector<Finding>& findings, std::optional<FieldRef> field,
+                            std::string_view part) {
+    for (const Finding& finding : findings) {
+        if (finding.field == field && finding.message.find(part) != std::string::npos) {
+            return &finding;
+        }
+    }
+    return nullptr;
+}
+
+TEST(CheckListing, ACleanListingPassesSilentlyInEveryStyle) {
+    for (int style = 2; style <= 9; ++style) {
+        ListingUnderTest listing(style);
+        listing.fillGroup();
+        listing.group().paragraphs[0] =
+            "Fine <b>bone</b> china.\r\nSee <a href=\"https://www.ebay.com/str/shop\">my shop</a>.";
+        listing.fields.background = "https://i.ebayimg.com/images/g/linen.jpg";
+        listing.fields.borderColour = "#800000";
+        listing.fields.summary = "Bone china teapot\r\n<ul><li>Holds six cups</li></ul>";
+        listing.assemble();
+        const std::string withCredit = InsertFooter(listing.code, CreditFooter());
+        EXPECT_EQ(describe(CheckListing(withCredit, listing.fields)), "") << StyleAt(style)->caption;
+    }
+}
+
+// A built-in background is advice (buyers cannot load it yet); a summary eBay would cut or strip is
+// something buyers miss. Both name their field, and neither comes with a fix.
+TEST(CheckListing, BuiltInBackgroundAndSummaryProblemsAreNamed) {
+    ListingUnderTest listing(4);
+    listing.fillGroup();
+    listing.fields.background = PickBackground("007");
+    listing.fields.summary = "<b>Bold</b> " + std::string(900, 'x');
+    listing.assemble();
+    const std::vector<Finding> findings = CheckListing(listing.code, listing.fields);
+    const auto of = [&](FieldRef::Kind kind) {
+        return std::ranges::count_if(findings, [&](const Finding& finding) {
+            return finding.field && finding.field->kind == kind && !finding.fix;
+        });
+    };
+    EXPECT_EQ(of(FieldRef::Kind::Background), 1) << describe(findings);
+    EXPECT_EQ(of(FieldRef::Kind::Summary), 2) << describe(findings);
+    EXPECT_TRUE(std::ranges::any_of(findings, [](const Finding& finding) {
+        return finding.field && finding.field->kind == FieldRef::Kind::Background &&
+               finding.severity == Severity::Advice;
+    }));
+}
+
+struct AddressCase {
+    const char* address;
+    const char* messagePart;
+    const char* fixedValue; // nullptr when no fix is offered
+    Severity severity = Severity::HiddenFromBuyers;
+};
+
+class AddressCheckTest : public testing::TestWithParam<AddressCase> {};
+
+TEST_P(AddressCheckTest, NamesTheFieldAndOffersAFixOnlyWhereOneExists) {
+    CheckedListing listing;
+    listing.group().pictures[1] = GetParam().address;
+    const std::vector<Finding> findings = listing.check();
+    ASSERT_FALSE(findings.empty());
+    const Finding& finding = findings.front();
+    EXPECT_EQ(finding.severity, GetParam().severity);
+    EXPECT_EQ(finding.field, picture(1));
+    EXPECT_TRUE(finding.message.starts_with("Second Picture ")) << finding.message;
+    EXPECT_NE(finding.message.find(GetParam().messagePart), std::string::npos) << finding.message;
+    if (GetParam().fixedValue == nullptr) {
+        EXPECT_FALSE(finding.fix);
+    } else {
+        ASSERT_TRUE(finding.fix);
+        EXPECT_EQ(finding.fix->newValue, GetParam().fixedValue);
+        EXPECT_EQ(finding.fix->field, finding.field);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadPictureAddresses, AddressCheckTest,
+    testing::Values(AddressCase{"", "has no address", nullptr}, AddressCase{"   ", "has no address", nullptr},
+                    AddressCase{"Default", "\"Default\"", nullptr},
+                    AddressCase{"C:\\Users\\Ann\\teapot.jpg", "file on this computer", nullptr},
+                    AddressCase{"/home/ann/teapot.jpg", "file on this computer", nullptr},
+                    AddressCase{"file:///home/ann/teapot.jpg", "file on this computer", nullptr},
+                    AddressCase{"\\\\nas\\photos\\teapot.jpg", "file on this computer", nullptr},
+                    AddressCase{"http://pics.example.com/t.jpg", "http://", "https://pics.example.com/t.jpg"},
+                    AddressCase{"HTTP://pics.example.com/t.jpg", "http://", "https://pics.example.com/t.jpg"},
+                    AddressCase{"pics.example.com/t.jpg", "not a web address",
+                                "https://pics.example.com/t.jpg"},
+                    AddressCase{"teapot.jpg", "not a web address", nullptr},
+                    AddressCase{"https://", "not a web address", nullptr},
+                    AddressCase{"//pics.example.com/t.jpg", "web address without https:",
+                                "https://pics.example.com/t.jpg", Severity::Advice}),
+    caseNumber<AddressCase>);
+
+struct MarkupCase {
+    const char* html;
+    const char* reported;
+};
+
+// Active content however it is written, and where a hand-written scanner would take markup for an
+// attribute value: the paragraph is read as a browser reads it.
+class ActiveContentTest : public testing::TestWithParam<MarkupCase> {};
+
+TEST_P(ActiveContentTest, IsCaughtInAParagraph) {
+    CheckedListing listing;
+    listing.group().paragraphs[2] = GetParam().html;
+    const std::vector<Finding> findings = listing.check();
+    const Finding* finding = findingAbout(findings, paragraph(2), "Third Paragraph contains ");
+    ASSERT_NE(finding, nullptr) << describe(findings);
+    EXPECT_EQ(finding->severity, Severity::BlocksListing);
+    EXPECT_NE(finding->message.find(GetParam().reported), std::string::npos) << finding->message;
+    EXPECT_EQ(std::ranges::count(findings, Severity::BlocksListing, &Finding::severity), 1)
+        << describe(findings);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EbayRejects, ActiveContentTest,
+    testing::Values(
+        MarkupCase{"<script>alert(1)</script>", "<script>"},
+        MarkupCase{"Nice <ScRiPt src=x></sCrIpT>", "<script>"},
+        MarkupCase{"<IFRAME width=1></iframe>", "<iframe>"},
+        MarkupCase{"<object data=x></object>", "<object>"}, MarkupCase{"<embed src=x>", "<embed>"},
+        MarkupCase{"<form>Buy</form>", "<form>"}, MarkupCase{"<input type=text>", "<input>"},
+        MarkupCase{"<button>Buy</button>", "<button>"}, MarkupCase{"<textarea></textarea>", "<textarea>"},
+        MarkupCase{"<select></select>", "<select>"},
+        MarkupCase{"<meta http-equiv=refresh content=\"0;url=https://www.ebay.com\">", "<meta>"},
+        MarkupCase{"<link rel=x>", "<link>"}, MarkupCase{"<base href=https://www.ebay.com>", "<base>"},
+        MarkupCase{"<svg><script>alert(1)</script></svg>", "<script>"},
+        MarkupCase{"<img src=https://i.ebayimg.com/1.jpg OnError=alert(1)>", "onerror="},
+        MarkupCase{"<b\nonmouseover = \"x()\">hi</b>", "onmouseover="},
+        MarkupCase{"<body onload=alert(1)>", "onload="},
+        MarkupCase{"<a href=\"  jAvAsCrIpT:alert(1)\">x</a>", "javascript:"},
+        MarkupCase{"<a href=\"&#106;avascript&colon;alert(1)\">x</a>", "javascript:"},
+        MarkupCase{"<a href='java&#x09;script:alert(1)'>x</a>", "javascript:"},
+        MarkupCase{"<a href=&#x6A&#x61vascript:x>x</a>", "javascript:"},
+        MarkupCase{"<a href=\"java\r\nscript:x\">x</a>", "javascript:"},
+        MarkupCase{"<a href=\"vbscript:x\">x</a>", "vbscript:"},
+        MarkupCase{"<a href=\"data:text/html,<script>alert(1)</script>\">x</a>", "data:"},
+        // Markup a browser reads where the text looks like an attribute value.
+        MarkupCase{"<!--<p title=\"--><img src=x onerror=alert(1)>\">", "onerror="},
+        MarkupCase{"<![CDATA[<p title=\"]]><img src=x onerror=alert(1)>\">", "onerror="},
+        MarkupCase{"<?xml <p title=\"?><img src=x onerror=alert(1)>\">", "onerror="},
+        MarkupCase{"<title><p title=\"</title><img src=x onerror=alert(1)>\">", "onerror="},
+        MarkupCase{"<style><p title=\"</style><img src=x onerror=alert(1)>\">", "onerror="},
+        MarkupCase{"<noscript><p title=\"</noscript><img src=x onerror=alert(1)>\">", "onerror="},
+        MarkupCase{"<xmp><p title=\"</xmp><img src=x onerror=alert(1)>\">", "onerror="},
+        MarkupCase{"<p =\"x onclick=alert(1) y='\"'>hi</p>", "onclick="},
+        MarkupCase{"<p title=\"a\" onclick\f=alert(1)>hi</p>", "onclick="}),
+    caseNumber<MarkupCase>);
+
+TEST(CheckListing, HarmlessTextThatLooksLikeActiveContentPasses) {
+    CheckedListing listing;
+    listing.group().title = "Scripture box, online only";
+    listing.group().paragraphs[0] = "&lt;script&gt; is shown as text; a < b and c > d. </form> ends nothing.";
+    listing.group().paragraphs[1] =
+        "<font color=red size=4>Formal set</font> <p align=center onion=1>Buttons</p>";
+    // Not whitespace to a browser: the attribute is "\vonclick", no event handler.
+    listing.group().paragraphs[2] = "javascript: the language. <p title=\"a\"\vonclick=alert(1)>x</p> "
+                                    "<a href=\"java script:x\">a relative address</a>";
+    EXPECT_EQ(describe(listing.check()), "");
+}
+
+// A field that leaves markup open, and the next field or the layout that finishes it.
+struct SplitCase {
+    const char* title;
+    const char* firstParagraph;
+    const char* secondParagraph;
+    FieldRef field;
+    const char* reported;
+};
+
+class SplitMarkupTest : public testing::TestWithParam<SplitCase> {};
+
+TEST_P(SplitMarkupTest, IsCaughtInTheAssembledListingAndTold) {
+    CheckedListing listing;
+    listing.group().title = GetParam().title;
+    listing.group().paragraphs[0] = GetParam().firstParagraph;
+    listing.group().paragraphs[1] = GetParam().secondParagraph;
+    const std::vector<Finding> findings = listing.check();
+    EXPECT_NE(findingAbout(findings, GetParam().field, GetParam().reported), nullptr) << describe(findings);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OverFields, SplitMarkupTest,
+    testing::Values(
+        SplitCase{"Teapot", "Fine china <img src=x alt='", "' onerror=alert(1)>", paragraph(1), "onerror="},
+        SplitCase{"Teapot", "Fine china <img src=x alt='", "' onerror=alert(1)>", paragraph(0),
+                  "ends inside a tag (<img src=x alt=')"},
+        SplitCase{"Teapot <a title='", "x", "' href=\"https://shop.example.org/\">shop</a>", paragraph(1),
+                  "links to shop.example.org"},
+        SplitCase{"Teapot <b title='", "' onclick=alert(1)>x</b>", "Ships fast", paragraph(0), "onclick="},
+        SplitCase{"Teapot <b title='", "' onclick=alert(1)>x</b>", "Ships fast", kTitle,
+                  "ends inside a tag"}),
+    caseNumber<SplitCase>);
+
+TEST(CheckListing, AQuoteInAPictureAddressThatBreaksOutOfItsAttributeIsCaught) {
+    CheckedListing listing;
+    listing.group().pictures[0] = "https://pics.example.com/a.jpg\" onerror=\"alert(1)";
+    const std::vector<Finding> findings = listing.check();
+    ASSERT_EQ(findings.size(), 1u) << describe(findings);
+    EXPECT_EQ(findings[0].severity, Severity::BlocksListing);
+    EXPECT_NE(findings[0].message.find("onerror="), std::string::npos);
+    EXPECT_TRUE(findings[0].message.starts_with("First Picture"));
+}
+
+TEST(CheckListing, AColourThatIsNotAColourIsCaughtWithWhatItBreaksOpen) {
+    CheckedListing listing;
+    listing.fields.borderColour = "#000000\" onmouseover=\"alert(1)";
+    const std::vector<Finding> findings = listing.check();
+    const FieldRef border{FieldRef::Kind::Colour, 0, ColourTarget::Border};
+    const Finding* notAColour = findingAbout(findings, border, "Borders colour is ");
+    ASSERT_NE(notAColour, nullptr) << describe(findings);
+    EXPECT_NE(findingAbout(findings, border, "onmouseover="), nullptr) << describe(findings);
+    ASSERT_TRUE(notAColour->fix);
+    EXPECT_EQ(describe(listing.checkAfter(*notAColour->fix)), "");
+}
+
+struct LinkCase {
+    const char* html;
+    FieldRef field;
+    const char* reported;
+};
+
+// Addresses as a browser resolves them: what leaves eBay is named by the host it really reaches.
+class LinkCheckTest : public testing::TestWithParam<LinkCase> {};
+
+TEST_P(LinkCheckTest, NamesWhereItLeads) {
+    CheckedListing listing;
+    listing.group().paragraphs[0] = GetParam().html;
+    const std::vector<Finding> findings = listing.check();
+    const Finding* finding = findingAbout(findings, GetParam().field, GetParam().reported);
+    ASSERT_NE(finding, nullptr) << describe(findings);
+    EXPECT_EQ(finding->severity, Severity::BlocksListing);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OffEbay, LinkCheckTest,
+    testing::Values(
+        LinkCase{"<a href=\"https://shop.example.org/x\">my shop</a>", paragraph(0),
+                 "links to shop.example.org."},
+        LinkCase{"<a href=\"https:\\\\evil.example\\shop\">x</a>", paragraph(0), "links to evil.example."},
+        LinkCase{"<a href=\"/\\evil.example/\">x</a>", paragraph(0), "links to evil.example."},
+        LinkCase{"<a href=\"\\\\evil.example/\">x</a>", paragraph(0), "links to evil.example."},
+        LinkCase{"<a href=\"http:evil.example/\">x</a>", paragraph(0), "links to evil.example."},
+        LinkCase{"<a href=\"https://evil%2Eexample/\">x</a>", paragraph(0), "links to evil.example."},
+        LinkCase{"<a href=\"https://evil\xE3\x80\x82"
+                 "example/\">x</a>",
+                 paragraph(0), "links to evil.example."},
+        LinkCase{"<a href=\"https://EVIL\xEF\xBC\x8E"
+                 "example/\">x</a>",
+                 paragraph(0), "links to evil.example."},
+        LinkCase{"<a href=\"https://3232235777/\">x</a>", paragraph(0), "links to 192.168.1.1."},
+        LinkCase{"<a href=\"https://0xC0.0250.1.1/\">x</a>", paragraph(0), "links to 192.168.1.1."},
+        LinkCase{"<a href=\"https://ebay.shop/\">x</a>", paragraph(0), "links to ebay.shop."},
+        LinkCase{"<a href=\"https://www.ebay.com.ru/\">x</a>", paragraph(0), "links to www.ebay.com.ru."},
+        LinkCase{"<a href=\"https://www.ebay.co.evil/\">x</a>", paragraph(0), "links to www.ebay.co.evil."},
+        LinkCase{"<a href=\"https://www.ebay.com@evil.example/\">x</a>", paragraph(0),
+                 "links to evil.example."},
+        LinkCase{"<a href=\"tel:+441234567\">call</a>", paragraph(0), "links to tel:+441234567."},
+        LinkCase{"<a href=\"mailto:seller%40example.com\">mail</a>", paragraph(0),
+                 "contains the e-mail address seller@example.com."},
+        LinkCase{"Mail <b>ann&#64;example.com</b>", paragraph(0),
+                 "contains the e-mail address ann@example.com."},
+        LinkCase{"More at WWW.MyStore.com today", paragraph(0), "links to www.mystore.com."}),
+    caseNumber<LinkCase>);
+
+TEST(CheckListing, LinksAndMailAddressesAreToldByTheFieldTheyStandIn) {
+    CheckedListing listing;
+    listing.group().title = "Teapot - more at WWW.MyStore.com";
+    listing.group().paragraphs[1] = "Questions? seller.ann@example.co.uk";
+    listing.group().paragraphs[2] = "Not eBay: https://ebay.com.evil.net/item and https://cdn.example.net/x";
+    const std::vector<Finding> findings = listing.check();
+    const std::string all = describe(findings);
+    EXPECT_NE(all.find("Title links to www.mystore.com."), std::string::npos) << all;
+    EXPECT_NE(all.find("Second Paragraph contains the e-mail address seller.ann@example.co.uk."),
+              std::string::npos)
+        << all;
+    EXPECT_NE(all.find("Third Paragraph links to 2 places off eBay (ebay.com.evil.net and cdn.example.net)."),
+              std::string::npos)
+        << all;
+    EXPECT_EQ(findings.size(), 3u) << all;
+}
+
+TEST(CheckListing, RepeatedFindingsAreMergedAndCounted) {
+    CheckedListing listing;
+    std::string many;
+    for (int i = 0; i < 1500; ++i) {
+        many += "seller" + std::to_string(i) + "@example.com <img src=\"http://pics.example.com/" +
+                std::to_string(i) + ".jpg\"> ";
+    }
+    listing.group().paragraphs[1] = many;
+    const std::vector<Finding> findings = listing.check();
+    ASSERT_EQ(findings.size(), 2u) << describe(findings);
+    EXPECT_NE(findingAbout(findings, paragraph(1),
+                           "contains 1,500 e-mail addresses (seller0@example.com, seller1@example.com, "
+                           "seller2@example.com and 1,497 more)"),
+              nullptr)
+        << describe(findings);
+    const Finding* pictures =
+        findingAbout(findings, paragraph(1), "shows 1,500 pictures from http:// addresses");
+    ASSERT_NE(pictures, nullptr) << describe(findings);
+    ASSERT_TRUE(pictures->fix);
+    EXPECT_EQ(listing.checkAfter(*pictures->fix).size(), 1u) << "the e-mail addresses remain";
+}
+
+struct InsecureCase {
+    const char* html;
+    const char* reported;
+    Severity severity;
+};
+
+// Every address a buyer's browser fetches or follows over http://, and protocol-relative ones, with the fix.
+class InsecureAddressTest : public testing::TestWithParam<InsecureCase> {};
+
+TEST_P(InsecureAddressTest, IsFixedInTheField) {
+    CheckedListing listing;
+    listing.group().paragraphs[0] = GetParam().html;
+    const std::vector<Finding> findings = listing.check();
+    ASSERT_EQ(findings.size(), 1u) << describe(findings);
+    EXPECT_EQ(findings[0].field, paragraph(0));
+    EXPECT_EQ(findings[0].severity, GetParam().severity);
+    EXPECT_NE(findings[0].message.find(GetParam().reported), std::string::npos) << findings[0].message;
+    ASSERT_TRUE(findings[0].fix);
+    EXPECT_EQ(describe(listing.checkAfter(*findings[0].fix)), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Addresses, InsecureAddressTest,
+    testing::Values(
+        InsecureCase{"<img src=\"http://pics.example.com/1.jpg\">", "http:// address",
+                     Severity::HiddenFromBuyers},
+        InsecureCase{"<IMG SRC=HTTP://pics.example.com/1.jpg>", "http:// address",
+                     Severity::HiddenFromBuyers},
+        InsecureCase{"<p style=\"background:url('http://pics.example.com/bg.jpg')\">x</p>", "http:// address",
+                     Severity::HiddenFromBuyers},
+        InsecureCase{"<style>p { background: url(http://pics.example.com/bg.jpg) }</style>",
+                     "http:// address", Severity::HiddenFromBuyers},
+        InsecureCase{"<table background=\"http://pics.example.com/bg.jpg\"><tr><td>x</td></tr></table>",
+                     "http:// address", Severity::HiddenFromBuyers},
+        InsecureCase{"<a href='http://pages.ebay.com/help'>help</a>", "links to an http:// address",
+                     Severity::BlocksListing},
+        InsecureCase{"<img src=\"//pics.example.com/1.jpg\">", "without https:", Severity::Advice}),
+    caseNumber<InsecureCase>);
+
+TEST(CheckListing, APictureThatIsNotOnTheWebIsCaughtInAParagraph) {
+    CheckedListing listing;
+    listing.group().paragraphs[0] = "<img src=\"C:\\Users\\Ann\\detail.jpg\"> <img src=\"detail.jpg\">";
+    const std::vector<Finding> findings = listing.check();
+    EXPECT_NE(findingAbout(findings, paragraph(0), "shows 2 pictures that are not on the web"), nullptr)
+        << describe(findings);
+}
+
+struct HidingCase {
+    const char* opening;
+    const char* reported;
+};
+
+// Markup a field opens and never closes, which swallows the rest of the listing.
+class HiddenRestTest : public testing::TestWithParam<HidingCase> {};
+
+TEST_P(HiddenRestTest, IsToldAndClosedByItsFix) {
+    CheckedListing listing;
+    listing.group().paragraphs[0] = std::string("Fine china ") + GetParam().opening + " more";
+    const std::vector<Finding> findings = listing.check();
+    const Finding* finding = findingAbout(findings, paragraph(0), GetParam().reported);
+    ASSERT_NE(finding, nullptr) << describe(findings);
+    EXPECT_EQ(finding->severity, Severity::HiddenFromBuyers);
+    ASSERT_TRUE(finding->fix);
+    EXPECT_EQ(findingAbout(listing.checkAfter(*finding->fix), paragraph(0), "never closes"), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Openings, HiddenRestTest,
+    testing::Values(HidingCase{"<!--", "opens a comment (<!--) and never closes it: buyers see nothing"},
+                    HidingCase{"<title>", "opens a <title> element and never closes it"},
+                    HidingCase{"<STYLE>", "opens a <style> element"},
+                    HidingCase{"<noembed>", "opens a <noembed> element"},
+                    HidingCase{"<noscript>", "opens a <noscript> element"},
+                    HidingCase{"<template>", "opens a <template> element"},
+                    HidingCase{"<xmp>", "see the rest of the listing as code"}),
+    caseNumber<HidingCase>);
+
+TEST(CheckListing, TheCreditFootersLinkOffEbayIsCaughtAndItsFixKeepsTheCredit) {
+    CheckedListing listing;
+    listing.footer = PromotionalFooter();
+    const std::vector<Finding> findings = listing.check();
+    ASSERT_EQ(findings.size(), 1u) << describe(findings);
+    EXPECT_TRUE(
+        findings[0].message.starts_with("The credit footer links to www.brenvik.com. eBay does not allow"))
+        << findings[0].message;
+    EXPECT_EQ(findings[0].field, kFooter);
+    ASSERT_TRUE(findings[0].fix);
+    EXPECT_EQ(findings[0].fix->newValue, CreditFooter());
+    EXPECT_EQ(describe(listing.checkAfter(*findings[0].fix)), "");
+}
+
+// Ordinary seller text that a scanner took for contacts, links or script.
+class OrdinaryTextTest : public testing::TestWithParam<const char*> {};
+
+TEST_P(OrdinaryTextTest, RaisesNothing) {
+    CheckedListing listing;
+    listing.group().paragraphs[1] = GetParam();
+    EXPECT_EQ(describe(listing.check()), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SellerText, OrdinaryTextTest,
+    testing::Values("Sold 12@0.99 each, 3 @ 1.50 for the set", "Sizes 10//10.5 and 11//11.5",
+                    "Onion-shaped lid, the script on its base reads \"Limoges\"; on and off",
+                    "<p onion=\"1\" online=\"yes\" on=\"x\">Nothing runs</p>",
+                    "<a href=\"https://www.ebay.com/str/teashop\">my store</a> and "
+                    "<a href=\"https://www.ebay.co.uk/itm/1234\">the saucers</a>",
+                    "<a href=\"https://www.ebay.com./sch/i.html?_ssn=ann\">more</a> <a href=\"#top\">top</a>",
+                    "<img src=\"https://i.ebayimg.com/images/g/abc/s-l1600.jpg\" width=\"600\">",
+                    "<img src=\"https://pics.example.com/detail.jpg\"> ebay.de/str/x",
+                    "Pictures on https://i.ebayimg.com/images/1.jpg, shop at https://www.ebay.com.au",
+                    "<!-- a note to myself --> Fine china"),
+    caseNumber<const char*>);
+
+TEST(CheckListing, ADescriptionOverTheLimitIsCaughtWithItsCount) {
+    ListingFields noStyle;
+    EXPECT_TRUE(CheckListing(std::string(kEbayDescriptionLimit, 'x'), noStyle).empty());
+    // Characters, not bytes: 500,000 two-byte letters are still within the limit.
+    std::string accented;
+    for (std::size_t i = 0; i < kEbayDescriptionLimit; ++i) {
+        accented += "\xC3\xA9";
+    }
+    EXPECT_TRUE(CheckListing(accented, noStyle).empty());
+
+    const std::vector<Finding> findings = CheckListing(std::string(kEbayDescriptionLimit + 1, 'x'), noStyle);
+    ASSERT_EQ(findings.size(), 1u);
+    EXPECT_EQ(findings[0].severity, Severity::BlocksListing);
+    EXPECT_FALSE(findings[0].field);
+    EXPECT_NE(findings[0].message.find("500,001 characters"), std::string::npos) << findings[0].message;
+}
+
+TEST(CheckListing, HtmlThatIsNotTheFieldsListingIsStillCheckedAsAWhole) {
+    ListingFields noStyle;
+    const std::vector<Finding> findings = CheckListing("<p>Hi <script>x()</script></p>", noStyle);
+    ASSERT_EQ(findings.size(), 1u) << describe(findings);
+    EXPECT_FALSE(findings[0].field);
+    EXPECT_TRUE(findings[0].message.starts_with("The listing contains a <script> element."))
+        << findings[0].message;
+}
+
+TEST(CheckListing, EmptyAndDefaultTextIsOnlyAdvice) {
+    CheckedListing listing;
+    listing.group().title = "";
+    listing.group().paragraphs[1] = "Default";
+    const std::vector<Finding> findings = listing.check();
+    ASSERT_EQ(findings.size(), 2u) << describe(findings);
+    EXPECT_EQ(findings[0].message, "Title is empty.");
+    EXPECT_TRUE(findings[1].message.starts_with("Second Paragraph still reads \"Default\""));
+    for (const Finding& finding : findings) {
+        EXPECT_EQ(finding.severity, Severity::Advice);
+    }
+    EXPECT_FALSE(NeedsConfirmation(findings));
+}
+
+TEST(CheckListing, TheBackgroundPictureIsCheckedLikeAPicture) {
+    CheckedListing listing;
+    listing.fields.background = "http://www.brenvik.com/eBay/Background/001.jpg";
+    const std::vector<Finding> findings = listing.check();
+    ASSERT_EQ(findings.size(), 1u);
+    EXPECT_EQ(findings[0].field, (FieldRef{FieldRef::Kind::Background}));
+    ASSERT_TRUE(findings[0].fix);
+    EXPECT_EQ(findings[0].fix->newValue, "https://www.brenvik.com/eBay/Background/001.jpg");
+}
+
+TEST(CheckListing, OnlyTheFieldsOfTheChosenStyleCount) {
+    CheckedListing listing;
+    listing.fields.fields.of(5).pictures[0] = "C:\\elsewhere.jpg";
+    EXPECT_EQ(describe(listing.check()), "");
+    listing.chooseStyle(1);
+    EXPECT_TRUE(CheckListing("", listing.fields).empty());
+}
+
+} // namespace
+} // namespace vellumo

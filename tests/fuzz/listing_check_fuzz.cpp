@@ -1,0 +1,60 @@
+// Arbitrary fields assembled into a listing and checked: the check never fails, everything the parser
+// reports lies inside the listing, and every finding names a field of the chosen style.
+#include "check/html_reading.h"
+#include "check/listing_check.h"
+#include "generator/assembly.h"
+#include "generator/promotional_footer.h"
+#include "generator/template_style.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+void require(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace vellumo;
+    FuzzedDataProvider provider(data, size);
+    ListingFields fields;
+    fields.style = provider.ConsumeIntegralInRange(2, kStyleCount);
+    const int photoCount = PhotoCountOfStyle(fields.style);
+    FieldGroup& group = fields.fields.of(photoCount);
+    group.title = provider.ConsumeRandomLengthString(200);
+    for (int k = 0; k < photoCount; ++k) {
+        group.pictures[k] = provider.ConsumeRandomLengthString(100);
+        group.paragraphs[k] = provider.ConsumeRandomLengthString(400);
+    }
+    fields.borderColour = provider.ConsumeRandomLengthString(20);
+    fields.background = provider.ConsumeRandomLengthString(60);
+    const bool footer = provider.ConsumeBool();
+    std::string html = RebuildListing("", fields).code;
+    if (footer) {
+        html = InsertFooter(html);
+    }
+
+    for (const HtmlElement& element : ReadHtml(html).elements) {
+        require(element.at == kNoPosition || (element.at < element.tagEnd && element.tagEnd <= html.size()));
+        for (const HtmlAttribute& attribute : element.attributes) {
+            require(attribute.nameAt <= html.size() && attribute.rawValueAt <= attribute.rawValueEnd &&
+                    attribute.rawValueEnd <= html.size());
+        }
+    }
+    for (const Finding& finding : CheckListing(html, fields)) {
+        require(!finding.message.empty());
+        if (finding.field && (finding.field->kind == FieldRef::Kind::Picture ||
+                              finding.field->kind == FieldRef::Kind::Paragraph)) {
+            require(finding.field->index >= 0 && finding.field->index < photoCount);
+        }
+        require(!finding.fix || finding.fix->field == *finding.field);
+    }
+    return 0;
+}
