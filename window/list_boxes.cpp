@@ -20,27 +20,28 @@ void FillListBox(QListWidget* list, const std::vector<std::string>& entries) {
         texts.append(NameFromCore(entry));
     }
     list->addItems(texts);
-    // The entry's own bytes: a name that is not UTF-8 shows readably and still names its file.
-    for (int row = 0; row < list->count(); ++row) {
-        const std::string& entry = entries[static_cast<std::size_t>(row)];
-        list->item(row)->setData(kEntryBytesRole,
-                                 QByteArray(entry.data(), static_cast<qsizetype>(entry.size())));
+    // The entries' own bytes, beside the list in one piece: a name that is not UTF-8 shows readably and
+    // still names its file, and a list of thousands is not updated row by row.
+    QByteArrayList bytes;
+    bytes.reserve(static_cast<qsizetype>(entries.size()));
+    for (const std::string& entry : entries) {
+        bytes.append(QByteArray::fromStdString(entry));
     }
+    list->setProperty(kEntryBytesProperty, QVariant::fromValue(bytes));
     list->setCurrentRow(-1);
     list->clearSelection();
 }
 
 std::vector<std::string> ListEntries(const QListWidget* list) {
     std::vector<std::string> entries;
-    entries.reserve(static_cast<std::size_t>(list->count()));
-    for (int row = 0; row < list->count(); ++row) {
-        entries.push_back(EntryAt(list, row));
+    for (const QByteArray& entry : list->property(kEntryBytesProperty).value<QByteArrayList>()) {
+        entries.push_back(entry.toStdString());
     }
     return entries;
 }
 
 std::string EntryAt(const QListWidget* list, int row) {
-    return list->item(row)->data(kEntryBytesRole).toByteArray().toStdString();
+    return list->property(kEntryBytesProperty).value<QByteArrayList>().value(row).toStdString();
 }
 
 int SelectedRow(const QListWidget* list) {

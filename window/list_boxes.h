@@ -1,7 +1,5 @@
 #pragma once
 
-#include <Qt>
-
 #include <string>
 #include <vector>
 
@@ -9,7 +7,7 @@ class QListWidget;
 
 namespace vellumo {
 
-inline constexpr int kEntryBytesRole = Qt::UserRole;
+inline constexpr const char* kEntryBytesProperty = "entryBytes";
 
 // Replaces the entries, in the order given, and leaves nothing selected; raises no selection handler.
 // Each shows as the seller reads its name (NameFromCore) and keeps its bytes.
