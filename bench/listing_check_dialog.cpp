@@ -1,15 +1,13 @@
 // What Save shows when the listing check finds a great deal: a paragraph of 50,000 e-mail addresses and
 // 50,000 http:// pictures, from the check to the findings dialog laid out on screen, with peak memory.
 
+#include "offscreen_benchmarks.h"
 #include "window_bench.h"
 
 #include "check/listing_check.h"
 #include "generator/assembly.h"
 #include "generator/template_style.h"
 #include "window/listing_check_dialog.h"
-#include "window/program_look.h"
-
-#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -59,11 +57,5 @@ BENCHMARK(CheckAndShowFindings)->Unit(benchmark::kMillisecond)->UseRealTime();
 } // namespace
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    UseProgramLook();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return vellumo::bench::RunOffscreenBenchmarks(argc, argv);
 }

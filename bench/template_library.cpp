@@ -2,14 +2,13 @@
 // a Save that replaces a design, from the click to the lists showing the new files. Runs the real window
 // offscreen on a temporary folder of 5,000 saved designs (a template and a code file each).
 
+#include "offscreen_benchmarks.h"
 #include "window_bench.h"
 
 #include "library/ini_file.h"
 #include "window/desktop_services.h"
 #include "window/main_window.h"
-#include "window/program_look.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -121,14 +120,5 @@ BENCHMARK(SaveReplacingADesign)->Unit(benchmark::kMillisecond)->UseRealTime();
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // Offscreen: the lists and Save need no screen, and the measurement none of its noise.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QCoreApplication::setApplicationName(QStringLiteral("Vellumo"));
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication application(argc, argv);
-    UseProgramLook();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return vellumo::bench::RunOffscreenBenchmarks(argc, argv);
 }
