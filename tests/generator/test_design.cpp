@@ -20,7 +20,8 @@ Design TeapotDesign() {
     design.pickStyle(4);
     design.setField(3, {FieldRef::Kind::Title}, "Blue teapot");
     for (int k = 0; k < 3; ++k) {
-        design.setField(3, {FieldRef::Kind::Picture, k}, "https://i.ebayimg.com/t" + std::to_string(k) + ".jpg");
+        design.setField(3, {FieldRef::Kind::Picture, k},
+                        "https://i.ebayimg.com/t" + std::to_string(k) + ".jpg");
         design.setField(3, {FieldRef::Kind::Paragraph, k}, "Line one\r\nLine two");
     }
     return design;
@@ -43,7 +44,8 @@ TEST(Design, TheListingIsTheLayoutFilledWithTheValuesAsShown) {
     design.pickBackground({BackgroundChoice::Kind::BuiltIn, 7});
     EXPECT_EQ(design.listing(), BuildListing(design.listingFields()));
     EXPECT_EQ(design.listingFields().fields.of(3).paragraphs[0], "Line one<br>\r\nLine two");
-    EXPECT_EQ(design.fields().of(3).paragraphs[0], "Line one\r\nLine two") << "the design keeps what was typed";
+    EXPECT_EQ(design.fields().of(3).paragraphs[0], "Line one\r\nLine two")
+        << "the design keeps what was typed";
     EXPECT_EQ(CountOf(design.listing(), "font color=\"#008080\""), 4u);
     EXPECT_EQ(CountOf(design.listing(), BuiltInBackgroundAddress(7)), 1u);
 
@@ -99,9 +101,15 @@ TEST(Design, EveryChangeToWhatASaveKeepsCounts) {
     const std::vector<std::pair<const char*, std::function<void(Design&)>>> changes = {
         {"style", [](Design& d) { d.pickStyle(5); }},
         {"title", [](Design& d) { d.setField(3, {FieldRef::Kind::Title}, "Green teapot"); }},
-        {"a field of another photo count", [](Design& d) { d.setField(5, {FieldRef::Kind::Paragraph, 4}, "x"); }},
+        {"a field of another photo count",
+         [](Design& d) {
+             d.setField(5, {FieldRef::Kind::Paragraph, 4}, "x");
+         }},
         {"colour", [](Design& d) { d.pickColour(ColourTarget::Background, kRed); }},
-        {"background", [](Design& d) { d.pickBackground({BackgroundChoice::Kind::BuiltIn, 3}); }},
+        {"background",
+         [](Design& d) {
+             d.pickBackground({BackgroundChoice::Kind::BuiltIn, 3});
+         }},
         {"own background", [](Design& d) { (void)d.chooseOwnBackground("https://pics.example/a.jpg"); }},
         {"summary", [](Design& d) { d.setSummary("Hand painted"); }},
     };
@@ -181,34 +189,42 @@ TEST_P(DesignFix, ReachesItsField) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryKind, DesignFix,
-    testing::Values(
-        FixCase{"Title", {FieldRef::Kind::Title}, "Teapot", [](const Design& d) { return d.fields().of(3).title; },
-                "Teapot"},
-        FixCase{"Picture",
-                {FieldRef::Kind::Picture, 2},
-                "https://x.example/2.jpg",
-                [](const Design& d) { return d.fields().of(3).pictures[2]; },
-                "https://x.example/2.jpg"},
-        // The fix was made on the paragraph as shown; the box gets it back as typed.
-        FixCase{"Paragraph",
-                {FieldRef::Kind::Paragraph, 1},
-                "Line 1<br>\r\nLine two",
-                [](const Design& d) { return d.fields().of(3).paragraphs[1]; },
-                "Line 1\r\nLine two"},
-        FixCase{"Colour",
-                {FieldRef::Kind::Colour, 0, ColourTarget::Font},
-                "#FF0000",
-                [](const Design& d) { return d.colour(ColourTarget::Font).htmlValue; },
-                "#FF0000"},
-        FixCase{"Background",
-                {FieldRef::Kind::Background},
-                "https://x.example/bg.jpg",
-                [](const Design& d) { return d.backgroundAddress(); },
-                "https://x.example/bg.jpg"},
-        FixCase{"Footer", {FieldRef::Kind::Footer}, CreditFooter(), [](const Design& d) { return d.footer(); },
-                CreditFooter()},
-        FixCase{"Summary", {FieldRef::Kind::Summary}, "Short", [](const Design& d) { return d.summary(); },
-                "Short"}),
+    testing::Values(FixCase{"Title",
+                            {FieldRef::Kind::Title},
+                            "Teapot",
+                            [](const Design& d) { return d.fields().of(3).title; },
+                            "Teapot"},
+                    FixCase{"Picture",
+                            {FieldRef::Kind::Picture, 2},
+                            "https://x.example/2.jpg",
+                            [](const Design& d) { return d.fields().of(3).pictures[2]; },
+                            "https://x.example/2.jpg"},
+                    // The fix was made on the paragraph as shown; the box gets it back as typed.
+                    FixCase{"Paragraph",
+                            {FieldRef::Kind::Paragraph, 1},
+                            "Line 1<br>\r\nLine two",
+                            [](const Design& d) { return d.fields().of(3).paragraphs[1]; },
+                            "Line 1\r\nLine two"},
+                    FixCase{"Colour",
+                            {FieldRef::Kind::Colour, 0, ColourTarget::Font},
+                            "#FF0000",
+                            [](const Design& d) { return d.colour(ColourTarget::Font).htmlValue; },
+                            "#FF0000"},
+                    FixCase{"Background",
+                            {FieldRef::Kind::Background},
+                            "https://x.example/bg.jpg",
+                            [](const Design& d) { return d.backgroundAddress(); },
+                            "https://x.example/bg.jpg"},
+                    FixCase{"Footer",
+                            {FieldRef::Kind::Footer},
+                            CreditFooter(),
+                            [](const Design& d) { return d.footer(); },
+                            CreditFooter()},
+                    FixCase{"Summary",
+                            {FieldRef::Kind::Summary},
+                            "Short",
+                            [](const Design& d) { return d.summary(); },
+                            "Short"}),
     [](const testing::TestParamInfo<FixCase>& info) { return info.param.name; });
 
 } // namespace

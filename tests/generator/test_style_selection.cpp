@@ -23,19 +23,16 @@ TEST_P(StyleCatalogue, NamesEachPositionsCaptionPhotoCountAndLayout) {
     EXPECT_EQ(LayoutText(expected.position).empty(), expected.photoCount == 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllStyles, StyleCatalogue,
-                         testing::Values(ExpectedStyle{1, "Select Template", 0},
-                                         ExpectedStyle{2, "2 Alternating Photos", 2},
-                                         ExpectedStyle{3, "2 Inline Photos", 2},
-                                         ExpectedStyle{4, "3 Alternating Photos", 3},
-                                         ExpectedStyle{5, "3 Inline Photos", 3},
-                                         ExpectedStyle{6, "4 Alternating Photos", 4},
-                                         ExpectedStyle{7, "4 Inline Photos", 4},
-                                         ExpectedStyle{8, "5 Alternating Photos", 5},
-                                         ExpectedStyle{9, "5 Inline Photos", 5}),
-                         [](const testing::TestParamInfo<ExpectedStyle>& info) {
-                             return "Position" + std::to_string(info.param.position);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    AllStyles, StyleCatalogue,
+    testing::Values(ExpectedStyle{1, "Select Template", 0}, ExpectedStyle{2, "2 Alternating Photos", 2},
+                    ExpectedStyle{3, "2 Inline Photos", 2}, ExpectedStyle{4, "3 Alternating Photos", 3},
+                    ExpectedStyle{5, "3 Inline Photos", 3}, ExpectedStyle{6, "4 Alternating Photos", 4},
+                    ExpectedStyle{7, "4 Inline Photos", 4}, ExpectedStyle{8, "5 Alternating Photos", 5},
+                    ExpectedStyle{9, "5 Inline Photos", 5}),
+    [](const testing::TestParamInfo<ExpectedStyle>& info) {
+        return "Position" + std::to_string(info.param.position);
+    });
 
 TEST(StyleCatalogue, UnknownPositionsNameNoStyle) {
     for (int position : {0, 10, -1}) {

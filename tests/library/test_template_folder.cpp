@@ -35,12 +35,12 @@ protected:
                           bool decline = false) {
         TemplateFolderListing listing = Listing();
         m_replacedAsked.reset();
-        return SaveDesign(m_paths, listing, TemplateName(name), values.group.photoCount(),
-                          [&](bool replaces) -> std::optional<DesignContent> {
-                              m_replacedAsked = replaces;
-                              return decline ? std::nullopt
-                                             : std::optional(DesignContent{values, std::string(code)});
-                          });
+        return SaveDesign(
+            m_paths, listing, TemplateName(name), values.group.photoCount(),
+            [&](bool replaces) -> std::optional<DesignContent> {
+                m_replacedAsked = replaces;
+                return decline ? std::nullopt : std::optional(DesignContent{values, std::string(code)});
+            });
     }
     static TemplateValues ValuesFor(int photoCount) {
         TemplateValues values;
