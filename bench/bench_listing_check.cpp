@@ -26,7 +26,7 @@ ListingFields fieldsOfLength(std::string_view piece) {
     for (int k = 0; k < group.photoCount(); ++k) {
         group.pictures[k] = "https://i.ebayimg.com/images/g/teapot/s-l1600-" + std::to_string(k) + ".jpg";
     }
-    const std::size_t layoutLength = Utf8CharacterCount(RebuildListing("", fields).code);
+    const std::size_t layoutLength = Utf8CharacterCount(BuildListing(fields));
     const std::size_t perParagraph = (kEbayDescriptionLimit - layoutLength) / group.photoCount();
     for (std::string& paragraph : group.paragraphs) {
         while (paragraph.size() + piece.size() <= perParagraph) {
@@ -38,7 +38,7 @@ ListingFields fieldsOfLength(std::string_view piece) {
 
 void checkListing(benchmark::State& state, std::string_view piece) {
     const ListingFields fields = fieldsOfLength(piece);
-    const std::string html = RebuildListing("", fields).code;
+    const std::string html = BuildListing(fields);
     std::size_t findings = 0;
     for (auto _ : state) {
         findings = CheckListing(html, fields).size();

@@ -1,15 +1,13 @@
 // Preview refresh: from a colour pick with the Preview tab open and a style chosen to the browser's
-// loadFinished. "bare" is the floor any preview pays: a plain QWebEngineView that writes the same listing
-// page to a file and loads it. "vellumo" drives the real main window, which writes the page file and shows
-// its bytes from the program's listing origin. Prints one "refresh_ms <ms>" per
+// loadFinished. "bare" is the floor any preview pays: a plain QWebEngineView given the same listing's
+// bytes. "vellumo" drives the real main window, which builds the listing and shows its bytes from the
+// program's listing origin. Prints one "refresh_ms <ms>" per
 // sample and "peak_kb <VmHWM>" at the end.
 
 #include "window_bench.h"
 
 #include "generator/assembly.h"
 #include "generator/colour_palette.h"
-#include "generator/template_style.h"
-#include "platform/preview_page.h"
 #include "window/desktop_services.h"
 #include "window/listing_scheme.h"
 #include "window/main_window.h"
@@ -76,18 +74,14 @@ double TimeLoad(QWebEngineView* view, const std::function<void()>& trigger) {
 }
 
 // The listing the window shows for the measured style with every field empty and the border colour set.
-std::string ListingPage(std::string_view borderColour) {
-    vellumo::StyleSelection selection =
-        vellumo::SelectStyle(kStylePosition, "", "0", vellumo::LayoutForm::PhoneFriendly);
+QByteArray ListingPage(std::string_view borderColour) {
     vellumo::ListingFields fields;
     fields.style = kStylePosition;
-    fields.photoCount = selection.photoCount;
     fields.borderColour = std::string(borderColour);
-    vellumo::AssembleListing(selection.code, fields, selection.placed);
-    return selection.code + "\r\n";
+    return QByteArray::fromStdString(vellumo::BuildListing(fields));
 }
 
-int MeasureBare(int samples, const std::string& folder) {
+int MeasureBare(int samples) {
     QWebEngineView view;
     view.resize(vellumo::bench::kWindowWidth, vellumo::bench::kWindowHeight);
     view.show();
@@ -95,17 +89,14 @@ int MeasureBare(int samples, const std::string& folder) {
         std::fprintf(stderr, "the browser did not come up\n");
         return 1;
     }
-    std::array<std::string, kPickedColours.size()> pages;
+    std::array<QByteArray, kPickedColours.size()> pages;
     for (std::size_t i = 0; i < pages.size(); ++i) {
         pages[i] = ListingPage(vellumo::ColourPalette()[kPickedColours[i]].htmlValue);
     }
-    const std::string pagePath = folder + "/" + std::string(vellumo::kPreviewPageName);
     for (int sample = -kWarmUpSamples; sample < samples; ++sample) {
-        const std::string& page = pages[static_cast<std::size_t>(sample + kWarmUpSamples) % pages.size()];
-        const double ms = TimeLoad(&view, [&] {
-            std::ofstream(pagePath, std::ios::binary | std::ios::trunc) << page;
-            view.load(QUrl::fromLocalFile(QString::fromStdString(pagePath)));
-        });
+        const QByteArray& page = pages[static_cast<std::size_t>(sample + kWarmUpSamples) % pages.size()];
+        const double ms =
+            TimeLoad(&view, [&] { view.setContent(page, QStringLiteral("text/html;charset=UTF-8")); });
         if (ms < 0) {
             std::fprintf(stderr, "the page did not load\n");
             return 1;
@@ -118,7 +109,7 @@ int MeasureBare(int samples, const std::string& folder) {
 }
 
 // Picks an entry of one of the window's pickers as the seller does, so the window's pick handler runs.
-bool PickEntry(vellumo::frmCorvex& window, const char* pickerName, int index) {
+bool PickEntry(vellumo::MainWindow& window, const char* pickerName, int index) {
     auto* picker = window.findChild<QComboBox*>(QLatin1String(pickerName));
     if (picker == nullptr || index >= picker->count()) {
         std::fprintf(stderr, "no entry %d in the picker %s\n", index, pickerName);
@@ -133,8 +124,8 @@ int MeasureVellumo(int samples, const vellumo::AppPaths& paths) {
     vellumo::UseProgramLook();
     vellumo::bench::UnexpectedMessages messages;
     vellumo::QtDesktopServices desktop;
-    vellumo::frmCorvex window(paths, messages, desktop);
-    window.Form_Load();
+    vellumo::MainWindow window(paths, messages, desktop);
+    window.start();
     // Asking for the browser now instead of after the first paint leaves its blank page as the one load
     // in flight, so the wait below cannot miss it.
     QWebEngineView* browser = window.browser();
@@ -148,7 +139,8 @@ int MeasureVellumo(int samples, const vellumo::AppPaths& paths) {
     const auto showsListing = [browser] {
         return browser->url().scheme() == QLatin1String(vellumo::kListingScheme);
     };
-    if (TimeLoad(browser, [&] { window.selectTab(vellumo::frmCorvex::PreviewTab); }) < 0 || !showsListing()) {
+    if (TimeLoad(browser, [&] { window.selectTab(vellumo::MainWindow::PreviewTab); }) < 0 ||
+        !showsListing()) {
         std::fprintf(stderr, "the Preview tab did not show the listing\n");
         return 1;
     }
@@ -190,7 +182,7 @@ int main(int argc, char* argv[]) {
     }
     vellumo::PrepareWebEngine();
     QApplication app(argc, argv);
-    const int status = paths ? MeasureVellumo(samples, *paths) : MeasureBare(samples, user.runtimeFolder());
+    const int status = paths ? MeasureVellumo(samples, *paths) : MeasureBare(samples);
     if (status == 0) {
         std::printf("peak_kb %ld\n", vellumo::bench::PeakMemoryKb());
     }

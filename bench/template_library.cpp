@@ -8,6 +8,7 @@
 #include "library/ini_file.h"
 #include "window/desktop_services.h"
 #include "window/main_window.h"
+#include "window/templates_page.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -60,7 +61,7 @@ struct Library {
     AppPaths paths = user.installationPaths();
     ReplacingMessages messages;
     QtDesktopServices desktop;
-    std::unique_ptr<frmCorvex> window;
+    std::unique_ptr<MainWindow> window;
 
     Library() {
         const std::string folder = paths.templateFolder();
@@ -76,11 +77,11 @@ struct Library {
         if (!WriteIniValue("Settings", "Saved", "1", paths.settingsFile())) {
             std::fprintf(stderr, "cannot write the settings\n");
         }
-        window = std::make_unique<frmCorvex>(paths, messages, desktop);
-        window->Form_Load();
+        window = std::make_unique<MainWindow>(paths, messages, desktop);
+        window->start();
         auto* style = window->findChild<QComboBox*>(QStringLiteral("ImageCombo1"));
         style->setCurrentIndex(kStylePosition - 1);
-        window->ImageCombo1_Click();
+        emit style->activated(kStylePosition - 1);
         window->findChild<QLineEdit*>(QStringLiteral("txtTitle3"))->setText(QStringLiteral("Design 2500"));
         for (int k = 1; k <= 3; ++k) {
             window->findChild<QLineEdit*>(QStringLiteral("txtPicAlt3%1").arg(k))
@@ -99,7 +100,7 @@ Library& library() {
 void FillListsFromFolder(benchmark::State& state) {
     Library& lib = library();
     for (auto _ : state) {
-        lib.window->fillTemplateLists();
+        lib.window->findChild<TemplatesPage*>()->fillLists();
     }
     state.SetLabel(std::to_string(kDesignCount) + " designs");
 }
@@ -108,7 +109,7 @@ BENCHMARK(FillListsFromFolder)->Unit(benchmark::kMillisecond)->UseRealTime();
 void SaveReplacingADesign(benchmark::State& state) {
     Library& lib = library();
     for (auto _ : state) {
-        lib.window->cmdSave_Click();
+        lib.window->findChild<TemplatesPage*>()->save();
     }
     if (lib.messages.unexpectedCount > 0) {
         state.SkipWithError("a message box came up during Save");

@@ -95,8 +95,8 @@ int main(int argc, char* argv[]) {
         window->show();
     } else {
         vellumo::UseProgramLook();
-        auto mainWindow = std::make_unique<vellumo::frmCorvex>(*paths, messages, desktop);
-        mainWindow->Form_Load();
+        auto mainWindow = std::make_unique<vellumo::MainWindow>(*paths, messages, desktop);
+        mainWindow->start();
         window = std::move(mainWindow);
     }
     app.exec();

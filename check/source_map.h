@@ -44,7 +44,7 @@ private:
     std::vector<Span> m_spans; // in order, not overlapping
 };
 
-// Assembles the fields' listing again from the style's pristine layout, as RebuildListing does (with the
+// Assembles the fields' listing again from the style's pristine layout, as BuildListing does (with the
 // footer when the html holds one), recording where each replacement puts its value. When the result is not
 // the html (no style, or html from elsewhere) the map knows nothing.
 SourceMap MapListing(std::string_view html, const ListingFields& fields);

@@ -5,10 +5,8 @@
 #include "phone_summary.h"
 #include "promotional_footer.h"
 #include "template_style.h"
-#include "text/numbers.h"
 #include "text/replace.h"
 
-#include <optional>
 #include <string>
 #include <tuple>
 
@@ -68,41 +66,14 @@ void AssembleListing(std::string& code, const ListingFields& fields, PlacedValue
     recordSharedSlots(fields, placed);
 }
 
-bool ResyncPlacedValues(const ListingFields& fields, PlacedValues& placed) {
-    const std::optional<std::int32_t> photoCount = ParseWholeNumber(fields.photoCount);
-    if (!photoCount) {
-        return false;
+std::string BuildListing(const ListingFields& fields, std::string_view footer) {
+    std::string code = LayoutText(fields.style, fields.layoutForm);
+    PlacedValues placed = ResetPlacedValues();
+    AssembleListing(code, fields, placed);
+    if (!footer.empty() && !code.empty()) {
+        code = InsertFooter(code, footer);
     }
-    if (IsPhotoCount(*photoCount)) {
-        placed.fields.of(*photoCount) = fields.fields.of(*photoCount);
-    }
-    recordSharedSlots(fields, placed);
-    return true;
-}
-
-StyleSelection SelectStyle(int position, std::string_view currentPhotoCount,
-                           std::string_view currentDesignFrameIndex, LayoutForm form) {
-    StyleSelection selection{std::string(), ResetPlacedValues(), std::string(currentPhotoCount),
-                             std::string(currentDesignFrameIndex)};
-    const TemplateStyle* style = StyleAt(position);
-    if (style == nullptr) {
-        return selection;
-    }
-    selection.designFrameIndex = std::to_string(style->frameIndex);
-    if (style->photoCount != 0) {
-        selection.photoCount = std::to_string(style->photoCount);
-        selection.code = LayoutText(position, form);
-    }
-    return selection;
-}
-
-RebuiltListing RebuildListing(std::string_view currentCode, const ListingFields& fields) {
-    StyleSelection selection = SelectStyle(fields.style, fields.photoCount, "0", fields.layoutForm);
-    AssembleListing(selection.code, fields, selection.placed);
-    if (HoldsFooter(currentCode) && !selection.code.empty()) {
-        selection.code = InsertFooter(selection.code, FooterInCode(currentCode));
-    }
-    return {std::move(selection.code), std::move(selection.placed)};
+    return code;
 }
 
 } // namespace vellumo

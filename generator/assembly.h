@@ -28,29 +28,9 @@ std::vector<SlotReplacement> AssemblyReplacements(const ListingFields& fields, c
 // replaced, but the values are still recorded.
 void AssembleListing(std::string& code, const ListingFields& fields, PlacedValues& placed);
 
-// Records the field values of the photo count in fields.photoCount and the shared slots, without
-// touching the code. Returns false, recording nothing, when the photo count text is not a number.
-bool ResyncPlacedValues(const ListingFields& fields, PlacedValues& placed);
-
-// What choosing a style does to the generator's state.
-struct StyleSelection {
-    std::string code;
-    PlacedValues placed;
-    std::string photoCount;       // the new txtTag; unchanged (passed through) for "Select Template"
-    std::string designFrameIndex; // the new DesignFrameIndex; unchanged for unknown positions
-};
-
-// The style's layout goes into the code in the given form.
-StyleSelection SelectStyle(int position, std::string_view currentPhotoCount,
-                           std::string_view currentDesignFrameIndex, LayoutForm form);
-
-struct RebuiltListing {
-    std::string code;
-    PlacedValues placed;
-};
-
-// The listing of the current values built afresh from the style's pristine layout, as the preview shows
-// it, so no slot emptied earlier stays behind. A credit footer that F12 put into the current code is kept.
-RebuiltListing RebuildListing(std::string_view currentCode, const ListingFields& fields);
+// The listing of the values built afresh from the style's pristine layout in their form, so no slot emptied
+// earlier stays behind, with a credit footer (as F12 puts it in) where the layout keeps room for one when
+// one is given. Empty with no style chosen.
+std::string BuildListing(const ListingFields& fields, std::string_view footer = {});
 
 } // namespace vellumo

@@ -23,14 +23,33 @@ std::string BackgroundEntryText(int entryPosition) {
     return name;
 }
 
-std::string PickBackground(std::string_view entryText) {
-    if (entryText == kNoBackground) {
-        return kNoBackground;
+std::string BuiltInBackgroundAddress(int number) {
+    return std::string(BackgroundBaseAddress) + BackgroundEntryText(number + 1) + ".jpg";
+}
+
+int PickerEntryOf(BackgroundChoice choice) {
+    switch (choice.kind) {
+    case BackgroundChoice::Kind::BuiltIn:
+        return choice.number + 1;
+    case BackgroundChoice::Kind::Own:
+        return kOwnPictureEntry;
+    case BackgroundChoice::Kind::None:
+        break;
     }
-    std::string address(BackgroundBaseAddress);
-    address += entryText;
-    address += ".jpg";
-    return address;
+    return 1;
+}
+
+std::optional<BackgroundChoice> BackgroundAtEntry(int entryPosition) {
+    if (entryPosition == 1) {
+        return BackgroundChoice{};
+    }
+    if (entryPosition == kOwnPictureEntry) {
+        return BackgroundChoice{BackgroundChoice::Kind::Own};
+    }
+    if (entryPosition >= 2 && entryPosition <= kBackgroundEntryCount) {
+        return BackgroundChoice{BackgroundChoice::Kind::BuiltIn, entryPosition - 1};
+    }
+    return std::nullopt;
 }
 
 std::string BackgroundFileName(int number) {
@@ -73,7 +92,7 @@ int BackgroundNumberAt(std::string_view address) {
         return 0;
     }
     for (int number = 1; number <= kBackgroundCount; ++number) {
-        if (address == PickBackground(BackgroundEntryText(number + 1))) {
+        if (address == BuiltInBackgroundAddress(number)) {
             return number;
         }
     }

@@ -19,8 +19,21 @@ extern const std::string_view BackgroundBaseAddress;
 // empty outside 1..68.
 std::string BackgroundEntryText(int entryPosition);
 
-// The new txtBgrnLink for a picked entry text; the text is used unchanged.
-std::string PickBackground(std::string_view entryText);
+// The address of built-in background n (1..67): BackgroundBaseAddress, three digits and ".jpg".
+std::string BuiltInBackgroundAddress(int number);
+
+// What stands behind the listing, as the background picker offers it.
+struct BackgroundChoice {
+    enum class Kind { None, BuiltIn, Own };
+    Kind kind = Kind::None;
+    int number = 0; // 1..67, for a built-in background
+    bool operator==(const BackgroundChoice&) const = default;
+};
+
+// The picker's entry of a choice (1 "No Background", 2..68 the built-in ones, kOwnPictureEntry), and the
+// choice at an entry; none outside 1..kOwnPictureEntry.
+int PickerEntryOf(BackgroundChoice choice);
+std::optional<BackgroundChoice> BackgroundAtEntry(int entryPosition);
 
 // The background number 1..67 whose full picture the address names exactly (BackgroundBaseAddress,
 // three digits, ".jpg"); 0 for any other address.

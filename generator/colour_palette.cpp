@@ -1,7 +1,5 @@
 #include "colour_palette.h"
 
-#include "text/letter_case.h"
-
 #include <algorithm>
 #include <cctype>
 
@@ -31,15 +29,6 @@ const std::array<PaletteEntry, kPaletteSize>& ColourPalette() {
     return kPalette;
 }
 
-DisplayColour PaletteColourByName(std::string_view name) {
-    const auto sameIgnoringCase = [name](const PaletteEntry& entry) {
-        return EqualIgnoringCase(entry.name, name);
-    };
-    const auto& palette = ColourPalette();
-    const auto found = std::ranges::find_if(palette, sameIgnoringCase);
-    return found == palette.end() ? 0 : found->displayColour;
-}
-
 const PaletteEntry* PaletteEntryByHtmlValue(std::string_view htmlValue) {
     const auto& palette = ColourPalette();
     const auto found = std::ranges::find(palette, htmlValue, &PaletteEntry::htmlValue);
@@ -53,14 +42,12 @@ ColourTarget ChooseColourTarget(bool borderSelected, bool backgroundSelected) {
     return backgroundSelected ? ColourTarget::Background : ColourTarget::Font;
 }
 
-std::optional<ColourPick> PickColour(std::string_view pickerText) {
-    const auto& palette = ColourPalette();
-    const auto found = std::ranges::find(palette, pickerText, &PaletteEntry::name);
-    if (found == palette.end()) {
+std::optional<ColourChoice> PaletteChoice(int index) {
+    if (index < 0 || index >= kPaletteSize) {
         return std::nullopt;
     }
-    return ColourPick{std::string(found->htmlValue), found->displayColour,
-                      std::to_string(found->displayColour)};
+    const PaletteEntry& entry = ColourPalette()[static_cast<std::size_t>(index)];
+    return ColourChoice{std::string(entry.htmlValue), entry.displayColour};
 }
 
 bool IsHtmlColour(std::string_view text) {
@@ -71,6 +58,11 @@ bool IsHtmlColour(std::string_view text) {
 
 std::string_view DefaultColour(ColourTarget target) {
     return target == ColourTarget::Background ? "#FFFFFF" : "#000000";
+}
+
+ColourChoice DefaultColourChoice(ColourTarget target) {
+    const std::string_view value = DefaultColour(target);
+    return {std::string(value), PaletteEntryByHtmlValue(value)->displayColour};
 }
 
 std::string_view ColourAttribute(ColourTarget target) {

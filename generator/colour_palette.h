@@ -22,9 +22,6 @@ inline constexpr int kPaletteSize = 16;
 // In the order the colour picker lists them.
 const std::array<PaletteEntry, kPaletteSize>& ColourPalette();
 
-// Display colour of a palette name in any letter case; 0 (black) for a name outside the palette.
-DisplayColour PaletteColourByName(std::string_view name);
-
 // The palette entry whose HTML value is exactly the given text, if any.
 const PaletteEntry* PaletteEntryByHtmlValue(std::string_view htmlValue);
 
@@ -33,20 +30,23 @@ enum class ColourTarget { Border, Font, Background };
 // Which of the three colours the option buttons choose: border wins, then background, else font.
 ColourTarget ChooseColourTarget(bool borderSelected, bool backgroundSelected);
 
-struct ColourPick {
-    std::string valueBoxText;    // the new text of the target's value box
-    DisplayColour displayColour; // what the target's swatch shows
-    std::string vbText;          // the new txtVB: the display colour as decimal text
+// One of the listing's three colours: what the listing writes and what its swatch shows. A pick takes both
+// from one palette entry; a template brings them back as it kept them, which may be outside the palette.
+struct ColourChoice {
+    std::string htmlValue;
+    DisplayColour swatch = 0;
+    bool operator==(const ColourChoice&) const = default;
 };
 
-// A picker text that is exactly a palette name (case-sensitive) gives the new texts; anything else none.
-std::optional<ColourPick> PickColour(std::string_view pickerText);
+// The palette entry at an index of ColourPalette() as a choice; none outside 0..15.
+std::optional<ColourChoice> PaletteChoice(int index);
 
 // A colour as the listing writes it: a number sign and six hexadecimal digits, "#80C0FF".
 bool IsHtmlColour(std::string_view text);
 
 // The colour a target has before the seller picks one: black borders and text on white.
 std::string_view DefaultColour(ColourTarget target);
+ColourChoice DefaultColourChoice(ColourTarget target);
 
 // The attribute text that marks each colour in the layouts: "bordercolor=", "font color=", "bgcolor=".
 std::string_view ColourAttribute(ColourTarget target);

@@ -47,13 +47,12 @@ enum class LayoutForm { AsDesigned, PhoneFriendly };
 
 // Every value one listing is generated from.
 struct ListingFields {
-    int style = 1;          // position in the style picker; 1 is "Select Template"
-    std::string photoCount; // txtTag: "2" to "5", or empty
+    int style = 1; // position in the style picker; 1 is "Select Template"
     FieldGroups fields;
-    std::string background = kNoBackground;   // txtBgrnLink
-    std::string borderColour = "#000000";     // txtBACK
-    std::string fontColour = "#000000";       // txtFORE
-    std::string backgroundColour = "#FFFFFF"; // txtBkgrnd
+    std::string background = kNoBackground; // the address of the background picture, or "No Background"
+    std::string borderColour = "#000000";
+    std::string fontColour = "#000000";
+    std::string backgroundColour = "#FFFFFF";
     LayoutForm layoutForm = LayoutForm::PhoneFriendly;
     std::string summary; // eBay's phone summary as typed; none when empty
 };

@@ -15,7 +15,6 @@ struct TemplateStyle {
     int photoCount; // 0 for "Select Template"
     Arrangement arrangement;
     std::string_view layoutName; // the hidden box holding the layout text, e.g. "txt3Alt"
-    int frameIndex;              // the Frame1 panel that holds the style's fields
 };
 
 inline constexpr int kNoStylePosition = 1;

@@ -119,8 +119,12 @@ std::size_t MaxTemplateNameBytes(const AppPaths& paths) {
 }
 
 SaveDesignResult SaveDesign(const AppPaths& paths, TemplateFolderListing& listing, const TemplateName& name,
-                            const TemplateValues& values, std::string_view code) {
+                            int photoCount, const DesignToWrite& content) {
     SaveDesignResult result;
+    if (!IsPhotoCount(photoCount)) {
+        result.status = SaveDesignStatus::NoPhotoCount;
+        return result;
+    }
     if (name.empty()) {
         result.status = SaveDesignStatus::EmptyName;
         return result;
@@ -130,10 +134,16 @@ SaveDesignResult SaveDesign(const AppPaths& paths, TemplateFolderListing& listin
         result.error = std::make_error_code(std::errc::filename_too_long);
         return result;
     }
-    const int photoCount = values.group.photoCount();
-    const auto templateText = TemplateFileText(values);
-    if (!IsPhotoCount(photoCount) || !templateText) {
-        result.status = SaveDesignStatus::NoPhotoCount;
+    const std::optional<DesignContent> design = content(DesignExists(listing, name));
+    if (!design) {
+        result.status = SaveDesignStatus::Declined;
+        return result;
+    }
+    const auto templateText =
+        design->values.group.photoCount() == photoCount ? TemplateFileText(design->values) : std::nullopt;
+    if (!templateText) {
+        result.status = SaveDesignStatus::WriteFailed;
+        result.error = std::make_error_code(std::errc::illegal_byte_sequence);
         return result;
     }
     result.templateEntry = name.text() + "-" + std::to_string(photoCount);
@@ -156,7 +166,7 @@ SaveDesignResult SaveDesign(const AppPaths& paths, TemplateFolderListing& listin
     };
     std::vector<JournalStep> steps;
     for (const FileContent& file :
-         {FileContent{result.templateEntry, *templateText}, FileContent{codeFile, code}}) {
+         {FileContent{result.templateEntry, *templateText}, FileContent{codeFile, design->code}}) {
         auto temporary = WriteTemporaryFile(folder + "/" + file.path, file.bytes);
         if (!temporary) {
             return fail(temporary.error());

@@ -6,6 +6,8 @@
 #include "library/template_folder.h"
 
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,12 +21,23 @@ inline constexpr std::string_view kJournalName = ".vellumo-save";
 
 enum class SaveDesignStatus {
     Saved,
+    NoPhotoCount,  // the photo count is not 2 to 5 (no style chosen)
     EmptyName,     // nothing is left of the name once cleaned
     NameTooLong,   // the files' names would be longer than the folder allows (MaxTemplateNameBytes)
-    NoPhotoCount,  // the values are not for a photo count of 2 to 5 (no style chosen)
+    Declined,      // the seller chose not to save after all
     FolderMissing, // "My Templates" could not be created (error says why)
     WriteFailed,   // the files could not be written (error says why); the design saved before is whole
 };
+
+// What a Save writes: the template's values and the listing HTML of the code file.
+struct DesignContent {
+    TemplateValues values;
+    std::string code;
+};
+
+// Asked once the photo count and the name are fit to save, before anything is written, and told whether a
+// design of that name is saved already: what to write, or none to save nothing.
+using DesignToWrite = std::function<std::optional<DesignContent>(bool replacesDesign)>;
 
 struct SaveDesignResult {
     SaveDesignStatus status = SaveDesignStatus::Saved;
@@ -33,7 +46,8 @@ struct SaveDesignResult {
 };
 
 // Save: the template file "<name>-<photo count>" and the code file "<name>.txt" holding the code, and a
-// template file of the same name with another photo count removed, all or nothing. Both new files are
+// template file of the same name with another photo count removed, all or nothing. The photo count is
+// checked first, then the name; then the content is asked for. Both new files are
 // written to disk under temporary names first; a journal then names the renames and the removal, and
 // only after it is on disk are they carried out. A crash at any point leaves the old design whole or,
 // once the journal is written, a change that RecoverTemplateFolder completes at the next start. The
@@ -42,7 +56,7 @@ struct SaveDesignResult {
 // The journal is the hidden file kJournalName in the template folder: one step a line, either
 // "move<TAB><temporary file><TAB><file>" or "remove<TAB><file>", names relative to the folder.
 SaveDesignResult SaveDesign(const AppPaths& paths, TemplateFolderListing& listing, const TemplateName& name,
-                            const TemplateValues& values, std::string_view code);
+                            int photoCount, const DesignToWrite& content);
 
 // Completes a Save that a crash interrupted after its journal was written, and removes temporary files a
 // crash left before. Run at start-up, before the lists are filled.

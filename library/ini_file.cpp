@@ -275,12 +275,6 @@ Outcome SaveIniDocument(const std::string& file, const IniDocument& document) {
     return WriteFileAtomically(file, document.bytes());
 }
 
-std::string ReadIniValue(std::string_view section, std::string_view key, std::string_view defaultValue,
-                         const std::string& file) {
-    const auto document = LoadIniDocument(file);
-    return document ? document->value(section, key, defaultValue) : std::string();
-}
-
 Outcome WriteIniValue(std::string_view section, std::string_view key, std::string_view value,
                       const std::string& file) {
     return WriteIniValues(section, {{std::string(key), std::string(value)}}, file);

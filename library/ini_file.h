@@ -60,11 +60,6 @@ Result<IniDocument> LoadIniDocumentForEdit(const std::string& file);
 // Writes the document in one atomic step.
 Outcome SaveIniDocument(const std::string& file, const IniDocument& document);
 
-// The value of a key in a file. A missing file gives empty text, not the default; a missing key gives the
-// default with its trailing spaces removed. Never fails.
-std::string ReadIniValue(std::string_view section, std::string_view key, std::string_view defaultValue,
-                         const std::string& file);
-
 // Sets one key in a file, creating the file and section as needed and keeping every other line.
 // The file is replaced atomically; the reason when the value could not be stored (invalid argument for a
 // name or value that cannot stand on one line).

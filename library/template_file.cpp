@@ -1,7 +1,6 @@
 #include "library/template_file.h"
 
 #include "generator/backgrounds.h"
-#include "library/atomic_file.h"
 #include "library/file_search.h"
 #include "library/ini_file.h"
 #include "text/numbers.h"
@@ -72,14 +71,6 @@ std::string decodeLineBreaks(std::string_view text) {
     return decoded;
 }
 
-std::optional<int> photoCountFromText(std::string_view text) {
-    const auto number = ParseWholeNumber(text);
-    if (!number || !IsPhotoCount(*number)) {
-        return std::nullopt;
-    }
-    return static_cast<int>(*number);
-}
-
 // Written as the signed 32-bit number the reader takes, so every swatch that was read is written back.
 std::string swatchText(DisplayColour colour) {
     return std::to_string(static_cast<std::int32_t>(colour));
@@ -115,8 +106,8 @@ std::optional<std::string> TemplateFileText(const TemplateValues& values) {
     for (int k = 0; k < group.photoCount(); ++k) {
         keyValues.emplace_back("Pic" + std::to_string(k + 1), group.pictures[k]);
     }
-    keyValues.emplace_back("Template", values.templatePosition);
-    keyValues.emplace_back("Image", values.imagePosition);
+    keyValues.emplace_back("Template", std::to_string(values.stylePosition));
+    keyValues.emplace_back("Image", std::to_string(values.backgroundPosition));
     keyValues.emplace_back("TBack", values.borderColour);
     keyValues.emplace_back("LBack", swatchText(values.borderSwatch));
     keyValues.emplace_back("TFore", values.fontColour);
@@ -139,19 +130,9 @@ std::optional<std::string> TemplateFileText(const TemplateValues& values) {
     return document.text();
 }
 
-Outcome WriteTemplateFile(const std::string& path, const TemplateValues& values) {
-    const auto text = TemplateFileText(values);
-    if (!text) {
-        return std::errc::invalid_argument;
-    }
-    return WriteFileAtomically(path, *text);
-}
-
-TemplateReadResult ReadTemplateText(std::string_view bytes, std::string_view photoCountText,
-                                    const TemplateValues& current) {
+TemplateReadResult ReadTemplateText(std::string_view bytes, int photoCount, const TemplateValues& current) {
     TemplateReadResult result{TemplateReadStatus::Read, current, {}, {}};
-    const auto photoCount = photoCountFromText(photoCountText);
-    if (!photoCount) {
+    if (!IsPhotoCount(photoCount)) {
         result.status = TemplateReadStatus::NotAPhotoCount;
         return result;
     }
@@ -162,17 +143,17 @@ TemplateReadResult ReadTemplateText(std::string_view bytes, std::string_view pho
 
     TemplateValues& values = result.values;
     FieldGroup& group = values.group;
-    group.pictures.resize(*photoCount);
-    group.paragraphs.resize(*photoCount);
+    group.pictures.resize(photoCount);
+    group.paragraphs.resize(photoCount);
     group.title = text("Title", kMissingTitleText);
-    for (int k = 0; k < *photoCount; ++k) {
+    for (int k = 0; k < photoCount; ++k) {
         group.paragraphs[k] = text("Text" + std::to_string(k + 1), kMissingKeyText);
     }
-    for (int k = 0; k < *photoCount; ++k) {
+    for (int k = 0; k < photoCount; ++k) {
         group.pictures[k] = text("Pic" + std::to_string(k + 1), kMissingKeyText);
     }
-    values.templatePosition = text("Template", kMissingKeyText);
-    values.imagePosition = text("Image", kMissingKeyText);
+    values.stylePosition = PickerPosition(text("Template", kMissingKeyText));
+    values.backgroundPosition = PickerPosition(text("Image", kMissingKeyText));
     for (const auto& [target, colourKey, swatchKey, colour, swatch, currentSwatch] :
          {std::tuple{ColourTarget::Border, "TBack", "LBack", &values.borderColour, &values.borderSwatch,
                      current.borderSwatch},
@@ -197,9 +178,8 @@ TemplateReadResult ReadTemplateText(std::string_view bytes, std::string_view pho
     return result;
 }
 
-TemplateReadResult ReadTemplateFile(const std::string& path, std::string_view photoCountText,
-                                    const TemplateValues& current) {
-    if (!photoCountFromText(photoCountText)) {
+TemplateReadResult ReadTemplateFile(const std::string& path, int photoCount, const TemplateValues& current) {
+    if (!IsPhotoCount(photoCount)) {
         return {TemplateReadStatus::NotAPhotoCount, current, {}, {}};
     }
     const auto bytes = ReadNormalFile(path);
@@ -210,7 +190,7 @@ TemplateReadResult ReadTemplateFile(const std::string& path, std::string_view ph
                 bytes.error(),
                 {}};
     }
-    return ReadTemplateText(*bytes, photoCountText, current);
+    return ReadTemplateText(*bytes, photoCount, current);
 }
 
 int PickerPosition(std::string_view positionText) {

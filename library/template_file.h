@@ -2,6 +2,7 @@
 
 #include "generator/colour_palette.h"
 #include "generator/listing_fields.h"
+#include "generator/template_values.h"
 #include "library/outcome.h"
 
 #include <optional>
@@ -18,25 +19,11 @@ inline constexpr const char* kMissingTitleText = "My Title";
 inline constexpr const char* kSummaryKey = "Summary";
 inline constexpr const char* kOwnBackgroundKey = "OwnBackground";
 
-// What one saved template holds: the fields of one photo count and the looks of the listing.
-struct TemplateValues {
-    FieldGroup group;                         // its photo count is the file's
-    std::string templatePosition;             // txtimgComb1: style picker position as text
-    std::string imagePosition;                // txtimgComb2: background picker position as text
-    std::string borderColour = "#000000";     // txtBACK
-    std::string fontColour = "#000000";       // txtFORE
-    std::string backgroundColour = "#FFFFFF"; // txtBkgrnd
-    DisplayColour borderSwatch = 0, fontSwatch = 0, backgroundSwatch = 16777215;
-    std::string summary;       // eBay's phone summary as typed; empty for none
-    std::string ownBackground; // the https address of "Your own picture…"; empty when not chosen
-    bool operator==(const TemplateValues&) const = default;
-};
-
 enum class TemplateReadStatus {
     Read,           // values holds what the file says
     FileMissing,    // the file has gone: values is the current values, unchanged
     Unreadable,     // the file is there but cannot be read (error says why): values unchanged
-    NotAPhotoCount, // the photo count text is not 2 to 5: nothing read, values unchanged
+    NotAPhotoCount, // the photo count is not 2 to 5: nothing read, values unchanged
 };
 
 // A colour the file held that is not one a listing can carry, and what stood there.
@@ -53,27 +40,23 @@ struct TemplateReadResult {
     std::vector<ReplacedColour> replacedColours; // read as the default colour instead
 };
 
-// Writes the whole template file in one atomic step, keys in reading order, "[STYLE]" first. Line breaks in
-// a value are kept as "&#13;" and "&#10;", which a browser renders as the line breaks themselves.
-Outcome WriteTemplateFile(const std::string& path, const TemplateValues& values);
-
-// The file's text as WriteTemplateFile writes it (UTF-8, CR LF line ends); none when the values are not
-// for a photo count of 2 to 5 or hold text that is not UTF-8.
+// The whole text of a template file, keys in reading order, "[STYLE]" first (UTF-8, CR LF line ends). Line
+// breaks in a value are kept as "&#13;" and "&#10;", which a browser renders as the line breaks themselves.
+// None when the values are not for a photo count of 2 to 5 or hold text that is not UTF-8.
 std::optional<std::string> TemplateFileText(const TemplateValues& values);
 
-// Reads a template file for the photo count in photoCountText (txtTag). Missing text keys give "Default"
+// Reads a template file for a photo count (its entry's last digit). Missing text keys give "Default"
 // ("My Title" for the title). A colour that is not "#" and six hexadecimal digits never reaches a listing:
 // it reads as the default colour, and unless it was "Default" it is listed in replacedColours. A swatch key
 // that is missing or not a whole number takes the display colour of the palette entry named by the colour
-// text just read, else keeps the current swatch. A file without a summary or an own background (one
+// text just read, else keeps the current swatch. "Template" and "Image" name picker positions by the whole
+// number they start with (PickerPosition). A file without a summary or an own background (one
 // written before they existed, or by another program) has none; an own background that is no https
 // address counts as none. Fields the file does not cover keep their current values.
-TemplateReadResult ReadTemplateFile(const std::string& path, std::string_view photoCountText,
-                                    const TemplateValues& current);
+TemplateReadResult ReadTemplateFile(const std::string& path, int photoCount, const TemplateValues& current);
 
 // The same, from the bytes of a template file.
-TemplateReadResult ReadTemplateText(std::string_view bytes, std::string_view photoCountText,
-                                    const TemplateValues& current);
+TemplateReadResult ReadTemplateText(std::string_view bytes, int photoCount, const TemplateValues& current);
 
 // The picker position a "Template" or "Image" value names: the whole number at its start, after any
 // blanks ("7 Inline" names 7); 0 when the text does not start with one ("Default", "", "-") or the number

@@ -110,8 +110,11 @@ std::string TemplateNameOfEntry(std::string_view entry) {
     return std::string(hyphen == std::string_view::npos ? entry : entry.substr(0, hyphen));
 }
 
-std::string PhotoCountOfEntry(std::string_view entry) {
-    return entry.empty() ? std::string() : std::string(1, entry.back());
+std::optional<int> PhotoCountOfEntry(std::string_view entry) {
+    if (entry.empty() || entry.back() < '0' || entry.back() > '9') {
+        return std::nullopt;
+    }
+    return entry.back() - '0';
 }
 
 std::optional<std::size_t> CodeEntryOfTemplate(const std::vector<std::string>& codeList,
@@ -141,7 +144,6 @@ TemplateSelection SelectTemplateEntry(const std::vector<std::string>& templateLi
         return selection;
     }
     const std::string& entry = templateList[templateIndex];
-    selection.photoCount = PhotoCountOfEntry(entry);
     selection.codeIndex = CodeEntryOfTemplate(codeList, entry);
     if (selection.codeIndex) {
         selection.name = TemplateNameOfEntry(entry);

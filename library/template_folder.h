@@ -46,8 +46,9 @@ private:
 // "Blue-teapot"); an entry without a hyphen is its own name.
 std::string TemplateNameOfEntry(std::string_view entry);
 
-// The photo count of a template list entry (txtTag): its last character, empty for an empty entry.
-std::string PhotoCountOfEntry(std::string_view entry);
+// The photo count a template list entry names: its last character, a digit; none for an empty entry or one
+// that ends otherwise.
+std::optional<int> PhotoCountOfEntry(std::string_view entry);
 
 // The lists pair by template name: the code entry "Blue teapot" belongs to the template entry
 // "Blue teapot-3". The position of the partner in the other list, if it has one.
@@ -56,11 +57,10 @@ std::optional<std::size_t> CodeEntryOfTemplate(const std::vector<std::string>& c
 std::optional<std::size_t> TemplateEntryOfCode(const std::vector<std::string>& templateList,
                                                std::string_view codeEntry);
 
-// What selecting a template list entry sets (lstPlates_Click).
+// What selecting a template list entry selects beside it.
 struct TemplateSelection {
-    std::string photoCount;               // txtTag
     std::optional<std::size_t> codeIndex; // the paired code entry to select, if any
-    std::optional<std::string> name;      // txtFilename, set only when the entry has a code partner
+    std::optional<std::string> name;      // the name to save under, only when the entry has a code partner
 };
 TemplateSelection SelectTemplateEntry(const std::vector<std::string>& templateList,
                                       const std::vector<std::string>& codeList, std::size_t templateIndex);

@@ -8,20 +8,10 @@ char AsciiLower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-char AsciiUpper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 std::string AsciiLower(std::string_view text) {
     std::string lowered(text);
     std::ranges::transform(lowered, lowered.begin(), [](char c) { return AsciiLower(c); });
     return lowered;
-}
-
-std::string AsciiUpper(std::string_view text) {
-    std::string raised(text);
-    std::ranges::transform(raised, raised.begin(), [](char c) { return AsciiUpper(c); });
-    return raised;
 }
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {

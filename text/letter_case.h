@@ -8,9 +8,7 @@ namespace vellumo {
 // Letter case is folded for ASCII letters only: file names, INI names, HTML names and palette names are
 // compared that way, never by the machine's locale.
 char AsciiLower(char c);
-char AsciiUpper(char c);
 std::string AsciiLower(std::string_view text);
-std::string AsciiUpper(std::string_view text);
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b);
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix);

@@ -5,7 +5,6 @@
 #include "listing_scheme.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QPointer>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineNewWindowRequest>
@@ -74,13 +73,8 @@ ListingPage::~ListingPage() {
     SharedListingProfile().origin->withdraw(m_listingAddress);
 }
 
-void ListingPage::open(const QUrl& address) {
-    if (!address.isLocalFile()) {
-        loadOwn(kBlankPage);
-        return;
-    }
-    QFile page(address.toLocalFile());
-    showListing(page.open(QIODevice::ReadOnly) ? page.readAll() : QByteArray());
+void ListingPage::showBlank() {
+    loadOwn(kBlankPage);
 }
 
 void ListingPage::showListing(const QByteArray& html) {

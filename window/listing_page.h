@@ -20,8 +20,9 @@ public:
     ListingPage(DesktopServices& desktop, QObject* parent);
     ~ListingPage() override;
 
-    // "about:blank", or the address of a page file, whose bytes are shown from the listing origin.
-    void open(const QUrl& address);
+    // An empty page, as a view starts.
+    void showBlank();
+    // The listing's HTML (UTF-8), shown from the listing origin.
     void showListing(const QByteArray& html);
 
 protected:

@@ -23,11 +23,11 @@ constexpr char kBackgroundsHost[] = "backgrounds";
 // Of the listing origin only the bundled backgrounds are pictures: the layout's "No Background" (an
 // address relative to the page) is then refused inside the page, without a request that would hold up
 // every preview.
-constexpr char kPagePrefix[] =
-    "<meta charset=\"utf-8\">"
-    "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
-    "img-src https: vellumo-listing://backgrounds; style-src https: 'unsafe-inline'; font-src https:; media-src https:; "
-    "frame-src https:; form-action 'none'; block-all-mixed-content\">";
+constexpr char kPagePrefix[] = "<meta charset=\"utf-8\">"
+                               "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
+                               "img-src https: vellumo-listing://backgrounds; style-src https: "
+                               "'unsafe-inline'; font-src https:; media-src https:; "
+                               "frame-src https:; form-action 'none'; block-all-mixed-content\">";
 
 } // namespace
 

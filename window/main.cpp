@@ -84,7 +84,7 @@ int main(int argc, char* argv[]) {
 
     vellumo::QtMessageBoxes messageBoxes;
     vellumo::QtDesktopServices desktop;
-    vellumo::frmCorvex window(paths, messageBoxes, desktop);
+    vellumo::MainWindow window(paths, messageBoxes, desktop);
     vellumo::RunningInstance runningInstance;
     if (instanceLock) {
         if (const vellumo::Outcome listening =
@@ -95,7 +95,7 @@ int main(int argc, char* argv[]) {
         }
     }
     QObject::connect(&runningInstance, &vellumo::RunningInstance::raiseRequested, &window,
-                     &vellumo::frmCorvex::comeToFront);
-    window.Form_Load();
+                     &vellumo::MainWindow::comeToFront);
+    window.start();
     return QApplication::exec();
 }

@@ -12,18 +12,12 @@ namespace vellumo {
 
 namespace {
 
-constexpr int kKeyRole = Qt::UserRole;
-
 constexpr QSize kMiniatureSize(48, 48);
 constexpr QSize kIconSize(32, 32);
 
 void AddPictureFile(PictureList& list, const QString& path, QSize size) {
     // A picture that is not there leaves its entry without one but keeps the numbering.
     list.add(QFile::exists(path) ? QIcon(path) : QIcon(), size);
-}
-
-QString CapitalisedName(const QString& name) {
-    return name.left(1).toUpper() + name.mid(1).toLower();
 }
 
 // A small landscape in a frame: a picture of the seller's own.
@@ -104,24 +98,13 @@ QPixmap DrawColourSwatch(DisplayColour colour) {
     return swatch;
 }
 
-void AddColourSwatch(PictureList& swatches, QString& name) {
-    name = name.toUpper();
-    swatches.add(DrawColourSwatch(PaletteColourByName(name.toStdString())), name);
-}
-
 void FillColourPicker(QComboBox* picker, PictureList& swatches) {
-    QStringList names;
     for (const PaletteEntry& entry : ColourPalette()) {
-        names.append(QString::fromUtf8(entry.name.data(), static_cast<qsizetype>(entry.name.size())));
-    }
-    for (QString name : names) {
-        AddColourSwatch(swatches, name);
+        const QString name = QString::fromUtf8(entry.name.data(), static_cast<qsizetype>(entry.name.size()));
+        swatches.add(DrawColourSwatch(entry.displayColour), name.toUpper());
+        picker->addItem(swatches.icon(swatches.count()), name);
     }
     picker->setIconSize(swatches.imageSize());
-    for (const QString& name : names) {
-        const QString key = name.toUpper();
-        picker->addItem(swatches.icon(key), CapitalisedName(name), key);
-    }
     picker->setCurrentIndex(picker->count() - 1);
 }
 
@@ -162,10 +145,6 @@ void FillBackgroundPicker(QComboBox* picker, const PictureList& images) {
     picker->addItem(
         images.icon(kOwnPictureEntry),
         QString::fromUtf8(kOwnPictureCaption.data(), static_cast<qsizetype>(kOwnPictureCaption.size())));
-}
-
-QString EntryKey(const QComboBox* picker, int index) {
-    return picker->itemData(index, kKeyRole).toString();
 }
 
 } // namespace vellumo

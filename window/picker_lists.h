@@ -45,10 +45,8 @@ QColor ToQColor(DisplayColour colour);
 // An opaque 32 x 12 swatch filled with the colour and framed by one black pixel on every side.
 QPixmap DrawColourSwatch(DisplayColour colour);
 
-// Draws the swatch of a palette name and adds it under the upper-case name, which the name becomes.
-void AddColourSwatch(PictureList& swatches, QString& name);
-
-// The sixteen colours, each with its swatch; "Black" selected.
+// The sixteen colours in palette order, each with its swatch, kept in swatches under the upper-case name;
+// "Black" selected.
 void FillColourPicker(QComboBox* picker, PictureList& swatches);
 
 // The style icon and miniatures, and the background icon and thumbnails, from the program's pictures (the
@@ -61,8 +59,5 @@ void FillStylePicker(QComboBox* picker, const PictureList& images);
 
 // "No Background", "001" to "067" and "Your own picture…".
 void FillBackgroundPicker(QComboBox* picker, const PictureList& images);
-
-// The key an entry was added under (the colour picker's upper-case names).
-QString EntryKey(const QComboBox* picker, int index);
 
 } // namespace vellumo

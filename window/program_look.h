@@ -2,8 +2,12 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QString>
 
 namespace vellumo {
+
+// The program's name: the window's title and every message box's.
+inline const QString kProgramTitle = QStringLiteral("Vellumo");
 
 // The layout was drawn for an 11-pixel sans serif; a narrow face of that size fits every caption.
 inline constexpr int kWindowFontPixels = 11;

@@ -32,21 +32,21 @@ SummaryDialog::SummaryDialog(QWidget* parent)
     explanation->setTextFormat(Qt::RichText);
     explanation->setWordWrap(true);
 
-    txtSummary = new QPlainTextEdit(this);
-    txtSummary->setObjectName(QStringLiteral("txtSummary"));
-    txtSummary->setTabChangesFocus(true);
-    txtSummary->setMinimumSize(kTextWidth, kTextHeight);
+    m_text = new QPlainTextEdit(this);
+    m_text->setObjectName(QStringLiteral("txtSummary"));
+    m_text->setTabChangesFocus(true);
+    m_text->setMinimumSize(kTextWidth, kTextHeight);
 
-    lblCount = new QLabel(this);
-    lblCount->setObjectName(QStringLiteral("lblSummaryCount"));
-    lblCount->setAlignment(Qt::AlignRight);
-    lblProblems = new QLabel(this);
-    lblProblems->setObjectName(QStringLiteral("lblSummaryProblems"));
-    lblProblems->setWordWrap(true);
-    lblProblems->setTextFormat(Qt::PlainText);
-    QPalette warning = lblProblems->palette();
+    m_count = new QLabel(this);
+    m_count->setObjectName(QStringLiteral("lblSummaryCount"));
+    m_count->setAlignment(Qt::AlignRight);
+    m_problems = new QLabel(this);
+    m_problems->setObjectName(QStringLiteral("lblSummaryProblems"));
+    m_problems->setWordWrap(true);
+    m_problems->setTextFormat(Qt::PlainText);
+    QPalette warning = m_problems->palette();
     warning.setColor(QPalette::WindowText, kOverLimit);
-    lblProblems->setPalette(warning);
+    m_problems->setPalette(warning);
 
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -54,37 +54,37 @@ SummaryDialog::SummaryDialog(QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(explanation);
-    layout->addWidget(txtSummary, 1);
-    layout->addWidget(lblCount);
-    layout->addWidget(lblProblems);
+    layout->addWidget(m_text, 1);
+    layout->addWidget(m_count);
+    layout->addWidget(m_problems);
     layout->addWidget(m_buttons);
 
-    connect(txtSummary, &QPlainTextEdit::textChanged, this, &SummaryDialog::showCount);
+    connect(m_text, &QPlainTextEdit::textChanged, this, &SummaryDialog::showCount);
     showCount();
 }
 
 void SummaryDialog::setSummary(const std::string& summary) {
-    txtSummary->setPlainText(ParagraphFromCore(summary));
+    m_text->setPlainText(ParagraphFromCore(summary));
 }
 
 std::string SummaryDialog::summary() const {
-    return ParagraphToCore(txtSummary->toPlainText());
+    return ParagraphToCore(m_text->toPlainText());
 }
 
 void SummaryDialog::showCount() {
     const std::string typed = summary();
     const std::size_t length = SummaryLength(typed);
-    lblCount->setText(QStringLiteral("%1 of %2 characters").arg(length).arg(kSummaryLimit));
-    QPalette palette = lblCount->palette();
+    m_count->setText(QStringLiteral("%1 of %2 characters").arg(length).arg(kSummaryLimit));
+    QPalette palette = m_count->palette();
     palette.setColor(QPalette::WindowText,
                      length > kSummaryLimit ? kOverLimit : QPalette().color(QPalette::WindowText));
-    lblCount->setPalette(palette);
+    m_count->setPalette(palette);
     QStringList problems;
     for (const SummaryProblem& problem : SummaryProblems(typed)) {
         problems << FromCore(problem.message);
     }
-    lblProblems->setText(problems.join(QLatin1Char('\n')));
-    lblProblems->setVisible(!problems.isEmpty());
+    m_problems->setText(problems.join(QLatin1Char('\n')));
+    m_problems->setVisible(!problems.isEmpty());
 }
 
 } // namespace vellumo

@@ -24,9 +24,9 @@ public:
 private:
     void showCount();
 
-    QPlainTextEdit* txtSummary = nullptr;
-    QLabel* lblCount = nullptr;
-    QLabel* lblProblems = nullptr;
+    QPlainTextEdit* m_text = nullptr;
+    QLabel* m_count = nullptr;
+    QLabel* m_problems = nullptr;
     QDialogButtonBox* m_buttons = nullptr;
 };
 

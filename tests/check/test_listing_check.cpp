@@ -115,7 +115,7 @@ TEST(CheckListing, ACleanListingPassesSilentlyInEveryStyle) {
 TEST(CheckListing, BuiltInBackgroundAndSummaryProblemsAreNamed) {
     ListingUnderTest listing(4);
     listing.fillGroup();
-    listing.fields.background = PickBackground("007");
+    listing.fields.background = BuiltInBackgroundAddress(7);
     listing.fields.summary = "<b>Bold</b> " + std::string(900, 'x');
     listing.assemble();
     const std::vector<Finding> findings = CheckListing(listing.code, listing.fields);

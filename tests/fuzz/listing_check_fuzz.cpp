@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fields.borderColour = provider.ConsumeRandomLengthString(20);
     fields.background = provider.ConsumeRandomLengthString(60);
     const bool footer = provider.ConsumeBool();
-    std::string html = RebuildListing("", fields).code;
+    std::string html = BuildListing(fields);
     if (footer) {
         html = InsertFooter(html);
     }

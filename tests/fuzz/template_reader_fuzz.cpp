@@ -8,7 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider provider(data, size);
-    const std::string photoCount = provider.ConsumeRandomLengthString(4);
+    const int photoCount = provider.ConsumeIntegralInRange(0, 7);
     const std::string bytes = provider.ConsumeRemainingBytesAsString();
 
     vellumo::TemplateValues current;

@@ -2,6 +2,8 @@
 
 #include "generator/assembly.h"
 #include "generator/listing_fields.h"
+#include "generator/phone_layout.h"
+#include "generator/placed_values.h"
 #include "generator/template_style.h"
 
 #include <string>
@@ -27,12 +29,11 @@ struct ListingUnderTest {
 
     explicit ListingUnderTest(int style) { chooseStyle(style); }
 
+    // The style's pristine layout goes into the code box and every slot holds its token again.
     void chooseStyle(int style) {
         fields.style = style;
-        StyleSelection selection = SelectStyle(style, fields.photoCount, "0", fields.layoutForm);
-        code = std::move(selection.code);
-        placed = std::move(selection.placed);
-        fields.photoCount = selection.photoCount;
+        code = LayoutText(style, fields.layoutForm);
+        placed = ResetPlacedValues();
     }
 
     FieldGroup& group() { return fields.fields.of(PhotoCountOfStyle(fields.style)); }

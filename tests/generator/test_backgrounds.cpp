@@ -27,12 +27,22 @@ TEST(Backgrounds, TheBaseAddressIsAnHttpsBackgroundFolder) {
     EXPECT_TRUE(BackgroundBaseAddress.ends_with("/eBay/Background/"));
 }
 
-TEST(PickBackground, NamesTheFullPictureOrNoBackground) {
-    EXPECT_EQ(PickBackground("001"), std::string(BackgroundBaseAddress) + "001.jpg");
-    EXPECT_TRUE(PickBackground("067").ends_with("/eBay/Background/067.jpg"));
-    EXPECT_EQ(PickBackground("No Background"), "No Background");
-    // The comparison is exact: any other text is taken as a picture name, unchanged.
-    EXPECT_EQ(PickBackground("no background"), std::string(BackgroundBaseAddress) + "no background.jpg");
+TEST(BuiltInBackgroundAddress, NamesTheFullPicture) {
+    EXPECT_EQ(BuiltInBackgroundAddress(1), std::string(BackgroundBaseAddress) + "001.jpg");
+    EXPECT_TRUE(BuiltInBackgroundAddress(67).ends_with("/eBay/Background/067.jpg"));
+}
+
+TEST(BackgroundAtEntry, EveryPickerEntryIsAChoiceAndBack) {
+    for (int entry = 1; entry <= kOwnPictureEntry; ++entry) {
+        const auto choice = BackgroundAtEntry(entry);
+        ASSERT_TRUE(choice) << entry;
+        EXPECT_EQ(PickerEntryOf(*choice), entry);
+    }
+    EXPECT_EQ(BackgroundAtEntry(1)->kind, BackgroundChoice::Kind::None);
+    EXPECT_EQ(*BackgroundAtEntry(8), (BackgroundChoice{BackgroundChoice::Kind::BuiltIn, 7}));
+    EXPECT_EQ(BackgroundAtEntry(kOwnPictureEntry)->kind, BackgroundChoice::Kind::Own);
+    EXPECT_FALSE(BackgroundAtEntry(0));
+    EXPECT_FALSE(BackgroundAtEntry(kOwnPictureEntry + 1));
 }
 
 struct AddressCase {
@@ -50,32 +60,32 @@ const std::string kBase(BackgroundBaseAddress);
 INSTANTIATE_TEST_SUITE_P(
     Addresses, BackgroundNumberAtTest,
     ::testing::Values(AddressCase{kBase + "001.jpg", 1}, AddressCase{kBase + "067.jpg", 67},
-                      AddressCase{PickBackground("012"), 12}, AddressCase{kBase + "000.jpg", 0},
+                      AddressCase{BuiltInBackgroundAddress(12), 12}, AddressCase{kBase + "000.jpg", 0},
                       AddressCase{kBase + "068.jpg", 0}, AddressCase{kBase + "7.jpg", 0},
                       AddressCase{kBase + "007.png", 0}, AddressCase{kBase + "007.jpg?x", 0},
                       AddressCase{kBase, 0}, AddressCase{"http://example.com/eBay/Background/007.jpg", 0},
                       AddressCase{"No Background", 0}));
 
-TEST(PickBackground, TheListingFollowsEveryPick) {
+TEST(BackgroundInTheListing, FollowsEveryPick) {
     ListingUnderTest listing(5);
     listing.fillGroup();
-    listing.fields.background = PickBackground("007");
+    listing.fields.background = BuiltInBackgroundAddress(7);
     listing.assemble();
     const std::string withPicture = listing.code;
-    EXPECT_NE(withPicture.find("background=\"" + PickBackground("007") + "\""), std::string::npos);
+    EXPECT_NE(withPicture.find("background=\"" + BuiltInBackgroundAddress(7) + "\""), std::string::npos);
 
     listing.assemble(); // the same pick again
     EXPECT_EQ(listing.code, withPicture);
 
-    listing.fields.background = PickBackground("No Background");
+    listing.fields.background = std::string(kNoBackground);
     listing.assemble();
     EXPECT_NE(listing.code.find("bgcolor=\"#FFFFFF\" background=\"No Background\">"), std::string::npos);
     EXPECT_EQ(listing.code.find("007.jpg"), std::string::npos);
 }
 
-TEST(PickBackground, ABackgroundPickedBeforeAStyleReachesTheListingLater) {
+TEST(BackgroundInTheListing, APickBeforeAStyleReachesTheListingLater) {
     ListingUnderTest listing(1);
-    listing.fields.background = PickBackground("012");
+    listing.fields.background = BuiltInBackgroundAddress(12);
     listing.assemble();
     EXPECT_TRUE(listing.code.empty());
 
@@ -102,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
         OwnAddressCase{"Https", "https://i.imgur.com/linen.jpg", "https://i.imgur.com/linen.jpg"},
         OwnAddressCase{"BlanksAroundDropped", "  https://i.imgur.com/a.jpg\r\n", "https://i.imgur.com/a.jpg"},
         OwnAddressCase{"SchemeInCapitals", "HTTPS://pics.example/a.jpg", "HTTPS://pics.example/a.jpg"},
-        OwnAddressCase{"BuiltInAddress", PickBackground("007"), PickBackground("007")},
+        OwnAddressCase{"BuiltInAddress", BuiltInBackgroundAddress(7), BuiltInBackgroundAddress(7)},
         OwnAddressCase{"PlainHttp", "http://i.imgur.com/a.jpg", std::nullopt},
         OwnAddressCase{"LocalFile", "file:///home/me/a.jpg", std::nullopt},
         OwnAddressCase{"NoScheme", "i.imgur.com/a.jpg", std::nullopt},
@@ -114,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<OwnAddressCase>& info) { return std::string(info.param.name); });
 
 TEST(BuiltInBackgroundAdvice, AdvisesOnlyWhileTheBackgroundIsAtTheBuiltInAddress) {
-    const std::optional<std::string> advice = BuiltInBackgroundAdvice(PickBackground("007"));
+    const std::optional<std::string> advice = BuiltInBackgroundAdvice(BuiltInBackgroundAddress(7));
     ASSERT_TRUE(advice.has_value());
     for (const char* part :
          {"background 007", "Export backgrounds\u2026", "Your own picture\u2026", "https"}) {

@@ -28,39 +28,14 @@ TEST(ColourPalette, HtmlValuesAreSevenCharacterUpperCaseHex) {
     }
 }
 
-TEST(PaletteColourByName, AcceptsAnyLetterCaseAndGivesBlackForOtherNames) {
-    EXPECT_EQ(PaletteColourByName("olive"), 32896u);
-    EXPECT_EQ(PaletteColourByName("OLIVE"), 32896u);
-    EXPECT_EQ(PaletteColourByName("Olive"), 32896u);
-    EXPECT_EQ(PaletteColourByName("wHITE"), 16777215u);
-    EXPECT_EQ(PaletteColourByName("Orange"), 0u);
-    EXPECT_EQ(PaletteColourByName(""), 0u);
-    EXPECT_EQ(PaletteColourByName("Olive "), 0u);
-}
-
-TEST(PaletteColourByName, DisplayColoursAreWindowsColourValues) {
-    // Red in the low byte: pure red is 255 and pure blue 0xFF0000.
-    EXPECT_EQ(PaletteColourByName("Red"), 0x0000FFu);
-    EXPECT_EQ(PaletteColourByName("Blue"), 0xFF0000u);
-    EXPECT_EQ(PaletteColourByName("Navy"), 0x800000u) << "the swatch shows #000080";
-}
-
-TEST(PickColour, APaletteNameGivesItsHtmlValueAndDisplayColour) {
-    const auto olive = PickColour("Olive");
-    ASSERT_TRUE(olive);
-    EXPECT_EQ(olive->valueBoxText, "#008080");
-    EXPECT_EQ(olive->vbText, "32896");
-
-    const auto navy = PickColour("Navy");
-    ASSERT_TRUE(navy);
-    EXPECT_EQ(navy->valueBoxText, "#333399");
-    EXPECT_EQ(navy->vbText, "8388608");
-}
-
-TEST(PickColour, OtherTextsChangeNothing) {
-    EXPECT_FALSE(PickColour("olive")) << "the pick compares case-sensitively";
-    EXPECT_FALSE(PickColour("Select Colors"));
-    EXPECT_FALSE(PickColour(""));
+// Red in the low byte of a display colour: pure red is 255 and pure blue 0xFF0000.
+TEST(PaletteChoice, AnIndexGivesItsHtmlValueAndDisplayColour) {
+    EXPECT_EQ(PaletteChoice(3), (ColourChoice{"#008080", 32896})) << "Olive";
+    EXPECT_EQ(PaletteChoice(4), (ColourChoice{"#333399", 0x800000})) << "Navy: the swatch shows #000080";
+    EXPECT_EQ(PaletteChoice(9), (ColourChoice{"#FF0000", 0x0000FF})) << "Red";
+    EXPECT_EQ(PaletteChoice(15), DefaultColourChoice(ColourTarget::Border)) << "Black";
+    EXPECT_FALSE(PaletteChoice(-1));
+    EXPECT_FALSE(PaletteChoice(kPaletteSize));
 }
 
 TEST(ChooseColourTarget, BordersWinThenBackgroundElseText) {

@@ -10,7 +10,8 @@
 namespace vellumo {
 namespace {
 
-constexpr std::string_view kPictureStyle = R"( style="max-width:100%;min-width:min(400px,calc(50vw - 48px));height:auto;aspect-ratio:4/3")";
+constexpr std::string_view kPictureStyle =
+    R"( style="max-width:100%;min-width:min(400px,calc(50vw - 48px));height:auto;aspect-ratio:4/3")";
 constexpr std::string_view kWrappingStyle = R"( style="overflow-wrap:anywhere;word-break:break-word")";
 
 class PhoneLayoutTest : public testing::TestWithParam<int> {};

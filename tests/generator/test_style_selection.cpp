@@ -1,4 +1,3 @@
-#include "generator/assembly.h"
 #include "generator/template_style.h"
 
 #include <gtest/gtest.h>
@@ -11,53 +10,35 @@ namespace {
 struct ExpectedStyle {
     int position;
     const char* caption;
-    const char* photoCount;
-    const char* frameIndex;
+    int photoCount;
 };
 
-class StyleSelectionTest : public testing::TestWithParam<ExpectedStyle> {};
+class StyleCatalogue : public testing::TestWithParam<ExpectedStyle> {};
 
-TEST_P(StyleSelectionTest, CopiesTheLayoutAndNamesItsPanelAndPhotoCount) {
+TEST_P(StyleCatalogue, NamesEachPositionsCaptionPhotoCountAndLayout) {
     const ExpectedStyle& expected = GetParam();
+    ASSERT_NE(StyleAt(expected.position), nullptr);
     EXPECT_EQ(StyleAt(expected.position)->caption, expected.caption);
-
-    const StyleSelection selection = SelectStyle(expected.position, "old", "9", LayoutForm::AsDesigned);
-    EXPECT_EQ(selection.code, LayoutText(expected.position));
-    EXPECT_EQ(selection.photoCount, expected.photoCount);
-    EXPECT_EQ(selection.designFrameIndex, expected.frameIndex);
-    EXPECT_EQ(selection.placed, ResetPlacedValues());
+    EXPECT_EQ(PhotoCountOfStyle(expected.position), expected.photoCount);
+    EXPECT_EQ(LayoutText(expected.position).empty(), expected.photoCount == 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllStyles, StyleSelectionTest,
-                         testing::Values(ExpectedStyle{2, "2 Alternating Photos", "2", "0"},
-                                         ExpectedStyle{3, "2 Inline Photos", "2", "0"},
-                                         ExpectedStyle{4, "3 Alternating Photos", "3", "2"},
-                                         ExpectedStyle{5, "3 Inline Photos", "3", "2"},
-                                         ExpectedStyle{6, "4 Alternating Photos", "4", "3"},
-                                         ExpectedStyle{7, "4 Inline Photos", "4", "3"},
-                                         ExpectedStyle{8, "5 Alternating Photos", "5", "4"},
-                                         ExpectedStyle{9, "5 Inline Photos", "5", "4"}),
-                         [](const testing::TestParamInfo<ExpectedStyle>& info) {
-                             return "Position" + std::to_string(info.param.position);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    AllStyles, StyleCatalogue,
+    testing::Values(ExpectedStyle{1, "Select Template", 0}, ExpectedStyle{2, "2 Alternating Photos", 2},
+                    ExpectedStyle{3, "2 Inline Photos", 2}, ExpectedStyle{4, "3 Alternating Photos", 3},
+                    ExpectedStyle{5, "3 Inline Photos", 3}, ExpectedStyle{6, "4 Alternating Photos", 4},
+                    ExpectedStyle{7, "4 Inline Photos", 4}, ExpectedStyle{8, "5 Alternating Photos", 5},
+                    ExpectedStyle{9, "5 Inline Photos", 5}),
+    [](const testing::TestParamInfo<ExpectedStyle>& info) {
+        return "Position" + std::to_string(info.param.position);
+    });
 
-TEST(StyleSelection, SelectTemplateEmptiesTheCodeAndShowsTheTwoPhotoPanel) {
-    const StyleSelection selection = SelectStyle(kNoStylePosition, "4", "3", LayoutForm::PhoneFriendly);
-    EXPECT_EQ(StyleAt(kNoStylePosition)->caption, "Select Template");
-    EXPECT_TRUE(selection.code.empty());
-    EXPECT_EQ(selection.designFrameIndex, "0");
-    EXPECT_EQ(selection.photoCount, "4") << "the photo count keeps its previous value";
-    EXPECT_EQ(selection.placed, ResetPlacedValues());
-}
-
-TEST(StyleSelection, AnUnknownPositionEmptiesTheCodeAndKeepsThePanel) {
+TEST(StyleCatalogue, UnknownPositionsNameNoStyle) {
     for (int position : {0, 10, -1}) {
-        const StyleSelection selection = SelectStyle(position, "4", "3", LayoutForm::PhoneFriendly);
-        EXPECT_TRUE(selection.code.empty());
-        EXPECT_EQ(selection.designFrameIndex, "3");
-        EXPECT_EQ(selection.photoCount, "4");
         EXPECT_EQ(StyleAt(position), nullptr);
         EXPECT_EQ(PhotoCountOfStyle(position), 0);
+        EXPECT_TRUE(LayoutText(position).empty());
     }
 }
 

@@ -182,18 +182,17 @@ protected:
     TemporaryFolder m_folder;
 };
 
-TEST_F(IniFile, MissingFileReadsEmptyEvenWithADefault) {
-    EXPECT_EQ(ReadIniValue("STYLE", "Title", "My Title", m_folder / "Blue teapot-3"), "");
+TEST_F(IniFile, MissingAndHiddenFilesReadAsNoDocument) {
+    EXPECT_FALSE(LoadIniDocument(m_folder / "Blue teapot-3"));
+    WriteBytes(m_folder / ".Settings.ini", "[Settings]\r\nSaved=1\r\n");
+    EXPECT_FALSE(LoadIniDocument(m_folder / ".Settings.ini"));
 }
 
 TEST_F(IniFile, ExistingFileWithoutTheKeyReadsTheDefault) {
     WriteBytes(m_folder / "Blue teapot-3", "[STYLE]\r\nPic1=a\r\n");
-    EXPECT_EQ(ReadIniValue("STYLE", "Title", "My Title", m_folder / "Blue teapot-3"), "My Title");
-}
-
-TEST_F(IniFile, HiddenFileReadsAsMissing) {
-    WriteBytes(m_folder / ".Settings.ini", "[Settings]\r\nSaved=1\r\n");
-    EXPECT_EQ(ReadIniValue("Settings", "Saved", "0", m_folder / ".Settings.ini"), "");
+    const auto document = LoadIniDocument(m_folder / "Blue teapot-3");
+    ASSERT_TRUE(document);
+    EXPECT_EQ(document->value("STYLE", "Title", "My Title"), "My Title");
 }
 
 TEST_F(IniFile, WriteCreatesTheFileWithExactBytes) {
@@ -229,10 +228,12 @@ TEST_F(IniFile, Windows1252FileIsRewrittenAsUtf8KeepingItsText) {
     const std::string fixture = std::string(kTestDataDir) + "/windows-1252-template-3";
     const std::string copy = m_folder / "Caf\xC3\xA9-3";
     WriteBytes(copy, ReadBytes(fixture));
-    const std::string title = ReadIniValue("STYLE", "Title", "", copy);
+    const std::string title = LoadIniDocument(copy)->value("STYLE", "Title", "");
     ASSERT_TRUE(WriteIniValue("STYLE", "Image", "5", copy));
-    EXPECT_EQ(ReadIniValue("STYLE", "Title", "", copy), title);
-    EXPECT_EQ(ReadIniValue("STYLE", "Image", "", copy), "5");
+    const auto rewritten = LoadIniDocument(copy);
+    ASSERT_TRUE(rewritten);
+    EXPECT_EQ(rewritten->value("STYLE", "Title", ""), title);
+    EXPECT_EQ(rewritten->value("STYLE", "Image", ""), "5");
     EXPECT_NE(ReadBytes(copy).find("Caf\xC3\xA9 cr\xC3\xA8me"), std::string::npos);
 }
 

@@ -30,9 +30,17 @@ protected:
         }
     }
     TemplateFolderListing Listing() const { return ListTemplateFolder(m_paths); }
-    SaveDesignResult Save(std::string_view name, const TemplateValues& values, std::string_view code) {
+    // Saves what it is given, noting whether SaveDesign said it replaces a design; declines when told to.
+    SaveDesignResult Save(std::string_view name, const TemplateValues& values, std::string_view code,
+                          bool decline = false) {
         TemplateFolderListing listing = Listing();
-        return SaveDesign(m_paths, listing, TemplateName(name), values, code);
+        m_replacedAsked.reset();
+        return SaveDesign(
+            m_paths, listing, TemplateName(name), values.group.photoCount(),
+            [&](bool replaces) -> std::optional<DesignContent> {
+                m_replacedAsked = replaces;
+                return decline ? std::nullopt : std::optional(DesignContent{values, std::string(code)});
+            });
     }
     static TemplateValues ValuesFor(int photoCount) {
         TemplateValues values;
@@ -44,6 +52,7 @@ protected:
     TemporaryFolder m_folder;
     AppPaths m_paths;
     std::string m_templates;
+    std::optional<bool> m_replacedAsked; // none: the content was never asked for
 };
 
 TEST_F(TemplateFolder, ListsTemplatesAndCodeFilesOfAMixedFolder) {
@@ -109,8 +118,9 @@ TEST(TemplateEntry, NameIsUpToTheLastHyphen) {
     EXPECT_EQ(TemplateNameOfEntry("Blue teapot-3"), "Blue teapot");
     EXPECT_EQ(TemplateNameOfEntry("notes2"), "notes2");
     EXPECT_EQ(TemplateNameOfEntry("-3"), "");
-    EXPECT_EQ(PhotoCountOfEntry("Blue teapot-3"), "3");
-    EXPECT_EQ(PhotoCountOfEntry(""), "");
+    EXPECT_EQ(PhotoCountOfEntry("Blue teapot-3"), 3);
+    EXPECT_EQ(PhotoCountOfEntry("notes"), std::nullopt);
+    EXPECT_EQ(PhotoCountOfEntry(""), std::nullopt);
 }
 
 TEST(ListPairing, PairsByNameWhereThePositionsDiffer) {
@@ -125,18 +135,16 @@ TEST(ListPairing, PairsByNameWhereThePositionsDiffer) {
     EXPECT_EQ(TemplateEntryOfCode(templates, "Red vase"), std::nullopt);
 }
 
-TEST(ListPairing, SelectingATemplateSetsPhotoCountAndNameOfItsPair) {
+TEST(ListPairing, SelectingATemplateSelectsItsPairAndItsName) {
     const Entries templates{"Blue teapot-3", "old-7", "Red vase-2"};
     const Entries codes{"Blue teapot", "Red vase"};
     const TemplateSelection red = SelectTemplateEntry(templates, codes, 2);
-    EXPECT_EQ(red.photoCount, "2");
     EXPECT_EQ(red.codeIndex, 1u);
     EXPECT_EQ(red.name, "Red vase");
     const TemplateSelection old = SelectTemplateEntry(templates, codes, 1);
-    EXPECT_EQ(old.photoCount, "7");
     EXPECT_EQ(old.codeIndex, std::nullopt);
     EXPECT_EQ(old.name, std::nullopt);
-    EXPECT_EQ(SelectTemplateEntry(templates, codes, 3).photoCount, "");
+    EXPECT_EQ(SelectTemplateEntry(templates, codes, 3).codeIndex, std::nullopt);
 }
 
 TEST_F(TemplateFolder, SaveWritesBothFilesAndCreatesTheFolder) {
@@ -144,7 +152,8 @@ TEST_F(TemplateFolder, SaveWritesBothFilesAndCreatesTheFolder) {
     ASSERT_EQ(result.status, SaveDesignStatus::Saved);
     EXPECT_EQ(result.templateEntry, "Blue teapot-3");
     EXPECT_EQ(ReadBytes(m_templates + "Blue teapot.txt"), "<table>\r\n</table>");
-    EXPECT_EQ(ReadTemplateFile(m_templates + "Blue teapot-3", "3", {}).values, ValuesFor(3));
+    EXPECT_EQ(m_replacedAsked, false);
+    EXPECT_EQ(ReadTemplateFile(m_templates + "Blue teapot-3", 3, {}).values, ValuesFor(3));
     EXPECT_EQ(FillTemplateList(Listing()), (Entries{"Blue teapot-3"}));
     EXPECT_EQ(FillCodeList(Listing()), (Entries{"Blue teapot"}));
     EXPECT_TRUE(DesignExists(Listing(), TemplateName("Blue teapot")));
@@ -153,19 +162,20 @@ TEST_F(TemplateFolder, SaveWritesBothFilesAndCreatesTheFolder) {
 TEST_F(TemplateFolder, SaveUnderAnExistingNameReplacesThatDesignWhateverItsDigit) {
     AddFiles({"Blue teapot-2", "Blue teapot.txt", "Blue teapot 2-2", "Blue teapot-22", "Blue-3"});
     ASSERT_EQ(Save("Blue teapot", ValuesFor(4), "new code").status, SaveDesignStatus::Saved);
+    EXPECT_EQ(m_replacedAsked, true);
     EXPECT_EQ(FillTemplateList(Listing()),
               (Entries{"Blue teapot 2-2", "Blue teapot-22", "Blue teapot-4", "Blue-3"}));
     EXPECT_EQ(ReadBytes(m_templates + "Blue teapot.txt"), "new code");
 }
 
-TEST_F(TemplateFolder, SaveRefusesANameThatCleaningEmpties) {
-    const SaveDesignResult result = Save("..:?", ValuesFor(2), "code");
-    EXPECT_EQ(result.status, SaveDesignStatus::EmptyName);
-    EXPECT_FALSE(std::filesystem::exists(m_templates));
-}
-
-TEST_F(TemplateFolder, SaveWithoutAStyleWritesNothing) {
-    EXPECT_EQ(Save("name", TemplateValues{}, "code").status, SaveDesignStatus::NoPhotoCount);
+// Refused before the content is asked for, or declined then: nothing is written.
+TEST_F(TemplateFolder, SaveThatIsRefusedOrDeclinedWritesNothing) {
+    EXPECT_EQ(Save("..:?", ValuesFor(2), "code").status, SaveDesignStatus::EmptyName);
+    EXPECT_EQ(Save("", TemplateValues{}, "code").status, SaveDesignStatus::NoPhotoCount)
+        << "the photo count is checked first";
+    EXPECT_EQ(Save(std::string(300, 'n'), ValuesFor(2), "code").status, SaveDesignStatus::NameTooLong);
+    EXPECT_EQ(m_replacedAsked, std::nullopt);
+    EXPECT_EQ(Save("name", ValuesFor(2), "code", true).status, SaveDesignStatus::Declined);
     EXPECT_FALSE(std::filesystem::exists(m_templates));
 }
 

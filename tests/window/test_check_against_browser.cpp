@@ -177,7 +177,7 @@ private slots:
         group.paragraphs = {firstParagraph.toStdString(), secondParagraph.toStdString(), "Third"};
         group.pictures = {"https://pics.example.com/1.jpg", "https://pics.example.com/2.jpg",
                           "https://pics.example.com/3.jpg"};
-        const std::string html = RebuildListing("", fields).code;
+        const std::string html = BuildListing(fields);
 
         QSignalSpy loaded(m_page, &QWebEnginePage::loadFinished);
         m_page->setHtml(QString::fromStdString(html), kPageAddress);

@@ -39,7 +39,7 @@ void EnterCleanListing(WindowUnderTest& under) {
 
 void Save(WindowUnderTest& under) {
     under.child<QLineEdit>("txtFilename")->setText("Teapot");
-    under.window->selectTab(frmCorvex::TemplatesTab);
+    under.window->selectTab(MainWindow::TemplatesTab);
     QTest::mouseClick(under.child<QPushButton>("cmdSave"), Qt::LeftButton);
 }
 
@@ -80,7 +80,7 @@ private slots:
         Save(under);
         QVERIFY(under.messageBoxes.shownFindings.empty());
         QVERIFY(Saved(under));
-        QCOMPARE(under.desktop.clipboard, QString::fromStdString(under.window->stateHolders().txtCode));
+        QCOMPARE(under.desktop.clipboard, QString::fromStdString(under.window->design().listing()));
     }
 
     void AdviceAloneNeverStopsSave() {
@@ -128,7 +128,7 @@ private slots:
         QCOMPARE(ListNormalFiles(under.paths.templateFolder()).size(),
                  copyAnyway ? std::size_t(2) : std::size_t(0));
         if (copyAnyway) {
-            QCOMPARE(under.desktop.clipboard, QString::fromStdString(under.window->stateHolders().txtCode));
+            QCOMPARE(under.desktop.clipboard, QString::fromStdString(under.window->design().listing()));
             QVERIFY(under.desktop.clipboard.contains(kHttpPicture));
         } else {
             QVERIFY(under.desktop.clipboard.isEmpty());
@@ -142,8 +142,8 @@ private slots:
         QVERIFY(LoadWithoutNotice(under));
         EnterCleanListing(under);
         under.child<QLineEdit>("txtPicAlt22")->setText(kHttpPicture);
-        under.window->selectTab(frmCorvex::PreviewTab);
-        const std::string previewPage = ReadFile(under.previewPagePath());
+        under.window->selectTab(MainWindow::PreviewTab);
+        const std::string previewPage = under.shownListing();
         QVERIFY(previewPage.find(kHttpPicture.toStdString()) != std::string::npos);
 
         // The fix of the Second Picture, chosen from what the dialog shows.
@@ -163,7 +163,7 @@ private slots:
         QVERIFY(
             ReadFile(under.paths.templateFolder() + "Teapot-2").find("Pic2=" + kHttpsPicture.toStdString()) !=
             std::string::npos);
-        QCOMPARE(ReadFile(under.previewPagePath()), previewPage);
+        QCOMPARE(under.shownListing(), previewPage);
     }
 
     void DialogListsFindingsAndReportsTheChoice_data() {
@@ -217,7 +217,7 @@ private slots:
         WindowUnderTest under;
         QVERIFY(LoadWithoutNotice(under));
         EnterCleanListing(under);
-        under.window->selectTab(frmCorvex::PreviewTab);
+        under.window->selectTab(MainWindow::PreviewTab);
         QTest::mouseClick(under.child<QPushButton>("cmdFullScreen"), Qt::LeftButton);
         auto* full = under.window->findChild<FullScreenView*>();
         QVERIFY(full != nullptr);

@@ -93,7 +93,7 @@ class ListingViewTest : public QObject {
         PickText(under.child<QComboBox>("ImageCombo2"), background);
         QWebEngineView* view = under.window->browser();
         const QUrl before = view->url();
-        ClickTab(under, frmCorvex::PreviewTab);
+        ClickTab(under, MainWindow::PreviewTab);
         if (showing == Showing::FullScreen) {
             QTest::mouseClick(under.child<QPushButton>("cmdFullScreen"), Qt::LeftButton);
             auto* full = under.window->findChild<FullScreenView*>();
@@ -269,7 +269,7 @@ private slots:
         QFETCH(Showing, showing);
         QWebEngineView* view = showListing(showing, QString(), {}, QStringLiteral("004"));
         QVERIFY(view != nullptr);
-        const QString address = FromCore(PickBackground("004"));
+        const QString address = FromCore(BuiltInBackgroundAddress(4));
         QCOMPARE(
             Evaluate(view, "getComputedStyle(document.querySelector('table')).backgroundImage").toString(),
             QStringLiteral("url(\"%1\")").arg(address));

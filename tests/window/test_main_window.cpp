@@ -2,7 +2,7 @@
 // way through it, title mirroring and the links of the Help/About tab.
 
 #include "browser_customizer.h"
-#include "saved_dialog.h"
+#include "saved_notice.h"
 #include "window_test_support.h"
 
 #include <QAbstractButton>
@@ -65,10 +65,10 @@ private slots:
     void StartStateShowsDesignWithDefaultPicks() {
         WindowUnderTest under;
         QVERIFY(under.load());
-        frmCorvex& window = *under.window;
+        MainWindow& window = *under.window;
 
-        QCOMPARE(window.selectedTab(), int(frmCorvex::DesignTab));
-        QCOMPARE(window.panelInFront(), int(frmCorvex::TwoPhotoPanel));
+        QCOMPARE(window.selectedTab(), int(MainWindow::DesignTab));
+        QCOMPARE(under.panelInFront(), kTwoPhotoPanel);
         QCOMPARE(under.child<QComboBox>("ImageCombo")->currentText(), QStringLiteral("Black"));
         QCOMPARE(under.child<QComboBox>("ImageCombo1")->currentText(), QStringLiteral("Select Template"));
         QCOMPARE(under.child<QComboBox>("ImageCombo2")->currentText(), QStringLiteral("No Background"));
@@ -79,29 +79,21 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), under.child<QWidget>("txtTitle"));
         QCOMPARE(under.child<QLabel>("lblTitle")->text(), QStringLiteral("Vellumo 2.0.0"));
 
-        const StateHolders& state = window.stateHolders();
-        QVERIFY(state.txtCode.empty());
-        QCOMPARE(state.txtBgrnLink, std::string("No Background"));
-        QCOMPARE(state.txtBACK, std::string("#000000"));
-        QCOMPARE(state.txtFORE, std::string("#000000"));
-        QCOMPARE(state.txtBkgrnd, std::string("#FFFFFF"));
-        QCOMPARE(state.DesignFrameIndex, std::string("0"));
-        QCOMPARE(state.Text1, under.paths.executablePath);
-        QVERIFY(window.placedValues() == ResetPlacedValues());
-        QVERIFY(!window.savedDialog()->isVisible());
+        QCOMPARE(window.design().style(), kNoStylePosition);
+        QVERIFY(!window.design().changedSinceSaved());
+        QVERIFY(!window.savedNotice()->isVisible());
     }
 
     void BrowserStartsOnEmptyPageAfterTheWindowIsShown() {
         WindowUnderTest under;
-        QSignalSpy created(under.window.get(), &frmCorvex::browserCreated);
-        QSignalSpy loaded(under.window.get(), &frmCorvex::browserLoadFinished);
-        under.window->Form_Load();
+        QSignalSpy created(under.window.get(), &MainWindow::browserCreated);
+        QSignalSpy loaded(under.window.get(), &MainWindow::browserLoadFinished);
+        under.window->start();
         // The window comes first; the web engine only once it has been painted.
         QCOMPARE(created.count(), 0);
         QVERIFY(created.wait(10000));
         QVERIFY(loaded.count() > 0 || loaded.wait(15000));
         QCOMPARE(under.window->browser()->url(), QUrl(QStringLiteral("about:blank")));
-        QVERIFY(!QFile::exists(QString::fromStdString(under.previewPagePath())));
     }
 
     void BrowserCustomizerGovernsContextMenuAndDrops_data() {
@@ -146,15 +138,15 @@ private slots:
         QVERIFY(under.load());
         // Whichever element is brought to the front, it alone shows, over the whole page area.
         const QWidget* stack = under.child<QWidget>("Frame1");
-        for (int tab : {frmCorvex::HelpTab, frmCorvex::TemplatesTab, frmCorvex::DesignTab}) {
+        for (int tab : {MainWindow::HelpTab, MainWindow::TemplatesTab, MainWindow::DesignTab}) {
             under.window->selectTab(tab);
             int shown = 0;
-            for (int index = 0; index < frmCorvex::kPanelCount; ++index) {
-                const QWidget* frame =
-                    under.child<QWidget>(qPrintable(QStringLiteral("Frame1_%1").arg(index)));
+            for (int index = 0; index < 7; ++index) {
+                const QString name = QStringLiteral("Frame1_%1").arg(index);
+                const QWidget* frame = under.child<QWidget>(qPrintable(name));
                 if (frame->isVisible()) {
                     ++shown;
-                    QCOMPARE(index, under.window->panelInFront());
+                    QCOMPARE(name, under.panelInFront());
                     QCOMPARE(frame->geometry(), stack->rect());
                 }
             }
@@ -162,13 +154,13 @@ private slots:
         }
         const QRect client = under.window->rect();
         QCOMPARE(client.size(), QSize(729, 551));
-        for (const char* hidden : {"cmdGenerate", "cmdDummy"}) {
+        for (const char* hidden : {"cmdDummy"}) {
             const QWidget* button = under.child<QWidget>(hidden);
             QVERIFY2(!client.intersects(QRect(button->mapTo(under.window.get(), QPoint()), button->size())),
                      hidden);
         }
         // The colour strip stays whatever page is in front.
-        for (int tab : {frmCorvex::TemplatesTab, frmCorvex::HelpTab}) {
+        for (int tab : {MainWindow::TemplatesTab, MainWindow::HelpTab}) {
             under.window->selectTab(tab);
             QVERIFY(under.child<QWidget>("Frame2")->isVisible());
         }
@@ -177,7 +169,7 @@ private slots:
     void CaptionsFitTheirControls() {
         WindowUnderTest under;
         QVERIFY(under.load());
-        std::vector<QWidget*> widgets = {under.window.get(), under.window->savedDialog()};
+        std::vector<QWidget*> widgets = {under.window.get(), under.window->savedNotice()};
         int checked = 0;
         for (QWidget* top : widgets) {
             for (const QAbstractButton* button : top->findChildren<QAbstractButton*>()) {
@@ -241,7 +233,7 @@ private slots:
                  << "cmdDelete"
                  << "Command8"
                  << "Command7";
-        QSignalSpy loaded(under.window.get(), &frmCorvex::browserLoadFinished);
+        QSignalSpy loaded(under.window.get(), &MainWindow::browserLoadFinished);
         under.window->browser();
         QVERIFY(loaded.wait(15000));
 
@@ -309,7 +301,7 @@ private slots:
         QFETCH(QString, host);
         WindowUnderTest under;
         QVERIFY(under.load());
-        under.window->selectTab(frmCorvex::HelpTab);
+        under.window->selectTab(MainWindow::HelpTab);
         auto* widget = under.child<QWidget>(qPrintable(control));
         QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(widget->width() - 2, widget->height() - 2));
         QCOMPARE(under.desktop.openedUrls.size(), 1);
@@ -326,7 +318,7 @@ private slots:
     void MakerButtonAndBannerOpenTheSamePage() {
         WindowUnderTest under;
         QVERIFY(under.load());
-        under.window->selectTab(frmCorvex::HelpTab);
+        under.window->selectTab(MainWindow::HelpTab);
         QTest::mouseClick(under.child<QWidget>("Command7"), Qt::LeftButton);
         QTest::mouseClick(under.child<QWidget>("Image7"), Qt::LeftButton);
         QCOMPARE(under.desktop.openedUrls.size(), 2);
@@ -337,7 +329,7 @@ private slots:
     void HelpPictureOpensTheBundledGuide() {
         WindowUnderTest under;
         QVERIFY(under.load());
-        under.window->selectTab(frmCorvex::HelpTab);
+        under.window->selectTab(MainWindow::HelpTab);
         QTest::mouseClick(under.child<QWidget>("Image6"), Qt::LeftButton);
         auto* help = under.window->findChild<QWidget*>(QStringLiteral("HelpWindow"));
         QVERIFY(help != nullptr);

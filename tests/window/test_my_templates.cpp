@@ -5,7 +5,7 @@
 #include "generator/backgrounds.h"
 #include "generator/promotional_footer.h"
 #include "library/file_search.h"
-#include "saved_dialog.h"
+#include "saved_notice.h"
 #include "summary_dialog.h"
 #include "window_test_support.h"
 
@@ -27,7 +27,7 @@ using namespace vellumo::test;
 namespace {
 
 // Everything one saved design holds, as the seller typed and picked it.
-struct Design {
+struct TypedDesign {
     QString style;
     QString title;
     QStringList paragraphs;
@@ -58,9 +58,9 @@ QString PictureBox(int count, int k) {
     return QStringLiteral("txtPicAlt%1%2").arg(count).arg(k + 1);
 }
 
-Design Sample(const QString& style, const QString& firstParagraph = QStringLiteral("Fine china.")) {
+TypedDesign Sample(const QString& style, const QString& firstParagraph = QStringLiteral("Fine china.")) {
     const int count = PhotoCountOf(style);
-    Design design;
+    TypedDesign design;
     design.style = style;
     design.title = QStringLiteral("Blue teapot");
     for (int k = 0; k < count; ++k) {
@@ -76,7 +76,7 @@ void PickColour(WindowUnderTest& under, const char* option, const QString& colou
     PickText(under.child<QComboBox>("ImageCombo"), colour);
 }
 
-void Enter(WindowUnderTest& under, const Design& design) {
+void Enter(WindowUnderTest& under, const TypedDesign& design) {
     const int count = PhotoCountOf(design.style);
     PickText(under.child<QComboBox>("ImageCombo1"), design.style);
     under.child<QLineEdit>(qPrintable(TitleBox(count)))->setText(design.title);
@@ -105,7 +105,7 @@ void Save(WindowUnderTest& under, const QString& name, const char* button = "cmd
 
 // Clicks an entry as the seller does, on the My Templates tab.
 void ClickEntry(WindowUnderTest& under, const char* list, const QString& entry, bool twice = false) {
-    under.window->selectTab(frmCorvex::TemplatesTab);
+    under.window->selectTab(MainWindow::TemplatesTab);
     auto* box = under.child<QListWidget>(list);
     const QList<QListWidgetItem*> found = box->findItems(entry, Qt::MatchExactly);
     QVERIFY2(found.size() == 1, qPrintable(entry));
@@ -206,7 +206,7 @@ private slots:
         QFETCH(QString, summary);
         WindowUnderTest under;
         QVERIFY(LoadWithoutNotice(under));
-        Design design = Sample(style, firstParagraph);
+        TypedDesign design = Sample(style, firstParagraph);
         design.title = title;
         design.border = QStringLiteral("Maroon");
         design.font = QStringLiteral("Navy");
@@ -217,8 +217,7 @@ private slots:
         Enter(under, design);
         const int styleIndex = under.child<QComboBox>("ImageCombo1")->currentIndex();
         const int pictureIndex = under.child<QComboBox>("ImageCombo2")->currentIndex();
-        const DisplayColour swatches[] = {under.window->borderSwatch(), under.window->fontSwatch(),
-                                          under.window->backgroundSwatch()};
+        const vellumo::Design entered = under.window->design();
 
         Save(under, QStringLiteral("Teapot"));
         QCOMPARE(Messages(under, "warning"), QStringList());
@@ -236,7 +235,7 @@ private slots:
                  true);
 
         // Everything changed before loading: another style, other fields, colours, background and summary.
-        Design other = Sample(QStringLiteral("5 Alternating Photos"));
+        TypedDesign other = Sample(QStringLiteral("5 Alternating Photos"));
         other.border = other.font = other.background = QStringLiteral("Lime");
         other.backgroundPicture = kOwnPicture;
         other.ownBackground = QStringLiteral("https://i.imgur.com/other.jpg");
@@ -261,24 +260,23 @@ private slots:
         QCOMPARE(under.child<QComboBox>("ImageCombo1")->currentIndex(), styleIndex);
         QCOMPARE(under.child<QComboBox>("ImageCombo2")->currentIndex(), pictureIndex);
         if (!ownBackground.isEmpty()) {
-            QCOMPARE(FromCore(under.window->stateHolders().txtBgrnLink), ownBackground);
+            QCOMPARE(FromCore(under.window->design().backgroundAddress()), ownBackground);
         }
-        QCOMPARE(ParagraphFromCore(under.window->stateHolders().summary), summary);
-        QCOMPARE(under.window->stateHolders().txtBACK, std::string("#800000"));
-        QCOMPARE(under.window->stateHolders().txtFORE, std::string("#333399"));
-        QCOMPARE(under.window->stateHolders().txtBkgrnd, std::string("#C0C0C0"));
-        QCOMPARE(under.window->borderSwatch(), swatches[0]);
-        QCOMPARE(under.window->fontSwatch(), swatches[1]);
-        QCOMPARE(under.window->backgroundSwatch(), swatches[2]);
+        QCOMPARE(ParagraphFromCore(under.window->design().summary()), summary);
+        for (const ColourTarget target :
+             {ColourTarget::Border, ColourTarget::Font, ColourTarget::Background}) {
+            QVERIFY(under.window->design().colour(target) == entered.colour(target));
+        }
+        QCOMPARE(under.window->design().colour(ColourTarget::Border).htmlValue, std::string("#800000"));
         QCOMPARE(under.child<QLabel>("lblCOLOR2")->palette().color(QPalette::Window),
                  QColor(0x00, 0x00, 0x80));
-        QCOMPARE(under.window->selectedTab(), int(frmCorvex::DesignTab));
-        QCOMPARE(under.window->panelInFront(), count == 2 ? 0 : count - 1);
+        QCOMPARE(under.window->selectedTab(), int(MainWindow::DesignTab));
+        QCOMPARE(under.panelInFront(), QStringLiteral("Frame1_%1").arg(count == 2 ? 0 : count - 1));
         // The title box passes the loaded title on to the template-name box.
         QCOMPARE(under.child<QLineEdit>("txtFilename")->text(), title);
 
-        under.window->selectTab(frmCorvex::PreviewTab);
-        QCOMPARE(under.window->stateHolders().txtCode, savedCode);
+        under.window->selectTab(MainWindow::PreviewTab);
+        QCOMPARE(under.shownListing(), savedCode);
     }
 
     void FolderWithStrayFilesListsWhatItShould() {
@@ -292,13 +290,11 @@ private slots:
 
         // Paired by name although the lists differ in length.
         ClickEntry(under, "lstPlates", "Blue teapot-3");
-        QCOMPARE(under.window->stateHolders().txtTag, std::string("3"));
         QCOMPARE(Selected(codes), QStringLiteral("Blue teapot"));
         QCOMPARE(under.child<QLineEdit>("txtFilename")->text(), QStringLiteral("Blue teapot"));
 
         // old-7 has no code file: the code selection goes, the name box stays.
         ClickEntry(under, "lstPlates", "old-7");
-        QCOMPARE(under.window->stateHolders().txtTag, std::string("7"));
         QCOMPARE(Selected(codes), QString());
         QCOMPARE(under.child<QLineEdit>("txtFilename")->text(), QStringLiteral("Blue teapot"));
 
@@ -308,7 +304,7 @@ private slots:
         QCOMPARE(Messages(under, "warning").size(), 1);
         QVERIFY(Messages(under, "warning").first().contains("old-7"));
         QCOMPARE(under.child<QLineEdit>("txtTitle")->text(), QStringLiteral("kept"));
-        QCOMPARE(under.window->selectedTab(), int(frmCorvex::TemplatesTab));
+        QCOMPARE(under.window->selectedTab(), int(MainWindow::TemplatesTab));
     }
 
     void ListsPairByNameWhereTheirOrderDiffers() {
@@ -324,7 +320,6 @@ private slots:
 
         ClickEntry(under, "lstCode", "Red vase");
         QCOMPARE(Selected(templates), QStringLiteral("Red vase-2"));
-        QCOMPARE(under.window->stateHolders().txtTag, std::string("2"));
         QCOMPARE(name->text(), QStringLiteral("Red vase"));
 
         // Only the last hyphen separates the photo count.
@@ -336,7 +331,6 @@ private slots:
         ClickEntry(under, "lstCode", "zebra");
         QCOMPARE(Selected(templates), QString());
         QCOMPARE(Selected(codes), QStringLiteral("zebra"));
-        QCOMPARE(under.window->stateHolders().txtTag, std::string("3"));
 
         // The keyboard selects as the mouse does.
         templates->setFocus();
@@ -350,7 +344,7 @@ private slots:
         WindowUnderTest under;
         QVERIFY(MakeTemplateFolder(under, {"Blue teapot-3"}));
         QVERIFY(LoadWithoutNotice(under));
-        under.window->selectTab(frmCorvex::TemplatesTab);
+        under.window->selectTab(MainWindow::TemplatesTab);
         under.child<QLineEdit>("txtTitle")->setText("kept");
         QTest::mouseClick(under.child<QPushButton>("cmdLoad"), Qt::LeftButton);
         QCOMPARE(under.messageBoxes.messages.size(), std::size_t(1));
@@ -381,8 +375,7 @@ private slots:
         QVERIFY(Messages(under, "warning").first().contains("Gone-3"));
         QCOMPARE(under.child<QLineEdit>("txtTitle3")->text(), QStringLiteral("my title"));
         QCOMPARE(under.child<QPlainTextEdit>("txtAlt31")->toPlainText(), QStringLiteral("my paragraph"));
-        QCOMPARE(under.window->stateHolders().txtBACK, std::string("#FF0000"));
-        QCOMPARE(under.window->borderSwatch(), DisplayColour(255));
+        QVERIFY(under.window->design().colour(ColourTarget::Border) == PaletteChoice(9));
         QCOMPARE(under.child<QComboBox>("ImageCombo1")->currentText(), QStringLiteral("3 Inline Photos"));
         QCOMPARE(Entries(under.child<QListWidget>("lstPlates")), QStringList{"Stays-2"});
         QCOMPARE(Entries(under.child<QListWidget>("lstCode")), QStringList{"Gone"});
@@ -405,13 +398,12 @@ private slots:
         // The rest of the load ran: fields, missing keys as their defaults, the listing rebuilt.
         QCOMPARE(under.child<QLineEdit>("txtTitle")->text(), QStringLiteral("Odd one"));
         QCOMPARE(under.child<QPlainTextEdit>("txtAlt22")->toPlainText(), QStringLiteral("Default"));
-        QCOMPARE(under.window->stateHolders().txtFORE, std::string("#FF0000"));
         // An unreadable swatch follows its colour text.
-        QCOMPARE(under.window->fontSwatch(), DisplayColour(255));
-        const std::string& code = under.window->stateHolders().txtCode;
+        QVERIFY(under.window->design().colour(ColourTarget::Font) == PaletteChoice(9));
+        const std::string code = under.window->design().listing();
         QVERIFY(code.find("Odd one") != std::string::npos);
         QVERIFY(code.find("#FF0000") != std::string::npos);
-        QCOMPARE(under.window->selectedTab(), int(frmCorvex::DesignTab));
+        QCOMPARE(under.window->selectedTab(), int(MainWindow::DesignTab));
     }
 
     // A template from before summaries and own pictures (or from another program) has neither.
@@ -423,7 +415,7 @@ private slots:
                           "Template=3\r\nImage=8\r\nTBack=#000000\r\nLBack=0\r\nTFore=#000000\r\nLFore=0\r\n"
                           "TBkgrnd=#FFFFFF\r\nLBkgrnd=16777215\r\n"));
         QVERIFY(LoadWithoutNotice(under));
-        Design current = Sample(QStringLiteral("3 Inline Photos"));
+        TypedDesign current = Sample(QStringLiteral("3 Inline Photos"));
         current.backgroundPicture = kOwnPicture;
         current.ownBackground = QStringLiteral("https://i.imgur.com/linen.jpg");
         current.summary = QStringLiteral("A summary");
@@ -432,9 +424,9 @@ private slots:
 
         QCOMPARE(under.messageBoxes.messages.size(), std::size_t(1)); // the address asked for by Enter
         QCOMPARE(under.child<QComboBox>("ImageCombo2")->currentText(), QStringLiteral("007"));
-        QCOMPARE(under.window->stateHolders().txtBgrnLink, PickBackground("007"));
-        QCOMPARE(under.window->stateHolders().summary, std::string());
-        QVERIFY(under.window->stateHolders().txtCode.starts_with("<div align=\"center\">"));
+        QCOMPARE(under.window->design().backgroundAddress(), BuiltInBackgroundAddress(7));
+        QCOMPARE(under.window->design().summary(), std::string());
+        QVERIFY(under.window->design().listing().starts_with("<div align=\"center\">"));
     }
 
     void LoadReplacesColourValuesThatAreNotColours() {
@@ -451,10 +443,10 @@ private slots:
         QVERIFY(Messages(under, "warning")
                     .first()
                     .contains(QStringLiteral("Borders colour \"#000000\" onmouseover")));
-        QCOMPARE(under.window->stateHolders().txtBACK, std::string("#000000"));
-        QCOMPARE(under.window->borderSwatch(), DisplayColour(0));
-        QCOMPARE(under.window->stateHolders().txtFORE, std::string("#FF0000"));
-        QVERIFY(under.window->stateHolders().txtCode.find("onmouseover") == std::string::npos);
+        QVERIFY(under.window->design().colour(ColourTarget::Border) ==
+                DefaultColourChoice(ColourTarget::Border));
+        QCOMPARE(under.window->design().colour(ColourTarget::Font).htmlValue, std::string("#FF0000"));
+        QVERIFY(under.window->design().listing().find("onmouseover") == std::string::npos);
     }
 
     void SaveRefusesWithoutStyleOrName_data() {
@@ -479,7 +471,7 @@ private slots:
         WindowUnderTest under;
         QVERIFY(LoadWithoutNotice(under));
         PickText(under.child<QComboBox>("ImageCombo1"), style);
-        under.window->selectTab(frmCorvex::TemplatesTab);
+        under.window->selectTab(MainWindow::TemplatesTab);
         Save(under, name);
         QCOMPARE(Messages(under, "warning").size(), 1);
         QVERIFY(Messages(under, "warning").first().contains(messagePart));
@@ -491,7 +483,7 @@ private slots:
         WindowUnderTest under;
         QVERIFY(LoadWithoutNotice(under));
         Enter(under, Sample(QStringLiteral("2 Inline Photos")));
-        under.window->selectTab(frmCorvex::PreviewTab);
+        under.window->selectTab(MainWindow::PreviewTab);
         QWidget* focused = QApplication::focusWidget();
         QTest::keyClick(focused != nullptr ? focused : under.window.get(), Qt::Key_F12);
         // The footer's link to the maker's web site leads off eBay: the check asks, the seller copies anyway.
@@ -503,7 +495,7 @@ private slots:
         QCOMPARE(under.child<QLineEdit>("txtFilename")->text(), QStringLiteral("mybestteapot"));
         const std::string code = ReadFile(TemplateFolder(under) + "mybestteapot.txt");
         QVERIFY(code.find(PromotionalFooter()) != std::string::npos);
-        QCOMPARE(code, under.window->stateHolders().txtCode);
+        QCOMPARE(code, under.window->design().listing());
         QCOMPARE(under.desktop.clipboard, QString::fromStdString(code));
         QCOMPARE(Selected(under.child<QListWidget>("lstPlates")), QStringLiteral("mybestteapot-2"));
         QCOMPARE(Selected(under.child<QListWidget>("lstCode")), QStringLiteral("mybestteapot"));
@@ -513,14 +505,14 @@ private slots:
         WindowUnderTest under;
         QVERIFY(LoadWithoutNotice(under));
         Enter(under, Sample(QStringLiteral("2 Alternating Photos")));
-        under.window->selectTab(frmCorvex::PreviewTab);
+        under.window->selectTab(MainWindow::PreviewTab);
         under.child<QLineEdit>("txtTitle")->setText("Typo fixed after the preview");
         Save(under, QStringLiteral("Teapot"), "cmdCopy");
         QVERIFY(under.desktop.clipboard.contains("Typo fixed after the preview"));
 
         // A picture left empty at the preview and typed in afterwards is in what Save copies.
         under.child<QLineEdit>("txtPicAlt22")->clear();
-        under.window->selectTab(frmCorvex::PreviewTab);
+        under.window->selectTab(MainWindow::PreviewTab);
         under.child<QLineEdit>("txtPicAlt22")->setText(QStringLiteral("https://i.imgur.com/late.jpg"));
         Save(under, QStringLiteral("Teapot 2"), "cmdCopy");
         QCOMPARE(under.desktop.clipboard.count(QStringLiteral("https://i.imgur.com/late.jpg")), 2);
@@ -564,7 +556,7 @@ private slots:
         QVERIFY(Messages(under, "warning").first().contains("could not be saved"));
         QVERIFY(Messages(under, "warning").first().contains("Not a directory")); // the system's reason
         QVERIFY(under.desktop.clipboard.isEmpty());
-        QVERIFY(!under.window->savedDialog()->isVisible());
+        QVERIFY(!under.window->savedNotice()->isVisible());
     }
 
     void NoticeDialogShowsUnlessTheSettingSaysNot_data() {
@@ -586,7 +578,7 @@ private slots:
         Enter(under, Sample(QStringLiteral("2 Inline Photos")));
         Save(under, QStringLiteral("Teapot"));
         QVERIFY(!under.desktop.clipboard.isEmpty());
-        frmSaved* notice = under.window->savedDialog();
+        SavedNotice* notice = under.window->savedNotice();
         QVERIFY(notice != nullptr);
         QCOMPARE(notice->isVisible(), shown);
         if (shown) {
@@ -601,7 +593,7 @@ private slots:
         QVERIFY(under.load());
         Enter(under, Sample(QStringLiteral("2 Inline Photos")));
         Save(under, QStringLiteral("Teapot"));
-        QPointer<frmSaved> notice = under.window->savedDialog();
+        QPointer<SavedNotice> notice = under.window->savedNotice();
         QVERIFY(notice && notice->isVisible());
         QCheckBox* box = notice->checkBox();
 
@@ -619,7 +611,7 @@ private slots:
         // Saved again: the stored choice keeps the notice away.
         under.messageBoxes.answer = true;
         Save(under, QStringLiteral("Teapot"));
-        QVERIFY(under.window->savedDialog() == nullptr || !under.window->savedDialog()->isVisible());
+        QVERIFY(under.window->savedNotice() == nullptr || !under.window->savedNotice()->isVisible());
         QCOMPARE(Messages(under, "question").size(), 1);
     }
 
@@ -672,7 +664,7 @@ private slots:
         WindowUnderTest under;
         QVERIFY(MakeTemplateFolder(under, {"Blue teapot-3", "Blue teapot.txt"}));
         QVERIFY(LoadWithoutNotice(under));
-        under.window->selectTab(frmCorvex::TemplatesTab);
+        under.window->selectTab(MainWindow::TemplatesTab);
         QTest::mouseClick(under.child<QPushButton>("cmdDelete"), Qt::LeftButton);
         QCOMPARE(Messages(under, "question"), QStringList());
         QCOMPARE(ListNormalFiles(TemplateFolder(under)).size(), std::size_t(2));
@@ -683,7 +675,7 @@ private slots:
         WindowUnderTest under;
         QVERIFY(MakeTemplateFolder(under, {"Blue teapot-3", "Blue teapot.txt", "a.txt.txt"}));
         QVERIFY(LoadWithoutNotice(under));
-        under.window->selectTab(frmCorvex::TemplatesTab);
+        under.window->selectTab(MainWindow::TemplatesTab);
         QTest::mouseClick(under.child<QPushButton>("cmdOpen"), Qt::LeftButton);
         QVERIFY(under.desktop.openedTextFiles.empty());
         QCOMPARE(Messages(under, "information"), QStringList{"Please select an Html code file to open."});
@@ -747,7 +739,7 @@ private slots:
         QFETCH(bool, saves);
         WindowUnderTest under;
         QVERIFY(LoadWithoutNotice(under));
-        Design design = Sample(QStringLiteral("3 Inline Photos"));
+        TypedDesign design = Sample(QStringLiteral("3 Inline Photos"));
         design.backgroundPicture = kOwnPicture;
         design.ownBackground = QStringLiteral("https://i.imgur.com/linen.jpg");
         Enter(under, design);
@@ -780,7 +772,7 @@ private slots:
         WindowUnderTest under;
         QVERIFY(LoadWithoutNotice(under));
         Enter(under, Sample(QStringLiteral("2 Inline Photos")));
-        under.window->selectTab(frmCorvex::TemplatesTab);
+        under.window->selectTab(MainWindow::TemplatesTab);
         auto* name = under.child<QLineEdit>("txtFilename");
         name->setText(QStringLiteral("Keyed"));
         name->setFocus();
@@ -791,7 +783,7 @@ private slots:
         ClickEntry(under, "lstPlates", QStringLiteral("Keyed-2"));
         QTest::keyClick(under.child<QListWidget>("lstPlates"), Qt::Key_Return);
         QCOMPARE(under.child<QLineEdit>("txtTitle")->text(), QStringLiteral("Blue teapot"));
-        QCOMPARE(under.window->selectedTab(), int(frmCorvex::DesignTab));
+        QCOMPARE(under.window->selectedTab(), int(MainWindow::DesignTab));
 
         ClickEntry(under, "lstCode", QStringLiteral("Keyed"));
         QTest::keyClick(under.child<QListWidget>("lstCode"), Qt::Key_Enter);
@@ -812,15 +804,15 @@ private slots:
         QVERIFY(LoadWithoutNotice(under));
         auto* show = under.child<QCheckBox>("chkShowNotice");
         QVERIFY(!show->isChecked());
-        under.window->selectTab(frmCorvex::HelpTab);
+        under.window->selectTab(MainWindow::HelpTab);
         QTest::mouseClick(show, Qt::LeftButton);
         QVERIFY(show->isChecked());
         QVERIFY(ReadFile(under.paths.settingsFile()).find("Saved=0") != std::string::npos);
-        QVERIFY(!under.window->savedDialog()->checkBox()->isChecked());
+        QVERIFY(!under.window->savedNotice()->checkBox()->isChecked());
         Enter(under, Sample(QStringLiteral("2 Inline Photos")));
         Save(under, QStringLiteral("Teapot"));
-        QVERIFY(under.window->savedDialog()->isVisible());
-        QTest::mouseClick(under.window->savedDialog()->checkBox(), Qt::LeftButton);
+        QVERIFY(under.window->savedNotice()->isVisible());
+        QTest::mouseClick(under.window->savedNotice()->checkBox(), Qt::LeftButton);
         QVERIFY(!show->isChecked());
         QVERIFY(ReadFile(under.paths.settingsFile()).find("Saved=1") != std::string::npos);
     }
@@ -847,7 +839,7 @@ private slots:
         QVERIFY(MakeTemplateFolder(under, {"short-2"}));
         QVERIFY(WriteText(TemplateFolder(under) + longName + ".txt", "x"));
         QVERIFY(LoadWithoutNotice(under));
-        under.window->selectTab(frmCorvex::TemplatesTab);
+        under.window->selectTab(MainWindow::TemplatesTab);
         auto* templates = under.child<QListWidget>("lstPlates");
         auto* codes = under.child<QListWidget>("lstCode");
         QCOMPARE(templates->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);

@@ -110,7 +110,7 @@ private slots:
             under.child<QLineEdit>(qPrintable(QStringLiteral("txtPicAlt%1%2").arg(count).arg(k)))
                 ->setText(m_server.address("/picture-" + kPhotoSizes.at(k - 1) + ".png").toString());
         }
-        ClickTab(under, frmCorvex::PreviewTab);
+        ClickTab(under, MainWindow::PreviewTab);
         QTest::mouseClick(under.child<QPushButton>("cmdFullScreen"), Qt::LeftButton);
         auto* full = under.window->findChild<FullScreenView*>();
         QVERIFY(full != nullptr && QTest::qWaitForWindowExposed(full));

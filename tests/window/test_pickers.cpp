@@ -1,7 +1,9 @@
 // The three pickers: their entries and pictures, and what a pick by the seller does (and a selection
 // from code does not).
 
+#include "colour_strip.h"
 #include "core_text.h"
+#include "generator/assembly.h"
 #include "generator/backgrounds.h"
 #include "generator/phone_layout.h"
 #include "generator/template_style.h"
@@ -54,7 +56,7 @@ private slots:
         QFETCH(QColor, fill);
         WindowUnderTest under;
         QVERIFY(under.load());
-        const PictureList& swatches = under.window->colourSwatches();
+        const PictureList& swatches = under.window->findChild<ColourStrip*>()->colourSwatches();
         QCOMPARE(swatches.count(), 16);
         QCOMPARE(swatches.key(position), key);
         const QImage swatch = swatches.image(key).toImage();
@@ -82,7 +84,6 @@ private slots:
         QCOMPARE(colours->count(), 16);
         QCOMPARE(colours->itemText(0), QStringLiteral("White"));
         QCOMPARE(colours->itemText(13), QStringLiteral("Fuchsia"));
-        QCOMPARE(EntryKey(colours, 13), QStringLiteral("FUCHSIA"));
         QCOMPARE(colours->currentIndex(), 15);
         QVERIFY(!colours->itemIcon(15).isNull());
 
@@ -109,53 +110,46 @@ private slots:
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("colour");
         QTest::addColumn<QString>("swatch");
-        QTest::addColumn<std::string StateHolders::*>("valueBox");
+        QTest::addColumn<ColourTarget>("target");
         QTest::addColumn<std::string>("html");
-        QTest::addColumn<std::string>("vb");
         QTest::addColumn<QColor>("shown");
-        QTest::newRow("olive borders") << "optBACK"
-                                       << "Olive"
-                                       << "lblCOLOR" << &StateHolders::txtBACK << std::string("#008080")
-                                       << std::string("32896") << QColor(0x80, 0x80, 0);
+        QTest::newRow("olive borders")
+            << "optBACK"
+            << "Olive"
+            << "lblCOLOR" << ColourTarget::Border << std::string("#008080") << QColor(0x80, 0x80, 0);
         QTest::newRow("navy text") << "optFORE"
                                    << "Navy"
-                                   << "lblCOLOR2" << &StateHolders::txtFORE << std::string("#333399")
-                                   << std::string("8388608") << QColor(0, 0, 0x80);
-        QTest::newRow("aqua background") << "optBkgrnd"
-                                         << "Aqua"
-                                         << "lblCOLOR3" << &StateHolders::txtBkgrnd << std::string("#66CCFF")
-                                         << std::string("16776960") << QColor(0, 0xFF, 0xFF);
+                                   << "lblCOLOR2" << ColourTarget::Font << std::string("#333399")
+                                   << QColor(0, 0, 0x80);
+        QTest::newRow("aqua background")
+            << "optBkgrnd"
+            << "Aqua"
+            << "lblCOLOR3" << ColourTarget::Background << std::string("#66CCFF") << QColor(0, 0xFF, 0xFF);
     }
 
     void ColourPickSetsValueBoxAndSwatch() {
         QFETCH(QString, option);
         QFETCH(QString, colour);
         QFETCH(QString, swatch);
-        QFETCH(std::string StateHolders::*, valueBox);
+        QFETCH(ColourTarget, target);
         QFETCH(std::string, html);
-        QFETCH(std::string, vb);
         QFETCH(QColor, shown);
         WindowUnderTest under;
         QVERIFY(under.load());
         under.child<QRadioButton>(qPrintable(option))->setChecked(true);
         PickText(under.child<QComboBox>("ImageCombo"), colour);
-        const StateHolders& state = under.window->stateHolders();
-        QCOMPARE(state.*valueBox, html);
-        QCOMPARE(state.txtVB, vb);
+        const Design& design = under.window->design();
+        QCOMPARE(design.colour(target).htmlValue, html);
         QCOMPARE(SwatchColour(under, qPrintable(swatch)), shown);
         // The other two colours keep their start values.
-        int unchanged = 0;
-        for (const auto& [box, start] :
-             {std::pair{&StateHolders::txtBACK, "#000000"}, std::pair{&StateHolders::txtFORE, "#000000"},
-              std::pair{&StateHolders::txtBkgrnd, "#FFFFFF"}}) {
-            if (box != valueBox) {
-                QCOMPARE(state.*box, std::string(start));
-                ++unchanged;
+        for (const ColourTarget other :
+             {ColourTarget::Border, ColourTarget::Font, ColourTarget::Background}) {
+            if (other != target) {
+                QVERIFY(design.colour(other) == DefaultColourChoice(other));
             }
         }
-        QCOMPARE(unchanged, 2);
-        // No style chosen: no tab is refreshed, the code stays empty.
-        QVERIFY(state.txtCode.empty());
+        // No style chosen: no tab is refreshed.
+        QVERIFY(under.shownListing().empty());
         QCOMPARE(QApplication::focusWidget(), under.child<QWidget>("cmdDummy"));
     }
 
@@ -165,48 +159,42 @@ private slots:
         under.child<QComboBox>("ImageCombo1")->setCurrentIndex(4);
         under.child<QComboBox>("ImageCombo2")->setCurrentIndex(8);
         under.child<QComboBox>("ImageCombo")->setCurrentIndex(9);
-        const StateHolders& state = under.window->stateHolders();
-        QVERIFY(state.txtCode.empty());
-        QCOMPARE(state.txtBgrnLink, std::string("No Background"));
-        QCOMPARE(state.txtBACK, std::string("#000000"));
-        QCOMPARE(under.window->panelInFront(), int(frmCorvex::TwoPhotoPanel));
+        const Design& design = under.window->design();
+        QCOMPARE(design.style(), kNoStylePosition);
+        QCOMPARE(design.backgroundAddress(), std::string("No Background"));
+        QCOMPARE(design.colour(ColourTarget::Border).htmlValue, std::string("#000000"));
+        QCOMPARE(under.panelInFront(), kTwoPhotoPanel);
     }
 
     void StylePickLoadsLayoutAndBringsItsFields_data() {
         QTest::addColumn<int>("position");
-        QTest::addColumn<std::string>("photoCount");
-        QTest::addColumn<int>("panel");
-        QTest::newRow("2 Inline Photos") << 3 << std::string("2") << 0;
-        QTest::newRow("3 Alternating Photos") << 4 << std::string("3") << 2;
-        QTest::newRow("4 Inline Photos") << 7 << std::string("4") << 3;
-        QTest::newRow("5 Alternating Photos") << 8 << std::string("5") << 4;
+        QTest::addColumn<QString>("panel");
+        QTest::newRow("2 Inline Photos") << 3 << kTwoPhotoPanel;
+        QTest::newRow("3 Alternating Photos") << 4 << kThreePhotoPanel;
+        QTest::newRow("4 Inline Photos") << 7 << kFourPhotoPanel;
+        QTest::newRow("5 Alternating Photos") << 8 << kFivePhotoPanel;
     }
 
     void StylePickLoadsLayoutAndBringsItsFields() {
         QFETCH(int, position);
-        QFETCH(std::string, photoCount);
-        QFETCH(int, panel);
+        QFETCH(QString, panel);
         WindowUnderTest under;
         QVERIFY(under.load());
         auto* styles = under.child<QComboBox>("ImageCombo1");
         Pick(styles, position - 1);
-        const StateHolders& state = under.window->stateHolders();
-        QCOMPARE(state.txtCode, LayoutText(position, LayoutForm::PhoneFriendly));
-        QCOMPARE(state.txtTag, photoCount);
-        QCOMPARE(under.window->panelInFront(), panel);
+        QCOMPARE(under.window->design().style(), position);
+        QCOMPARE(under.panelInFront(), panel);
         QCOMPARE(QApplication::focusWidget(), under.child<QWidget>("cmdDummy"));
 
         // The Design tab shows that panel after a visit elsewhere.
-        under.window->selectTab(frmCorvex::HelpTab);
-        under.window->selectTab(frmCorvex::DesignTab);
-        QCOMPARE(under.window->panelInFront(), panel);
+        under.window->selectTab(MainWindow::HelpTab);
+        under.window->selectTab(MainWindow::DesignTab);
+        QCOMPARE(under.panelInFront(), panel);
 
-        // "Select Template" empties the code and shows the 2-photo fields; the photo count stays.
+        // "Select Template" leaves no listing and shows the 2-photo fields.
         Pick(styles, 0);
-        QVERIFY(state.txtCode.empty());
-        QCOMPARE(state.txtTag, photoCount);
-        QCOMPARE(under.window->panelInFront(), int(frmCorvex::TwoPhotoPanel));
-        QCOMPARE(state.DesignFrameIndex, std::string("0"));
+        QVERIFY(under.window->design().listing().empty());
+        QCOMPARE(under.panelInFront(), kTwoPhotoPanel);
     }
 
     void BackgroundPickWritesAddressIntoListing_data() {
@@ -224,28 +212,25 @@ private slots:
         PickText(under.child<QComboBox>("ImageCombo1"), "2 Alternating Photos");
         auto* backgrounds = under.child<QComboBox>("ImageCombo2");
         PickText(backgrounds, entry);
-        const StateHolders& state = under.window->stateHolders();
-        QCOMPARE(state.txtBgrnLink, address);
-        QVERIFY(state.txtCode.find("background=\"" + address + "\"") != std::string::npos);
-        QVERIFY(state.txtCode.find("No Background") == std::string::npos);
+        const Design& design = under.window->design();
+        QCOMPARE(design.backgroundAddress(), address);
+        QVERIFY(design.listing().find("background=\"" + address + "\"") != std::string::npos);
+        QVERIFY(design.listing().find("No Background") == std::string::npos);
         QCOMPARE(QApplication::focusWidget(), under.child<QWidget>("cmdDummy"));
 
         // Back to none: the literal returns to the attribute.
         PickText(backgrounds, "No Background");
-        QVERIFY(state.txtCode.find("background=\"No Background\"") != std::string::npos);
-        QVERIFY(state.txtCode.find(address) == std::string::npos);
+        QVERIFY(design.listing().find("background=\"No Background\"") != std::string::npos);
+        QVERIFY(design.listing().find(address) == std::string::npos);
     }
 
-    void BackgroundPickedBeforeStyleReachesListingOnAssembly() {
+    void BackgroundPickedBeforeStyleReachesTheListing() {
         WindowUnderTest under;
         QVERIFY(under.load());
         PickText(under.child<QComboBox>("ImageCombo2"), "007");
-        const StateHolders& state = under.window->stateHolders();
-        QVERIFY(state.txtCode.empty());
+        QVERIFY(under.window->design().listing().empty());
         PickText(under.child<QComboBox>("ImageCombo1"), "4 Alternating Photos");
-        QVERIFY(state.txtCode.find("No Background") != std::string::npos);
-        under.child<QPushButton>("cmdGenerate")->click();
-        QVERIFY(state.txtCode.find(std::string(BackgroundBaseAddress) + "007.jpg") != std::string::npos);
+        QVERIFY(under.window->design().listing().find(BuiltInBackgroundAddress(7)) != std::string::npos);
     }
 
     // "Your own picture…" asks for the address; anything but an https address is refused with a message,
@@ -254,7 +239,7 @@ private slots:
         QTest::addColumn<std::optional<QString>>("answer");
         QTest::addColumn<QString>("background"); // the listing's background afterwards
         QTest::addColumn<int>("warnings");
-        const QString builtIn = QString::fromStdString(PickBackground("003"));
+        const QString builtIn = QString::fromStdString(BuiltInBackgroundAddress(3));
         QTest::newRow("https address") << std::optional<QString>(" https://i.imgur.com/linen.jpg ")
                                        << "https://i.imgur.com/linen.jpg" << 0;
         QTest::newRow("cancelled") << std::optional<QString>() << builtIn << 0;
@@ -275,10 +260,10 @@ private slots:
         under.messageBoxes.textAnswer = answer;
         PickText(backgrounds, QStringLiteral("Your own picture\u2026"));
 
-        const StateHolders& state = under.window->stateHolders();
+        const Design& design = under.window->design();
         QCOMPARE(under.messageBoxes.offeredTexts, QStringList{QString()});
-        QCOMPARE(FromCore(state.txtBgrnLink), background);
-        QVERIFY(state.txtCode.find("background=\"" + ToCore(background) + "\"") != std::string::npos);
+        QCOMPARE(FromCore(design.backgroundAddress()), background);
+        QVERIFY(design.listing().find("background=\"" + ToCore(background) + "\"") != std::string::npos);
         QCOMPARE(backgrounds->currentText(), background.startsWith("https://i")
                                                  ? QStringLiteral("Your own picture\u2026")
                                                  : QStringLiteral("003"));
@@ -393,9 +378,8 @@ private slots:
         under.child<QLineEdit>("txtTitle3")->setText("Teapot");
         PickText(styles, "3 Inline Photos");
         QCOMPARE(under.child<QLineEdit>("txtTitle3")->text(), QStringLiteral("Teapot"));
-        QCOMPARE(under.window->panelInFront(), 2);
-        under.child<QPushButton>("cmdGenerate")->click();
-        QVERIFY(under.window->stateHolders().txtCode.find("Teapot</b></font></td>") != std::string::npos);
+        QCOMPARE(under.panelInFront(), kThreePhotoPanel);
+        QVERIFY(under.window->design().listing().find("Teapot</b></font></td>") != std::string::npos);
     }
 };
 

@@ -1,7 +1,8 @@
-// The tab handler with the live preview: the page written, what the browser really shows, F12, Generate,
-// Full Screen and the preview page's end at shut-down.
+// The tab handler with the live preview: what the browser is given and really shows, F12, Full Screen and
+// the phone-friendly box.
 
 #include "full_screen_view.h"
+#include "generator/assembly.h"
 #include "generator/backgrounds.h"
 #include "generator/phone_layout.h"
 #include "generator/promotional_footer.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,8 +43,8 @@ void PressF12(WindowUnderTest& under, Qt::KeyboardModifiers modifiers = {}) {
     QTest::keyClick(focused != nullptr ? focused : under.window.get(), Qt::Key_F12, modifiers);
 }
 
-bool FileExists(const std::string& path) {
-    return QFile::exists(QString::fromStdString(path));
+bool Holds(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
 }
 
 } // namespace
@@ -54,16 +56,16 @@ private slots:
     void PreviewWithoutStyleShowsMessageAndStaysOnDesign() {
         WindowUnderTest under;
         QVERIFY(under.load());
-        ClickTab(under, frmCorvex::PreviewTab);
+        ClickTab(under, MainWindow::PreviewTab);
         QCOMPARE(under.messageBoxes.messages.size(), std::size_t(1));
         const RecordedMessage& message = under.messageBoxes.messages.front();
         QCOMPARE(message.kind, QStringLiteral("information"));
         QCOMPARE(message.title, QStringLiteral("Vellumo"));
         QCOMPARE(message.text, kNoStyleMessage);
-        QCOMPARE(under.window->selectedTab(), int(frmCorvex::DesignTab));
-        QCOMPARE(under.window->panelInFront(), int(frmCorvex::TwoPhotoPanel));
+        QCOMPARE(under.window->selectedTab(), int(MainWindow::DesignTab));
+        QCOMPARE(under.panelInFront(), kTwoPhotoPanel);
         QCOMPARE(QApplication::focusWidget(), under.child<QWidget>("ImageCombo1"));
-        QVERIFY(!FileExists(under.previewPagePath()));
+        QVERIFY(under.shownListing().empty());
     }
 
     void PreviewWritesPageAndBrowserShowsListing() {
@@ -80,13 +82,13 @@ private slots:
         }
         PickText(under.child<QComboBox>("ImageCombo"), "Navy"); // borders
 
-        QSignalSpy loaded(under.window.get(), &frmCorvex::browserLoadFinished);
-        ClickTab(under, frmCorvex::PreviewTab);
-        QCOMPARE(under.window->panelInFront(), int(frmCorvex::PreviewPanel));
+        QSignalSpy loaded(under.window.get(), &MainWindow::browserLoadFinished);
+        ClickTab(under, MainWindow::PreviewTab);
+        QCOMPARE(under.panelInFront(), kPreviewPanel);
         QVERIFY(under.messageBoxes.messages.empty());
 
-        const std::string& code = under.window->stateHolders().txtCode;
-        QCOMPARE(ReadFile(under.previewPagePath()), code + "\r\n");
+        const std::string code = under.window->design().listing();
+        QCOMPARE(under.shownListing(), code);
         QVERIFY(code.find("Line one<br>\r\nLine two") != std::string::npos);
         QVERIFY(code.find("txtPicAlt") == std::string::npos);
 
@@ -112,14 +114,14 @@ private slots:
         WindowUnderTest under;
         QVERIFY(under.load());
         PickText(under.child<QComboBox>("ImageCombo1"), "2 Inline Photos");
-        QSignalSpy loaded(under.window.get(), &frmCorvex::browserLoadFinished);
-        ClickTab(under, frmCorvex::PreviewTab);
+        QSignalSpy loaded(under.window.get(), &MainWindow::browserLoadFinished);
+        ClickTab(under, MainWindow::PreviewTab);
         QWebEngineView* view = under.window->browser();
         QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty() && ShowsAListing(view), kLoadTimeout);
 
         loaded.clear();
         PickText(under.child<QComboBox>("ImageCombo"), "Red");
-        QCOMPARE(under.window->panelInFront(), int(frmCorvex::PreviewPanel));
+        QCOMPARE(under.panelInFront(), kPreviewPanel);
         QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), kLoadTimeout);
         QCOMPARE(Evaluate(view, "document.querySelector('table').getAttribute('bordercolor')").toString(),
                  QStringLiteral("#FF0000"));
@@ -129,7 +131,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), kLoadTimeout);
         QCOMPARE(Evaluate(view, "document.querySelector('table').getAttribute('background')").toString(),
                  QString::fromStdString(std::string(BackgroundBaseAddress) + "012.jpg"));
-        QCOMPARE(ReadFile(under.previewPagePath()), under.window->stateHolders().txtCode + "\r\n");
+        QCOMPARE(under.shownListing(), under.window->design().listing());
     }
 
     // The preview cannot show "no style": picking "Select Template" with it open says so at once and
@@ -139,12 +141,12 @@ private slots:
         QVERIFY(under.load());
         auto* styles = under.child<QComboBox>("ImageCombo1");
         PickText(styles, "2 Alternating Photos");
-        ClickTab(under, frmCorvex::PreviewTab);
+        ClickTab(under, MainWindow::PreviewTab);
         PickText(styles, "Select Template");
         QCOMPARE(under.messageBoxes.messages.size(), std::size_t(1));
         QCOMPARE(under.messageBoxes.messages.front().text, kNoStyleMessage);
-        QCOMPARE(under.window->selectedTab(), int(frmCorvex::DesignTab));
-        QCOMPARE(under.window->panelInFront(), int(frmCorvex::TwoPhotoPanel));
+        QCOMPARE(under.window->selectedTab(), int(MainWindow::DesignTab));
+        QCOMPARE(under.panelInFront(), kTwoPhotoPanel);
         PickText(under.child<QComboBox>("ImageCombo2"), "003");
         QCOMPARE(under.messageBoxes.messages.size(), std::size_t(1));
     }
@@ -154,21 +156,21 @@ private slots:
     void PickedStyleShowsOnTheTabInFront_data() {
         QTest::addColumn<int>("tab");
         QTest::addColumn<int>("selectedTab");
-        QTest::addColumn<int>("panel");
-        QTest::newRow("Design") << int(frmCorvex::DesignTab) << int(frmCorvex::DesignTab)
-                                << int(frmCorvex::FourPhotoPanel);
-        QTest::newRow("Preview") << int(frmCorvex::PreviewTab) << int(frmCorvex::PreviewTab)
-                                 << int(frmCorvex::PreviewPanel);
+        QTest::addColumn<QString>("panel");
+        QTest::newRow("Design") << int(MainWindow::DesignTab) << int(MainWindow::DesignTab)
+                                << kFourPhotoPanel;
+        QTest::newRow("Preview") << int(MainWindow::PreviewTab) << int(MainWindow::PreviewTab)
+                                 << kPreviewPanel;
         QTest::newRow("My Templates")
-            << int(frmCorvex::TemplatesTab) << int(frmCorvex::DesignTab) << int(frmCorvex::FourPhotoPanel);
-        QTest::newRow("Help/About") << int(frmCorvex::HelpTab) << int(frmCorvex::DesignTab)
-                                    << int(frmCorvex::FourPhotoPanel);
+            << int(MainWindow::TemplatesTab) << int(MainWindow::DesignTab) << kFourPhotoPanel;
+        QTest::newRow("Help/About") << int(MainWindow::HelpTab) << int(MainWindow::DesignTab)
+                                    << kFourPhotoPanel;
     }
 
     void PickedStyleShowsOnTheTabInFront() {
         QFETCH(int, tab);
         QFETCH(int, selectedTab);
-        QFETCH(int, panel);
+        QFETCH(QString, panel);
         WindowUnderTest under;
         QVERIFY(under.load());
         auto* styles = under.child<QComboBox>("ImageCombo1");
@@ -176,11 +178,10 @@ private slots:
         ClickTab(under, tab);
         PickText(styles, "4 Alternating Photos");
         QCOMPARE(under.window->selectedTab(), selectedTab);
-        QCOMPARE(under.window->panelInFront(), panel);
-        if (tab == frmCorvex::PreviewTab) {
-            QCOMPARE(ReadFile(under.previewPagePath()), under.window->stateHolders().txtCode + "\r\n");
-            QVERIFY(under.window->stateHolders().txtCode.find("AutoNumber3") != std::string::npos);
-            QCOMPARE(under.window->stateHolders().txtTag, std::string("4"));
+        QCOMPARE(under.panelInFront(), panel);
+        if (tab == MainWindow::PreviewTab) {
+            QCOMPARE(under.shownListing(), under.window->design().listing());
+            QVERIFY(Holds(under.shownListing(), "AutoNumber3"));
         }
         QVERIFY(under.messageBoxes.messages.empty());
     }
@@ -190,31 +191,28 @@ private slots:
         QVERIFY(under.load());
         PickText(under.child<QComboBox>("ImageCombo1"), "2 Alternating Photos");
         auto* picture = under.child<QLineEdit>("txtPicAlt22");
-        ClickTab(under, frmCorvex::PreviewTab);
-        const std::string emptyPicture = ReadFile(under.previewPagePath());
-        ClickTab(under, frmCorvex::PreviewTab);
-        QCOMPARE(ReadFile(under.previewPagePath()), emptyPicture);
+        ClickTab(under, MainWindow::PreviewTab);
+        const std::string emptyPicture = under.shownListing();
+        ClickTab(under, MainWindow::PreviewTab);
+        QCOMPARE(under.shownListing(), emptyPicture);
 
         // An address typed after the slot was emptied reaches the preview, which refills every slot.
-        under.window->selectTab(frmCorvex::DesignTab);
+        under.window->selectTab(MainWindow::DesignTab);
         picture->setText("https://img.example/late.jpg");
-        ClickTab(under, frmCorvex::PreviewTab);
-        const std::string page = ReadFile(under.previewPagePath());
-        QVERIFY(page.find("src=\"https://img.example/late.jpg\"") != std::string::npos);
+        ClickTab(under, MainWindow::PreviewTab);
+        QVERIFY(Holds(under.shownListing(), "src=\"https://img.example/late.jpg\""));
     }
 
-    void OtherTabsNeverWriteThePage() {
+    void OtherTabsNeverShowAListing() {
         WindowUnderTest under;
         QVERIFY(under.load());
         PickText(under.child<QComboBox>("ImageCombo1"), "5 Inline Photos");
-        const std::string code = under.window->stateHolders().txtCode;
         for (int tab :
-             {frmCorvex::TemplatesTab, frmCorvex::HelpTab, frmCorvex::DesignTab, frmCorvex::HelpTab}) {
+             {MainWindow::TemplatesTab, MainWindow::HelpTab, MainWindow::DesignTab, MainWindow::HelpTab}) {
             ClickTab(under, tab);
         }
-        QCOMPARE(under.window->panelInFront(), int(frmCorvex::HelpPanel));
-        QVERIFY(!FileExists(under.previewPagePath()));
-        QCOMPARE(under.window->stateHolders().txtCode, code);
+        QCOMPARE(under.panelInFront(), kHelpPanel);
+        QVERIFY(under.shownListing().empty());
         QVERIFY(!ShowsAListing(under.window->browser()));
     }
 
@@ -229,21 +227,19 @@ private slots:
         QFETCH(QString, focused);
         WindowUnderTest under;
         QVERIFY(under.load());
-        // No code yet: nothing to insert into.
+        // No layout yet: nothing to insert into.
         PressF12(under);
-        QVERIFY(under.window->stateHolders().txtCode.empty());
-
         PickText(under.child<QComboBox>("ImageCombo1"), "2 Inline Photos");
+        QVERIFY(!Holds(under.window->design().listing(), PromotionalFooter()));
+
         auto* target = under.child<QWidget>(qPrintable(focused));
         target->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), target);
         PressF12(under, Qt::ShiftModifier);
-        const std::string& code = under.window->stateHolders().txtCode;
-        std::string expected = LayoutText(3, LayoutForm::PhoneFriendly);
-        expected.replace(expected.find(kCommentMarker), kCommentMarker.size(), PromotionalFooter());
-        QCOMPARE(code, expected);
+        const std::string expected = InsertFooter(BuildListing(under.window->design().listingFields()));
+        QCOMPARE(under.window->design().listing(), expected);
         PressF12(under);
-        QCOMPARE(code, expected);
+        QCOMPARE(under.window->design().listing(), expected);
         // The key still reaches the control.
         if (auto* box = qobject_cast<QLineEdit*>(target)) {
             QTest::keyClicks(box, "x");
@@ -255,35 +251,32 @@ private slots:
         WindowUnderTest under;
         QVERIFY(under.load());
         PickText(under.child<QComboBox>("ImageCombo1"), "3 Inline Photos");
-        ClickTab(under, frmCorvex::PreviewTab);
-        const std::string page = ReadFile(under.previewPagePath());
+        ClickTab(under, MainWindow::PreviewTab);
+        const std::string page = under.shownListing();
         PressF12(under);
-        QVERIFY(under.window->stateHolders().txtCode.find(PromotionalFooter()) != std::string::npos);
-        QCOMPARE(ReadFile(under.previewPagePath()), page);
-        ClickTab(under, frmCorvex::PreviewTab);
-        QCOMPARE(ReadFile(under.previewPagePath()), page);
-        QVERIFY(under.window->stateHolders().txtCode.find(PromotionalFooter()) == std::string::npos);
+        QVERIFY(Holds(under.window->design().listing(), PromotionalFooter()));
+        QCOMPARE(under.shownListing(), page);
+        ClickTab(under, MainWindow::PreviewTab);
+        QCOMPARE(under.shownListing(), page);
+        QVERIFY(!Holds(under.window->design().listing(), PromotionalFooter()));
     }
 
-    void GenerateWritesWhateverTheCodeHolds() {
+    // Full Screen shows what Save would copy: the fields as they are, and the footer F12 put in.
+    void FullScreenShowsTheFooterF12PutIn() {
         WindowUnderTest under;
         QVERIFY(under.load());
-        auto* generate = under.child<QPushButton>("cmdGenerate");
-        QCOMPARE(generate->focusPolicy(), Qt::NoFocus);
-        generate->click();
-        QCOMPARE(ReadFile(under.previewPagePath()), std::string("\r\n"));
-        QVERIFY(under.messageBoxes.messages.empty());
-
         PickText(under.child<QComboBox>("ImageCombo1"), "4 Alternating Photos");
         under.child<QLineEdit>("txtTitle4")->setText("Four");
+        ClickTab(under, MainWindow::PreviewTab);
         PressF12(under);
-        generate->click();
-        const std::string page = ReadFile(under.previewPagePath());
-        QVERIFY(page.find(PromotionalFooter()) != std::string::npos);
-        QVERIFY(page.find("Four</b>") != std::string::npos);
-        QCOMPARE(page, under.window->stateHolders().txtCode + "\r\n");
-        QCOMPARE(under.window->panelInFront(), 3);
-        QTRY_VERIFY_WITH_TIMEOUT(ShowsAListing(under.window->browser()), kLoadTimeout);
+        QTest::mouseClick(under.child<QPushButton>("cmdFullScreen"), Qt::LeftButton);
+        auto* full = under.window->findChild<FullScreenView*>();
+        QVERIFY(full != nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(Evaluate(full->view(), "document.body.innerHTML.includes('Four</b>') && "
+                                                        "document.body.textContent.includes('Vellumo')")
+                                     .toBool(),
+                                 kLoadTimeout);
+        full->close();
     }
 
     void FullScreenShowsTheListingAndEscCloses() {
@@ -291,7 +284,7 @@ private slots:
         QVERIFY(under.load());
         PickText(under.child<QComboBox>("ImageCombo1"), "2 Alternating Photos");
         under.child<QLineEdit>("txtPicAlt21")->setText("https://img.example/big.jpg");
-        ClickTab(under, frmCorvex::PreviewTab);
+        ClickTab(under, MainWindow::PreviewTab);
         QTest::mouseClick(under.child<QPushButton>("cmdFullScreen"), Qt::LeftButton);
         auto* full = under.window->findChild<FullScreenView*>();
         QVERIFY(full != nullptr);
@@ -309,7 +302,7 @@ private slots:
         QVERIFY(under.load());
         PickText(under.child<QComboBox>("ImageCombo1"), "2 Alternating Photos");
         auto* fullScreen = under.child<QPushButton>("cmdFullScreen");
-        ClickTab(under, frmCorvex::PreviewTab);
+        ClickTab(under, MainWindow::PreviewTab);
         QTest::mouseClick(fullScreen, Qt::LeftButton);
         auto* full = under.window->findChild<FullScreenView*>();
         QVERIFY(full != nullptr);
@@ -345,21 +338,18 @@ private slots:
         QCOMPARE(box->isChecked(), checked);
         QVERIFY(!box->isVisible());
         PickText(under.child<QComboBox>("ImageCombo1"), "3 Inline Photos");
-        ClickTab(under, frmCorvex::PreviewTab);
+        ClickTab(under, MainWindow::PreviewTab);
         QVERIFY(box->isVisible());
-        const StateHolders& state = under.window->stateHolders();
-        const auto phoneFriendly = [&] {
-            return state.txtCode.find("aspect-ratio:4/3") != std::string::npos;
-        };
+        const auto phoneFriendly = [&] { return Holds(under.shownListing(), "aspect-ratio:4/3"); };
         QCOMPARE(phoneFriendly(), checked);
 
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
         QCOMPARE(box->isChecked(), !checked);
         QCOMPARE(phoneFriendly(), !checked);
-        QCOMPARE(ReadFile(under.previewPagePath()), state.txtCode + "\r\n");
+        QCOMPARE(under.shownListing(), under.window->design().listing());
         QVERIFY(ReadFile(under.paths.settingsFile())
                     .find(checked ? "PhoneFriendlyLayout=0" : "PhoneFriendlyLayout=1") != std::string::npos);
-        ClickTab(under, frmCorvex::DesignTab);
+        ClickTab(under, MainWindow::DesignTab);
         QVERIFY(!box->isVisible());
     }
 
@@ -389,8 +379,8 @@ private slots:
         const std::string block =
             "<div vocab=\"https://schema.org/\" typeof=\"Product\" style=\"display:none\">"
             "<span property=\"description\">Blue teapot<br>\r\nHand painted</span></div>";
-        ClickTab(under, frmCorvex::PreviewTab);
-        QVERIFY(under.window->stateHolders().txtCode.starts_with(block));
+        ClickTab(under, MainWindow::PreviewTab);
+        QVERIFY(under.shownListing().starts_with(block));
         const QString hiddenSummary =
             "(d => d === document.body.firstElementChild && getComputedStyle(d).display === 'none' ? "
             "d.querySelector('[property=description]').textContent : '')(document.querySelector('[vocab]'))";
@@ -414,37 +404,30 @@ private slots:
         QVERIFY(under.desktop.clipboard.startsWith(QString::fromStdString(block)));
     }
 
-    void ClosingDeletesThePreviewPage_data() {
+    // The preview is given the listing's bytes: nothing of it is written to disk, and closing leaves the
+    // private folder as it was.
+    void PreviewLeavesNothingOnDisk_data() {
         QTest::addColumn<bool>("byExitButton");
         QTest::newRow("Exit button") << true;
         QTest::newRow("close box") << false;
     }
 
-    void ClosingDeletesThePreviewPage() {
+    void PreviewLeavesNothingOnDisk() {
         QFETCH(bool, byExitButton);
         WindowUnderTest under;
         QVERIFY(under.load());
         PickText(under.child<QComboBox>("ImageCombo1"), "2 Alternating Photos");
-        ClickTab(under, frmCorvex::PreviewTab);
-        QVERIFY(FileExists(under.previewPagePath()));
+        ClickTab(under, MainWindow::PreviewTab);
+        QTRY_VERIFY_WITH_TIMEOUT(ShowsAListing(under.window->browser()), kLoadTimeout);
+        const QDir privateFolder(QString::fromStdString(under.paths.previewFolder));
+        QCOMPARE(privateFolder.entryList(QDir::Files | QDir::Hidden), QStringList());
         if (byExitButton) {
             QTest::mouseClick(under.child<QPushButton>("cmdExit"), Qt::LeftButton);
         } else {
             under.window->close();
         }
         QVERIFY(!under.window->isVisible());
-        QVERIFY(!FileExists(under.previewPagePath()));
-    }
-
-    void ClosingDeletesAPageLeftByAnEarlierRun() {
-        WindowUnderTest under;
-        QFile leftover(QString::fromStdString(under.previewPagePath()));
-        QVERIFY(leftover.open(QIODevice::WriteOnly));
-        leftover.write("old\r\n");
-        leftover.close();
-        QVERIFY(under.load());
-        under.window->close();
-        QVERIFY(!FileExists(under.previewPagePath()));
+        QCOMPARE(privateFolder.entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 };
 

@@ -8,7 +8,7 @@
 #include "platform/private_folder.h"
 #include "platform/single_instance.h"
 #include "running_instance.h"
-#include "saved_dialog.h"
+#include "saved_notice.h"
 #include "window_test_support.h"
 
 #include <QCheckBox>
@@ -84,7 +84,7 @@ private slots:
         }
         // The entry belongs to start-up proper: it is in the store before the seller sees the window.
         std::optional<bool> entryBeforeShown;
-        QObject::connect(under.window.get(), &frmCorvex::shown, [&] {
+        QObject::connect(under.window.get(), &MainWindow::shown, [&] {
             entryBeforeShown = ReadRegistryString(under.paths.keyStoreFile, kCompatibilityLayersKey,
                                                   under.paths.executablePath)
                                    .has_value();
@@ -92,13 +92,11 @@ private slots:
         QVERIFY(under.load());
 
         QCOMPARE(entryBeforeShown, std::optional<bool>(writesEntry));
-        QCOMPARE(under.window->savedDialog()->checkBox()->isChecked(), savedTicked);
-        QCOMPARE(under.window->stateHolders().Text1, under.paths.executablePath);
+        QCOMPARE(under.window->savedNotice()->checkBox()->isChecked(), savedTicked);
         const std::optional<std::string> entry =
             ReadRegistryString(under.paths.keyStoreFile, kCompatibilityLayersKey, under.paths.executablePath);
         if (writesEntry) {
             QCOMPARE(entry.value_or("<none>"), std::string(kCompatibilityMode));
-            QCOMPARE(under.window->stateHolders().txtReg, std::string("1"));
             const std::string written = ReadFile(settingsFile);
             QVERIFY(written.find("PathSave=1") != std::string::npos);
             QVERIFY(written.find(savedTicked ? "Saved=1" : "Saved=0") != std::string::npos);
@@ -139,7 +137,8 @@ private slots:
             QVERIFY(running.has_value());
             RunningInstance doorbell;
             QVERIFY(doorbell.listen(*running, under.paths.previewFolder, dataFolder));
-            connect(&doorbell, &RunningInstance::raiseRequested, under.window.get(), &frmCorvex::comeToFront);
+            connect(&doorbell, &RunningInstance::raiseRequested, under.window.get(),
+                    &MainWindow::comeToFront);
             under.window->showMinimized();
             QTRY_VERIFY(under.window->windowState() & Qt::WindowMinimized);
 

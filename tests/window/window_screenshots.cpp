@@ -7,7 +7,7 @@
 #include "generator/promotional_footer.h"
 #include "listing_check_dialog.h"
 #include "program_look.h"
-#include "saved_dialog.h"
+#include "saved_notice.h"
 #include "summary_dialog.h"
 #include "window_test_support.h"
 
@@ -90,8 +90,8 @@ bool ShownOnScreen(QWidget* window) {
     return true;
 }
 
-void WaitForLoad(frmCorvex* window) {
-    QSignalSpy loaded(window, &frmCorvex::browserLoadFinished);
+void WaitForLoad(MainWindow* window) {
+    QSignalSpy loaded(window, &MainWindow::browserLoadFinished);
     loaded.wait(15000);
 }
 
@@ -118,7 +118,7 @@ int main(int argc, char* argv[]) {
     if (!under.load()) {
         return 1;
     }
-    frmCorvex* window = under.window.get();
+    MainWindow* window = under.window.get();
     window->move(0, 0);
     WaitForLoad(window);
     Shoot(window, "design-start");
@@ -170,7 +170,7 @@ int main(int argc, char* argv[]) {
         under.child<QLineEdit>(qPrintable(QStringLiteral("txtPicAlt3%1").arg(k)))
             ->setText(standIns.at(k - 1));
     }
-    window->selectTab(frmCorvex::PreviewTab);
+    window->selectTab(MainWindow::PreviewTab);
     WaitForLoad(window);
     WaitForPictures(window->browser());
     Shoot(window, "preview");
@@ -209,10 +209,10 @@ int main(int argc, char* argv[]) {
     WaitForLoad(window);
 
     {
-        ListingFields fields = window->listingFields();
+        ListingFields fields = window->design().listingFields();
         fields.fields.of(3).pictures.at(1) = "http://i.imgur.com/teapot-2.jpg";
         fields.fields.of(3).paragraphs.at(0) = "Ask me at seller@example.com <!-- note";
-        std::vector<Finding> findings = CheckListing(InsertFooter(RebuildListing("", fields).code), fields);
+        std::vector<Finding> findings = CheckListing(BuildListing(fields, PromotionalFooter()), fields);
         OrderBySeverity(findings);
         ListingCheckDialog check(findings, window);
         check.setWindowTitle(QStringLiteral("Vellumo"));
@@ -225,21 +225,21 @@ int main(int argc, char* argv[]) {
         return FindingsAnswer{FindingsAnswer::Choice::CopyAnyway, 0};
     };
     under.child<QLineEdit>("txtFilename")->setText(QStringLiteral("Blue teapot"));
-    window->selectTab(frmCorvex::TemplatesTab);
+    window->selectTab(MainWindow::TemplatesTab);
     QTest::mouseClick(under.child<QPushButton>("cmdSave"), Qt::LeftButton);
-    if (frmSaved* notice = window->savedDialog(); notice != nullptr && notice->isVisible()) {
+    if (SavedNotice* notice = window->savedNotice(); notice != nullptr && notice->isVisible()) {
         Shoot(notice, "saved-notice");
         QTest::mouseClick(notice->okButton(), Qt::LeftButton);
     }
     Shoot(window, "templates");
-    window->selectTab(frmCorvex::HelpTab);
+    window->selectTab(MainWindow::HelpTab);
     Shoot(window, "help");
     QTest::mouseClick(under.child<QWidget>("Image6"), Qt::LeftButton);
     if (auto* guide = window->findChild<QWidget*>(QStringLiteral("HelpWindow"))) {
         Shoot(guide, "help-guide");
         guide->close();
     }
-    window->selectTab(frmCorvex::DesignTab);
+    window->selectTab(MainWindow::DesignTab);
 
     for (const char* name : {"ImageCombo", "ImageCombo1", "ImageCombo2"}) {
         auto* picker = under.child<QComboBox>(name);

@@ -1,12 +1,14 @@
 #include "window_test_support.h"
 
-#include "platform/preview_page.h"
+#include "design_page.h"
 #include "platform/private_folder.h"
+#include "preview_page.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QTabBar>
 #include <QTest>
 #include <QWebEnginePage>
@@ -40,11 +42,11 @@ AppPaths TemporaryAppPaths(const QTemporaryDir& root) {
 
 WindowUnderTest::WindowUnderTest()
     : paths(TemporaryAppPaths(root))
-    , window(std::make_unique<frmCorvex>(paths, messageBoxes, desktop)) {}
+    , window(std::make_unique<MainWindow>(paths, messageBoxes, desktop)) {}
 
 bool WindowUnderTest::load() {
-    QSignalSpy finished(window.get(), &frmCorvex::startUpFinished);
-    window->Form_Load();
+    QSignalSpy finished(window.get(), &MainWindow::startUpFinished);
+    window->start();
     return QTest::qWaitForWindowExposed(window.get()) && QTest::qWaitForWindowActive(window.get()) &&
            (!finished.isEmpty() || finished.wait(kStartUpTimeoutMs));
 }
@@ -68,8 +70,17 @@ QVariant Evaluate(QWebEnginePage* page, const QString& script) {
     return QTest::qWaitFor([&] { return done; }, kScriptTimeoutMs) ? result : QVariant();
 }
 
-std::string WindowUnderTest::previewPagePath() const {
-    return PreviewPagePath(paths);
+std::string WindowUnderTest::shownListing() const {
+    const auto& shown = window->findChild<PreviewPage*>()->shownListing();
+    return shown ? shown->toStdString() : std::string();
+}
+
+QString WindowUnderTest::panelInFront() const {
+    QWidget* page = child<QStackedWidget>("Frame1")->currentWidget();
+    if (auto* fields = qobject_cast<DesignPage*>(page)) {
+        page = fields->currentWidget();
+    }
+    return page->objectName();
 }
 
 void ClickTab(WindowUnderTest& under, int tab) {

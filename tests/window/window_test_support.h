@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+class QComboBox;
 class QWebEnginePage;
 
 namespace vellumo::test {
@@ -101,18 +102,30 @@ struct WindowUnderTest {
     AppPaths paths;
     RecordingMessageBoxes messageBoxes;
     RecordingDesktop desktop;
-    std::unique_ptr<frmCorvex> window;
+    std::unique_ptr<MainWindow> window;
 
     WindowUnderTest();
-    // Form_Load; true once the window is exposed and active and the start-up work after it is done.
+    // start(); true once the window is exposed and active and the start-up work after it is done.
     [[nodiscard]] bool load();
     template <typename Widget> Widget* child(const char* name) const {
         return window->findChild<Widget*>(QLatin1String(name));
     }
-    std::string previewPagePath() const;
+    // The listing the preview was last given, as the core holds text; empty before the first.
+    std::string shownListing() const;
+    // The page of the tab area in front, by its frame's name: "Frame1_0" for the two-photo fields, ...
+    QString panelInFront() const;
 };
 
-// Form_Load with "Don't show this message again" stored, so no notice dialog follows a Save.
+// The frames of the tab area's pages.
+inline const QString kTwoPhotoPanel = QStringLiteral("Frame1_0");
+inline const QString kPreviewPanel = QStringLiteral("Frame1_1");
+inline const QString kThreePhotoPanel = QStringLiteral("Frame1_2");
+inline const QString kFourPhotoPanel = QStringLiteral("Frame1_3");
+inline const QString kFivePhotoPanel = QStringLiteral("Frame1_4");
+inline const QString kTemplatesPanel = QStringLiteral("Frame1_5");
+inline const QString kHelpPanel = QStringLiteral("Frame1_6");
+
+// start() with "Don't show this message again" stored, so no notice dialog follows a Save.
 [[nodiscard]] bool LoadWithoutNotice(WindowUnderTest& under);
 
 // Runs a script in a browser view (in a world apart from the page's) and waits for its result; an empty

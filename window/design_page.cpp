@@ -1,0 +1,257 @@
+#include "design_page.h"
+
+#include "core_text.h"
+#include "generator/design.h"
+#include "placed_controls.h"
+#include "summary_dialog.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace vellumo {
+
+namespace {
+
+enum class FieldKind { Title, Paragraph, Picture };
+
+// One field of a panel: its caption label and its box, places in twips.
+struct FieldPlace {
+    FieldKind kind;
+    const char* labelName;
+    const char* caption;
+    int labelLeft;
+    int labelTop;
+    const char* boxName;
+    QRect box;
+};
+
+struct FieldPanelLayout {
+    int photoCount;
+    const char* frameName;
+    const char* panelName;
+    std::vector<FieldPlace> places; // pictures and paragraphs each in row order
+};
+
+// The phone summary's button stands right of the title box, to the panel's edge.
+constexpr int kPanelWidth = 10280;
+constexpr int kSummaryButtonGap = 30;
+
+// The four field panels. The paragraph boxes get shorter as the photo count grows, so that every panel
+// fits the same page.
+const std::array<FieldPanelLayout, 4> kFieldPanels = {{
+    {2,
+     "Frame1_0",
+     "Picture1",
+     {
+         {FieldKind::Title, "Label1", "Product Title", 1620, 120, "txtTitle", {1620, 360, 7695, 285}},
+         {FieldKind::Paragraph, "Label3", "First Paragraph", 120, 720, "txtAlt21", {120, 960, 4815, 1935}},
+         {FieldKind::Paragraph, "Label4", "Second Paragraph", 120, 3000, "txtAlt22", {120, 3240, 4815, 1935}},
+         {FieldKind::Picture, "Label2", "First Picture", 5280, 1560, "txtPicAlt21", {5280, 1785, 4815, 285}},
+         {FieldKind::Picture, "Label5", "Second Picture", 5280, 3840, "txtPicAlt22", {5280, 4065, 4815, 285}},
+     }},
+    {3,
+     "Frame1_2",
+     "Picture4",
+     {
+         {FieldKind::Title, "Label8", "Product Title", 1620, 120, "txtTitle3", {1620, 360, 7695, 285}},
+         {FieldKind::Paragraph, "Label9", "First Paragraph", 120, 720, "txtAlt31", {120, 960, 4815, 1935}},
+         {FieldKind::Paragraph,
+          "Label10",
+          "Second Paragraph",
+          120,
+          3000,
+          "txtAlt32",
+          {120, 3240, 4815, 1935}},
+         {FieldKind::Paragraph, "Label11", "Third Paragraph", 5400, 720, "txtAlt33", {5400, 960, 4815, 1935}},
+         {FieldKind::Picture, "Label12", "First Picture", 5400, 3000, "txtPicAlt31", {5400, 3240, 4815, 285}},
+         {FieldKind::Picture,
+          "Label13",
+          "Second Picture",
+          5400,
+          3840,
+          "txtPicAlt32",
+          {5400, 4065, 4815, 285}},
+         {FieldKind::Picture, "Label14", "Third Picture", 5400, 4680, "txtPicAlt33", {5400, 4890, 4815, 285}},
+     }},
+    {4,
+     "Frame1_3",
+     "Picture5",
+     {
+         {FieldKind::Title, "Label15", "Product Title", 1620, 0, "txtTitle4", {1620, 240, 7695, 285}},
+         {FieldKind::Paragraph, "Label16", "First Paragraph", 120, 600, "txtAlt41", {120, 840, 4815, 1215}},
+         {FieldKind::Paragraph,
+          "Label17",
+          "Second Paragraph",
+          120,
+          2160,
+          "txtAlt42",
+          {120, 2400, 4815, 1215}},
+         {FieldKind::Paragraph, "Label18", "Third Paragraph", 120, 3720, "txtAlt43", {120, 3960, 4815, 1215}},
+         {FieldKind::Paragraph,
+          "Label19",
+          "Fourth Paragraph",
+          5400,
+          600,
+          "txtAlt44",
+          {5400, 840, 4815, 1215}},
+         {FieldKind::Picture, "Label20", "First Picture", 5400, 2160, "txtPicAlt41", {5400, 2400, 4815, 285}},
+         {FieldKind::Picture,
+          "Label21",
+          "Second Picture",
+          5400,
+          3000,
+          "txtPicAlt42",
+          {5400, 3230, 4815, 285}},
+         {FieldKind::Picture, "Label22", "Third Picture", 5400, 3840, "txtPicAlt43", {5400, 4060, 4815, 285}},
+         {FieldKind::Picture,
+          "Label23",
+          "Fourth Picture",
+          5400,
+          4680,
+          "txtPicAlt44",
+          {5400, 4890, 4815, 285}},
+     }},
+    {5,
+     "Frame1_4",
+     "Picture6",
+     {
+         {FieldKind::Title, "Label24", "Product Title", 1620, 0, "txtTitle5", {1620, 240, 7695, 285}},
+         {FieldKind::Paragraph, "Label30", "First Paragraph", 120, 600, "txtAlt51", {120, 840, 4815, 855}},
+         {FieldKind::Paragraph, "Label31", "Second Paragraph", 120, 1780, "txtAlt52", {120, 2010, 4815, 855}},
+         {FieldKind::Paragraph, "Label32", "Third Paragraph", 120, 2940, "txtAlt53", {120, 3180, 4815, 855}},
+         {FieldKind::Paragraph, "Label33", "Fourth Paragraph", 120, 4120, "txtAlt54", {120, 4350, 4815, 855}},
+         {FieldKind::Paragraph, "Label34", "Fifth Paragraph", 5400, 600, "txtAlt55", {5400, 840, 4815, 855}},
+         {FieldKind::Picture, "Label25", "First Picture", 5400, 1780, "txtPicAlt51", {5400, 2010, 4815, 285}},
+         {FieldKind::Picture,
+          "Label26",
+          "Second Picture",
+          5400,
+          2520,
+          "txtPicAlt52",
+          {5400, 2737, 4815, 285}},
+         {FieldKind::Picture, "Label27", "Third Picture", 5400, 3240, "txtPicAlt53", {5400, 3464, 4815, 285}},
+         {FieldKind::Picture,
+          "Label28",
+          "Fourth Picture",
+          5400,
+          3960,
+          "txtPicAlt54",
+          {5400, 4191, 4815, 285}},
+         {FieldKind::Picture, "Label29", "Fifth Picture", 5400, 4680, "txtPicAlt55", {5400, 4920, 4815, 285}},
+     }},
+}};
+
+std::size_t slotOf(int photoCount) {
+    return static_cast<std::size_t>(photoCount - kMinPhotoCount);
+}
+
+} // namespace
+
+DesignPage::DesignPage(Design& design, QWidget* parent)
+    : QStackedWidget(parent)
+    , m_design(design) {
+    setObjectName(QStringLiteral("DesignPage"));
+    for (const FieldPanelLayout& layout : kFieldPanels) {
+        QGroupBox* frame = AddFrame(this, QLatin1String(layout.frameName));
+        addWidget(frame);
+        QWidget* panel = AddPagePanel(frame, layout.panelName);
+        FieldBoxes& boxes = m_boxes.at(slotOf(layout.photoCount));
+        for (const FieldPlace& place : layout.places) {
+            AddLabel(panel, place.labelName, QLatin1String(place.caption), place.labelLeft, place.labelTop);
+            const QRect& box = place.box;
+            switch (place.kind) {
+            case FieldKind::Title: {
+                boxes.title = AddLineEdit(panel, place.boxName, box.x(), box.y(), box.width(), box.height());
+                const int left = box.x() + box.width() + kSummaryButtonGap;
+                const QString name =
+                    QStringLiteral("cmdSummary") +
+                    (layout.photoCount == kMinPhotoCount ? QString() : QString::number(layout.photoCount));
+                boxes.summary = AddButton(panel, qPrintable(name), QStringLiteral("Summary"),
+                                          QStringLiteral("eBay's phone summary: up to 800 characters that "
+                                                         "buyers on a phone see first"),
+                                          left, box.y() - 15, kPanelWidth - left, box.height() + 30);
+                break;
+            }
+            case FieldKind::Paragraph:
+                boxes.paragraphs.push_back(
+                    AddParagraphBox(panel, place.boxName, box.x(), box.y(), box.width(), box.height()));
+                break;
+            case FieldKind::Picture:
+                boxes.pictures.push_back(
+                    AddLineEdit(panel, place.boxName, box.x(), box.y(), box.width(), box.height()));
+                break;
+            }
+        }
+        connectBoxes(layout.photoCount);
+    }
+}
+
+void DesignPage::connectBoxes(int photoCount) {
+    const FieldBoxes& boxes = boxesOf(photoCount);
+    connect(boxes.title, &QLineEdit::textChanged, this, [this, photoCount](const QString& title) {
+        m_design.setField(photoCount, {FieldRef::Kind::Title}, ToCore(title));
+        emit titleChanged(title);
+    });
+    connect(boxes.summary, &QPushButton::clicked, this, &DesignPage::editSummary);
+    for (int row = 0; row < photoCount; ++row) {
+        QLineEdit* picture = boxes.pictures.at(static_cast<std::size_t>(row));
+        connect(picture, &QLineEdit::textChanged, this, [this, photoCount, row](const QString& address) {
+            m_design.setField(photoCount, {FieldRef::Kind::Picture, row}, ToCore(address));
+        });
+        QPlainTextEdit* paragraph = boxes.paragraphs.at(static_cast<std::size_t>(row));
+        connect(paragraph, &QPlainTextEdit::textChanged, this, [this, photoCount, row, paragraph] {
+            m_design.setField(photoCount, {FieldRef::Kind::Paragraph, row},
+                              ParagraphToCore(paragraph->toPlainText()));
+        });
+    }
+}
+
+const DesignPage::FieldBoxes& DesignPage::boxesOf(int photoCount) const {
+    return m_boxes.at(slotOf(IsPhotoCount(photoCount) ? photoCount : kMinPhotoCount));
+}
+
+void DesignPage::showPanelOf(int photoCount) {
+    setCurrentIndex(static_cast<int>(slotOf(IsPhotoCount(photoCount) ? photoCount : kMinPhotoCount)));
+}
+
+void DesignPage::showFields(int photoCount) {
+    if (!IsPhotoCount(photoCount)) {
+        return;
+    }
+    // Each box passes its text back to the design, so the design holds what the boxes hold (a paragraph's
+    // line breaks as the box keeps them).
+    const FieldGroup& group = m_design.fields().of(photoCount);
+    const FieldBoxes& boxes = boxesOf(photoCount);
+    boxes.title->setText(FromCore(group.title));
+    for (std::size_t row = 0; row < boxes.paragraphs.size(); ++row) {
+        boxes.paragraphs.at(row)->setPlainText(ParagraphFromCore(group.paragraphs.at(row)));
+        boxes.pictures.at(row)->setText(FromCore(group.pictures.at(row)));
+    }
+}
+
+QLineEdit* DesignPage::titleBox(int photoCount) const {
+    return boxesOf(photoCount).title;
+}
+
+std::vector<QWidget*> DesignPage::keyboardOrder(int photoCount) const {
+    const FieldBoxes& boxes = boxesOf(photoCount);
+    std::vector<QWidget*> order{boxes.title, boxes.summary};
+    order.insert(order.end(), boxes.paragraphs.begin(), boxes.paragraphs.end());
+    order.insert(order.end(), boxes.pictures.begin(), boxes.pictures.end());
+    return order;
+}
+
+void DesignPage::editSummary() {
+    if (m_summaryDialog == nullptr) {
+        m_summaryDialog = new SummaryDialog(this);
+        connect(m_summaryDialog, &QDialog::accepted, this,
+                [this] { m_design.setSummary(m_summaryDialog->summary()); });
+    }
+    // The summary as the design has it now: a load may have changed it since the dialog last showed.
+    m_summaryDialog->setSummary(m_design.summary());
+    m_summaryDialog->open();
+}
+
+} // namespace vellumo

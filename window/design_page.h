@@ -1,0 +1,55 @@
+#pragma once
+
+#include "generator/listing_fields.h"
+
+#include <QStackedWidget>
+
+#include <array>
+#include <vector>
+
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace vellumo {
+
+class Design;
+class SummaryDialog;
+
+// The Design tab: the fields of the four photo counts, each count on a panel of its own, and the phone
+// summary's dialog. What the seller types reaches the design as it is typed.
+class DesignPage final : public QStackedWidget {
+    Q_OBJECT
+public:
+    DesignPage(Design& design, QWidget* parent);
+
+    // The panel of a photo count's fields in front; the two-photo panel while no layout is chosen.
+    void showPanelOf(int photoCount);
+    // The boxes of a photo count show the design's fields as they are now, after a load or a fix.
+    void showFields(int photoCount);
+    QLineEdit* titleBox(int photoCount) const;
+    // A panel's controls in keyboard order: title, Summary, the paragraphs, the pictures.
+    std::vector<QWidget*> keyboardOrder(int photoCount) const;
+
+signals:
+    // The title of any panel changed, typed or loaded: the name to save under follows it.
+    void titleChanged(const QString& title);
+
+private:
+    struct FieldBoxes {
+        QLineEdit* title = nullptr;
+        QPushButton* summary = nullptr; // the phone summary's button beside the title
+        std::vector<QLineEdit*> pictures;
+        std::vector<QPlainTextEdit*> paragraphs;
+    };
+
+    const FieldBoxes& boxesOf(int photoCount) const;
+    void connectBoxes(int photoCount);
+    void editSummary();
+
+    Design& m_design;
+    std::array<FieldBoxes, kMaxPhotoCount - kMinPhotoCount + 1> m_boxes;
+    SummaryDialog* m_summaryDialog = nullptr; // made on first use, kept for the next
+};
+
+} // namespace vellumo
