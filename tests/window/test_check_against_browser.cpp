@@ -2,7 +2,7 @@
 // handler attributes and where the addresses of links and pictures lead, as the check's HTML reading and
 // address resolution see them, equal what QtWebEngine builds from the same listing.
 
-#include "check/html_reading.h"
+#include "html/html_reading.h"
 #include "check/html_vocabulary.h"
 #include "check/web_address.h"
 #include "generator/assembly.h"

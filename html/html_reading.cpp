@@ -1,4 +1,4 @@
-#include "html_reading.h"
+#include "html/html_reading.h"
 
 #include "text/letter_case.h"
 
