@@ -118,6 +118,9 @@ std::string message(Problem problem, const std::string& name,
         return name + " ends inside a tag (" + shortened(first) +
                "): the listing's own markup after it is read as part of that tag, and part of the listing "
                "breaks.";
+    case Problem::CheckStopped:
+        return name + " " + first +
+               ". The check read the listing only up to there: what comes after it is not checked.";
     }
     return {};
 }
@@ -133,6 +136,7 @@ Severity severityOf(Problem problem) {
     case Problem::PictureNotOnWeb:
     case Problem::HiddenRest:
     case Problem::UnfinishedTag:
+    case Problem::CheckStopped:
         return Severity::HiddenFromBuyers;
     case Problem::SchemeRelative:
         break;

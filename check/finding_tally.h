@@ -23,6 +23,7 @@ enum class Problem {
     PictureNotOnWeb, // what: the address
     HiddenRest,      // what: the opening that is never closed: "<!--", "<title>" or "<xmp>"
     UnfinishedTag,   // what: the start of the tag as the field writes it
+    CheckStopped,    // what: the markup past the limits of the check's reading ("nests elements ... deep")
 };
 
 // Collects what the check finds and merges it by field and kind of problem, so that a paragraph holding

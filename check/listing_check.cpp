@@ -174,6 +174,9 @@ public:
         for (const HtmlText& text : reading.texts) {
             checkText(text);
         }
+        if (reading.limit) {
+            add(Problem::CheckStopped, reading.limit->at, limitReached(reading.limit->kind));
+        }
         for (const HtmlComment& comment : reading.comments) {
             const SourceMap::Origin origin = m_map.originOf(comment.at);
             if (origin.source == SourceMap::Source::Field && comment.end > origin.end) {
@@ -188,6 +191,20 @@ public:
     }
 
 private:
+    static std::string limitReached(HtmlLimit::Kind kind) {
+        switch (kind) {
+        case HtmlLimit::Kind::Nesting:
+            return "nests elements more than " + WithThousands(kDeepestNesting) +
+                   " deep, deeper than browsers show as written";
+        case HtmlLimit::Kind::Attributes:
+            return "has a tag with more than " + WithThousands(kMostAttributes) + " attributes";
+        case HtmlLimit::Kind::Nodes:
+            return "goes past " + WithThousands(kMostNodes) +
+                   " elements and texts in all, more than a listing needs";
+        }
+        return {};
+    }
+
     void checkElement(const HtmlElement& element) {
         if (IsActiveElement(element.name)) {
             add(Problem::ActiveContent, element.at, "<" + element.name + "> element");

@@ -7,7 +7,12 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <csetjmp>
+#include <cstddef>
+#include <functional>
+#include <initializer_list>
 #include <memory>
+#include <optional>
 
 namespace vellumo {
 
@@ -47,19 +52,227 @@ std::string withTagsRenamed(std::string_view html) {
     return renamed;
 }
 
-struct GumboOutputDeleter {
-    void operator()(GumboOutput* output) const { gumbo_destroy_output(&kGumboDefaultOptions, output); }
+// Control bytes that the parser turns into U+FFFD where a browser keeps them (and an address parser then
+// drops them from the ends of an address): each is given to the parser as a character reference to itself,
+// which it keeps, so what it reads holds the bytes a browser sees.
+bool isKeptControlByte(unsigned char c) {
+    return (c >= 0x01 && c <= 0x08) || c == 0x0B || (c >= 0x0E && c <= 0x1F) || c == 0x7F;
+}
+
+constexpr std::size_t kReferenceLength = 6; // "&#x01;"
+
+// The html as the parser is given it, and where each of its positions stands in the html.
+class ParserInput {
+public:
+    explicit ParserInput(std::string_view html) {
+        const std::string renamed = withTagsRenamed(html);
+        m_text.reserve(renamed.size());
+        for (const char c : renamed) {
+            if (!isKeptControlByte(static_cast<unsigned char>(c))) {
+                m_text += c;
+                continue;
+            }
+            constexpr std::string_view kDigits = "0123456789ABCDEF";
+            const auto byte = static_cast<unsigned char>(c);
+            m_referencesAt.push_back(m_text.size());
+            m_text += "&#x";
+            m_text += kDigits[byte >> 4];
+            m_text += kDigits[byte & 15];
+            m_text += ';';
+        }
+    }
+
+    std::string_view text() const { return m_text; }
+
+    std::size_t originalOf(std::size_t position) const {
+        const auto before = std::lower_bound(m_referencesAt.begin(), m_referencesAt.end(), position);
+        return position - static_cast<std::size_t>(before - m_referencesAt.begin()) * (kReferenceLength - 1);
+    }
+
+private:
+    std::string m_text;
+    std::vector<std::size_t> m_referencesAt;
 };
+
+// The parser's memory, served from large blocks and freed all at once: the parser makes many small
+// allocations, and a listing full of elements parses several times faster so. It also watches the tree as
+// it grows: the parser allocates one node at a time and has put the last one in its place before it asks
+// for the next, so the depth of that one tells how deep the open elements go. Past a browser's limits the
+// parse is abandoned (the parser is C and keeps all its state in this memory, so nothing is lost).
+class ParseGuard {
+    static_assert(sizeof(GumboNode) != sizeof(GumboAttribute), "nodes and attributes are told by their size");
+
+public:
+    explicit ParseGuard(std::string_view input)
+        : m_input(input) {}
+    ParseGuard(const ParseGuard&) = delete;
+    ParseGuard& operator=(const ParseGuard&) = delete;
+    // The blocks are kept for the next parse, up to a bound: memory fresh from the system costs a page fault
+    // for every page the parser touches.
+    ~ParseGuard() {
+        std::vector<Block>& spare = spareBlocks();
+        for (Block& block : m_blocks) {
+            if (spare.size() < kSpareBlocks) {
+                spare.push_back(std::move(block));
+            }
+        }
+    }
+
+    static void* allocate(void* guard, std::size_t size) {
+        return static_cast<ParseGuard*>(guard)->take(size);
+    }
+    static void release(void*, void*) {}
+
+    // The tree of the text, or none when the parse went past a limit (then limit() tells which and where).
+    GumboOutput* parse(GumboOptions options, std::string_view text) {
+        options.allocator = &ParseGuard::allocate;
+        options.deallocator = &ParseGuard::release;
+        options.userdata = this;
+        std::jmp_buf escape;
+        m_escape = &escape;
+        if (setjmp(escape) != 0) {
+            return nullptr;
+        }
+        return gumbo_parse_with_options(&options, text.data(), text.size());
+    }
+
+    const std::optional<HtmlLimit>& limit() const { return m_limit; }
+    std::size_t nodes() const { return m_nodes; }
+
+private:
+    // Large enough that one parse of an ordinary listing takes a few blocks, small enough to keep some.
+    static constexpr std::size_t kBlockSize = std::size_t{1} << 20;
+    static constexpr std::size_t kSpareBlocks = 64;
+    using Block = std::unique_ptr<std::max_align_t[]>;
+
+    static std::vector<Block>& spareBlocks() {
+        thread_local std::vector<Block> spare;
+        return spare;
+    }
+
+    void* take(std::size_t size) {
+        const bool node = size == sizeof(GumboNode);
+        if (node) {
+            watchLastNode();
+            m_attributesSinceNode = 0;
+            if (++m_nodes > kMostNodes) {
+                stop(HtmlLimit::Kind::Nodes, m_furthest);
+            }
+        } else if (size == sizeof(GumboAttribute) && ++m_attributesSinceNode > kMostAttributes) {
+            stop(HtmlLimit::Kind::Attributes, lastAttributeAt());
+        }
+        // The parser's structures hold pointers and sizes at most.
+        size = (size + alignof(void*) - 1) & ~(alignof(void*) - 1);
+        if (size > m_left) {
+            std::vector<Block>& spare = spareBlocks();
+            if (size <= kBlockSize && !spare.empty()) {
+                m_blocks.push_back(std::move(spare.back()));
+                spare.pop_back();
+            } else {
+                const std::size_t units =
+                    (std::max(size, kBlockSize) + sizeof(std::max_align_t) - 1) / sizeof(std::max_align_t);
+                m_blocks.emplace_back(new std::max_align_t[units]);
+            }
+            m_next = reinterpret_cast<char*>(m_blocks.back().get());
+            m_left = std::max(size, kBlockSize);
+        }
+        void* block = m_next;
+        m_next += size;
+        m_left -= size;
+        if (node) {
+            m_lastNode = static_cast<GumboNode*>(block);
+        } else if (size == sizeof(GumboAttribute)) {
+            m_lastAttribute = static_cast<GumboAttribute*>(block);
+        }
+        return block;
+    }
+
+    // A block of a node's size may hold a string or a list instead: neither starts with the small number
+    // of a node's type (a string holds no zero bytes, a list starts with an aligned pointer).
+    void watchLastNode() {
+        const GumboNode* node = m_lastNode;
+        if (node == nullptr || node->parent == nullptr ||
+            (node->type != GUMBO_NODE_ELEMENT && node->type != GUMBO_NODE_TEMPLATE &&
+             node->type != GUMBO_NODE_TEXT && node->type != GUMBO_NODE_WHITESPACE)) {
+            return;
+        }
+        const bool element = node->type == GUMBO_NODE_ELEMENT || node->type == GUMBO_NODE_TEMPLATE;
+        const bool copy = element && (node->parse_flags & (GUMBO_INSERTION_RECONSTRUCTED_FORMATTING_ELEMENT |
+                                                           GUMBO_INSERTION_ADOPTION_AGENCY_CLONED)) != 0;
+        const char* written = element ? node->v.element.original_tag.data : node->v.text.original_text.data;
+        // A copy stands where its original did; the markup that made it comes after what was read last.
+        if (!copy && written != nullptr) {
+            m_furthest = std::max(m_furthest, static_cast<std::size_t>(written - m_input.data()));
+        }
+        std::size_t depth = element ? 1 : 0;
+        for (const GumboNode* parent = node->parent; parent != nullptr && depth <= kDeepestNesting;
+             parent = parent->parent) {
+            depth += parent->type == GUMBO_NODE_DOCUMENT ? 0 : 1;
+        }
+        if (depth > kDeepestNesting) {
+            stop(HtmlLimit::Kind::Nesting, m_furthest);
+        }
+    }
+
+    // Where the attribute read last stands (in the tag past the limit); a block of its size may be a string.
+    std::size_t lastAttributeAt() const {
+        const char* name = m_lastAttribute == nullptr ? nullptr : m_lastAttribute->original_name.data;
+        const bool inInput =
+            std::less_equal<>()(m_input.data(), name) && std::less<>()(name, m_input.data() + m_input.size());
+        return inInput ? static_cast<std::size_t>(name - m_input.data()) : m_furthest;
+    }
+
+    [[noreturn]] void stop(HtmlLimit::Kind kind, std::size_t at) {
+        m_limit = HtmlLimit{kind, at};
+        std::longjmp(*m_escape, 1);
+    }
+
+    std::string_view m_input;
+    std::vector<Block> m_blocks;
+    char* m_next = nullptr;
+    std::size_t m_left = 0;
+    const GumboNode* m_lastNode = nullptr;
+    const GumboAttribute* m_lastAttribute = nullptr;
+    std::size_t m_attributesSinceNode = 0;
+    std::size_t m_nodes = 0;
+    std::size_t m_furthest = 0; // where the markup read last starts
+    std::jmp_buf* m_escape = nullptr;
+    std::optional<HtmlLimit> m_limit;
+};
+
+bool isOneOf(GumboTag tag, std::initializer_list<GumboTag> tags) {
+    return std::find(tags.begin(), tags.end(), tag) != tags.end();
+}
+
+// Inside these a <br> is not a line break in flowing text: the browser reads their content as text, shows
+// its line breaks as typed, or (SVG and MathML) ends the drawing at it.
+bool holdsVerbatimText(const GumboNode& node) {
+    const GumboElement& element = node.v.element;
+    if (element.tag_namespace == GUMBO_NAMESPACE_HTML) {
+        return isOneOf(element.tag, {GUMBO_TAG_PRE, GUMBO_TAG_LISTING, GUMBO_TAG_TEXTAREA, GUMBO_TAG_TITLE,
+                                     GUMBO_TAG_XMP, GUMBO_TAG_NOEMBED, GUMBO_TAG_NOFRAMES, GUMBO_TAG_IFRAME,
+                                     GUMBO_TAG_PLAINTEXT, GUMBO_TAG_NOSCRIPT});
+    }
+    // SVG's and MathML's elements that hold HTML take a <br> as HTML does.
+    return !isOneOf(element.tag, {GUMBO_TAG_FOREIGNOBJECT, GUMBO_TAG_DESC, GUMBO_TAG_TITLE, GUMBO_TAG_MI,
+                                  GUMBO_TAG_MO, GUMBO_TAG_MN, GUMBO_TAG_MS, GUMBO_TAG_MTEXT});
+}
 
 class Reader {
 public:
-    Reader(std::string_view original, std::string_view parsed)
+    Reader(std::string_view original, const ParserInput& input, std::size_t nodes)
         : m_original(original)
-        , m_parsed(parsed) {}
+        , m_input(input) {
+        m_reading.elements.reserve(nodes);
+    }
 
     std::size_t positionOf(const char* data) const {
-        return data == nullptr ? kNoPosition : static_cast<std::size_t>(data - m_parsed.data());
+        return data == nullptr ? kNoPosition
+                               : m_input.originalOf(static_cast<std::size_t>(data - m_input.text().data()));
     }
+
+    // Where a stretch of the parser's input ends in the html.
+    std::size_t endOf(const GumboStringPiece& piece) const { return positionOf(piece.data + piece.length); }
 
     std::string elementName(const GumboElement& element) const {
         const bool mayBeRenamed = element.tag == GUMBO_TAG_NOEMBED || element.tag == GUMBO_TAG_UNKNOWN;
@@ -67,13 +280,34 @@ public:
             return AsciiLower(gumbo_normalized_tagname(element.tag));
         }
         // The tag name runs to the first HTML blank, "/" or ">": a vertical tab is part of it.
-        const std::string_view tag =
-            m_original.substr(positionOf(element.original_tag.data), element.original_tag.length);
+        const std::size_t at = positionOf(element.original_tag.data);
+        const std::string_view tag = m_original.substr(at, endOf(element.original_tag) - at);
         std::size_t end = 1;
         while (end < tag.size() && !endsTagName(tag[end])) {
             ++end;
         }
         return AsciiLower(tag.substr(1, end - 1));
+    }
+
+    // Where the attribute's name starts, as written. The parser runs a name that follows a repeated
+    // attribute without a value into that one's ("<img src=x src onerror=y>" would read "src onerror" and
+    // "srconerror"), where a browser reads "onerror": a name ends at a blank or "/", so it is what follows
+    // the last of them.
+    std::size_t nameStart(const GumboAttribute& attribute) const {
+        const std::size_t at = positionOf(attribute.original_name.data);
+        const std::string_view written = m_original.substr(at, endOf(attribute.original_name) - at);
+        const std::size_t cut = written.find_last_of(" \t\n\f\r/");
+        return cut == std::string_view::npos ? at : at + cut + 1;
+    }
+
+    std::string attributeName(const GumboAttribute& attribute, std::size_t nameAt) const {
+        if (attribute.attr_namespace == GUMBO_ATTR_NAMESPACE_XLINK) {
+            return "xlink:" + AsciiLower(attribute.name);
+        }
+        if (attribute.attr_namespace == GUMBO_ATTR_NAMESPACE_XML) {
+            return "xml:" + AsciiLower(attribute.name);
+        }
+        return AsciiLower(m_original.substr(nameAt, endOf(attribute.original_name) - nameAt));
     }
 
     void readElement(const GumboNode& node) {
@@ -87,31 +321,27 @@ public:
                                             GUMBO_INSERTION_ADOPTION_AGENCY_CLONED)) != 0;
         if (source.original_tag.data != nullptr) {
             element.at = positionOf(source.original_tag.data);
-            element.tagEnd = element.at + source.original_tag.length;
+            element.tagEnd = endOf(source.original_tag);
         }
-        element.contentEnd = source.end_pos.offset;
+        element.contentEnd = m_input.originalOf(source.end_pos.offset);
         for (unsigned i = 0; i < source.attributes.length; ++i) {
             const auto& attribute = *static_cast<const GumboAttribute*>(source.attributes.data[i]);
-            std::string name = AsciiLower(attribute.name);
-            if (attribute.attr_namespace == GUMBO_ATTR_NAMESPACE_XLINK) {
-                name = "xlink:" + name;
-            } else if (attribute.attr_namespace == GUMBO_ATTR_NAMESPACE_XML) {
-                name = "xml:" + name;
-            }
-            const std::size_t nameAt = positionOf(attribute.original_name.data);
-            if (nameAt == kNoPosition) {
+            if (attribute.original_name.data == nullptr) {
                 continue;
             }
+            const std::size_t nameAt = nameStart(attribute);
             const std::size_t valueAt = attribute.original_value.length == 0
-                                            ? nameAt + attribute.original_name.length
+                                            ? endOf(attribute.original_name)
                                             : positionOf(attribute.original_value.data);
-            element.attributes.push_back({std::move(name), attribute.value, nameAt, valueAt,
-                                          valueAt + attribute.original_value.length});
+            const std::size_t valueEnd =
+                attribute.original_value.length == 0 ? valueAt : endOf(attribute.original_value);
+            element.attributes.push_back(
+                {attributeName(attribute, nameAt), attribute.value, nameAt, valueAt, valueEnd});
         }
         m_reading.elements.push_back(std::move(element));
     }
 
-    void readText(const GumboNode& node) {
+    void readText(const GumboNode& node, bool verbatim) {
         const GumboNode* parent = node.parent;
         const GumboTag parentTag = parent != nullptr && parent->type == GUMBO_NODE_ELEMENT
                                        ? parent->v.element.tag
@@ -120,55 +350,63 @@ public:
             return;
         }
         const GumboText& text = node.v.text;
-        const std::size_t at = positionOf(text.original_text.data);
         // Text the parser writes itself stands nowhere in the listing.
-        if (at == kNoPosition) {
+        if (text.original_text.data == nullptr) {
             return;
         }
+        const HtmlText::Kind kind = parentTag == GUMBO_TAG_STYLE ? HtmlText::Kind::StyleSheet
+                                    : verbatim                   ? HtmlText::Kind::Verbatim
+                                                                 : HtmlText::Kind::Shown;
         m_reading.texts.push_back(
-            {parentTag == GUMBO_TAG_STYLE ? HtmlText::Kind::StyleSheet : HtmlText::Kind::Shown, text.text, at,
-             at + text.original_text.length});
+            {kind, text.text, positionOf(text.original_text.data), endOf(text.original_text)});
     }
 
     void readComment(const GumboNode& node) {
         const GumboStringPiece& raw = node.v.text.original_text;
-        const std::size_t at = positionOf(raw.data);
-        if (at == kNoPosition) {
+        if (raw.data == nullptr) {
             return;
         }
         m_reading.comments.push_back(
-            {at, at + raw.length, !std::string_view(raw.data, raw.length).starts_with("<!--")});
+            {positionOf(raw.data), endOf(raw), !std::string_view(raw.data, raw.length).starts_with("<!--")});
     }
 
-    // Document order, without recursion: a listing may nest elements very deeply.
+    // Document order, without recursion: a listing may nest elements deeply.
     HtmlReading read(const GumboNode& document) {
-        std::vector<const GumboNode*> pending{&document};
+        struct Pending {
+            const GumboNode* node;
+            bool verbatim; // inside an element whose text is verbatim
+        };
+        std::vector<Pending> pending{{&document, false}};
         while (!pending.empty()) {
-            const GumboNode& node = *pending.back();
+            const auto [node, verbatim] = pending.back();
             pending.pop_back();
             const GumboVector* children = nullptr;
-            switch (node.type) {
+            bool childrenVerbatim = verbatim;
+            switch (node->type) {
             case GUMBO_NODE_DOCUMENT:
-                children = &node.v.document.children;
+                children = &node->v.document.children;
                 break;
             case GUMBO_NODE_ELEMENT:
             case GUMBO_NODE_TEMPLATE:
-                readElement(node);
-                children = &node.v.element.children;
+                readElement(*node);
+                children = &node->v.element.children;
+                childrenVerbatim = holdsVerbatimText(*node);
+                childrenVerbatim =
+                    childrenVerbatim || (verbatim && node->v.element.tag_namespace == GUMBO_NAMESPACE_HTML);
                 break;
             case GUMBO_NODE_TEXT:
             case GUMBO_NODE_CDATA:
-                readText(node);
+            case GUMBO_NODE_WHITESPACE:
+                readText(*node, verbatim);
                 break;
             case GUMBO_NODE_COMMENT:
-                readComment(node);
-                break;
-            case GUMBO_NODE_WHITESPACE:
+                readComment(*node);
                 break;
             }
             if (children != nullptr) {
                 for (unsigned i = children->length; i > 0; --i) {
-                    pending.push_back(static_cast<const GumboNode*>(children->data[i - 1]));
+                    pending.push_back(
+                        {static_cast<const GumboNode*>(children->data[i - 1]), childrenVerbatim});
                 }
             }
         }
@@ -177,20 +415,36 @@ public:
 
 private:
     std::string_view m_original;
-    std::string_view m_parsed;
+    const ParserInput& m_input;
     HtmlReading m_reading;
 };
 
 } // namespace
 
-HtmlReading ReadHtml(std::string_view html) {
-    const std::string parsed = withTagsRenamed(html);
+HtmlReading ReadHtml(std::string_view html, HtmlContext context) {
+    const ParserInput input(html);
     GumboOptions options = kGumboDefaultOptions;
     // Parse errors are what a listing is full of; recording them costs time and tells nothing.
     options.max_errors = 0;
-    const std::unique_ptr<GumboOutput, GumboOutputDeleter> output(
-        gumbo_parse_with_options(&options, parsed.data(), parsed.size()));
-    return Reader(html, parsed).read(*output->document);
+    if (context == HtmlContext::BodyContent) {
+        options.fragment_context = GUMBO_TAG_BODY;
+        options.fragment_namespace = GUMBO_NAMESPACE_HTML;
+    }
+    std::string_view text = input.text();
+    std::optional<HtmlLimit> limit;
+    for (;;) {
+        ParseGuard guard(text);
+        if (const GumboOutput* output = guard.parse(options, text)) {
+            HtmlReading reading = Reader(html, input, guard.nodes()).read(*output->document);
+            if (limit) {
+                reading.limit = HtmlLimit{limit->kind, input.originalOf(limit->at)};
+            }
+            return reading;
+        }
+        // Read again up to the markup that went past the limit: what came before parses as it did.
+        limit = guard.limit();
+        text = text.substr(0, std::min(limit->at, text.size() - 1));
+    }
 }
 
 WrittenPositions::WrittenPositions(std::string_view written, std::size_t writtenAt, std::string_view read)

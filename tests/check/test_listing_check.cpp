@@ -231,7 +231,9 @@ INSTANTIATE_TEST_SUITE_P(
         MarkupCase{"<noscript><p title=\"</noscript><img src=x onerror=alert(1)>\">", "onerror="},
         MarkupCase{"<xmp><p title=\"</xmp><img src=x onerror=alert(1)>\">", "onerror="},
         MarkupCase{"<p =\"x onclick=alert(1) y='\"'>hi</p>", "onclick="},
-        MarkupCase{"<p title=\"a\" onclick\f=alert(1)>hi</p>", "onclick="}),
+        MarkupCase{"<p title=\"a\" onclick\f=alert(1)>hi</p>", "onclick="},
+        MarkupCase{"<img src=x src onerror=alert(1)>", "onerror="},
+        MarkupCase{"<a href=\"\x01javascript:alert(1)\">x</a>", "javascript:"}),
     caseNumber<MarkupCase>);
 
 TEST(CheckListing, HarmlessTextThatLooksLikeActiveContentPasses) {
@@ -502,6 +504,26 @@ INSTANTIATE_TEST_SUITE_P(
                     "Pictures on https://i.ebayimg.com/images/1.jpg, shop at https://www.ebay.com.au",
                     "<!-- a note to myself --> Fine china"),
     caseNumber<const char*>);
+
+// Markup past what the check reads in bounded time is named, with the field it stands in.
+TEST(CheckListing, MarkupPastTheReadingsLimitsIsNamedByItsField) {
+    std::string nested;
+    std::string attributes = "<p";
+    for (int i = 0; i < 600; ++i) {
+        nested += "<div>";
+        attributes += " a" + std::to_string(i);
+    }
+    for (const auto& [typed, reported] :
+         {std::pair{nested, "Second Paragraph nests elements more than 512 deep"},
+          std::pair{attributes + ">", "Second Paragraph has a tag with more than 256 attributes"}}) {
+        CheckedListing listing;
+        listing.group().paragraphs[1] = typed;
+        const std::vector<Finding> findings = listing.check();
+        const Finding* finding = findingAbout(findings, paragraph(1), reported);
+        ASSERT_NE(finding, nullptr) << describe(findings);
+        EXPECT_EQ(finding->severity, Severity::HiddenFromBuyers);
+    }
+}
 
 TEST(CheckListing, ADescriptionOverTheLimitIsCaughtWithItsCount) {
     ListingFields noStyle;
