@@ -82,6 +82,14 @@ std::string message(Problem problem, const std::string& name,
                (different == 1 ? shortened(first)
                                : WithThousands(different) + " places off eBay (" + examples(counts) + ")") +
                ". eBay does not allow links that lead buyers off eBay, and may remove the listing.";
+    case Problem::OffEbayStyling:
+        return name + " loads " +
+               (different == 1
+                    ? shortened(first)
+                    : WithThousands(different) + " style sheets and fonts (" + examples(counts) + ")") +
+               " off eBay: what comes from there can restyle or hide the whole listing. Put the styles into "
+               "the "
+               "listing itself.";
     case Problem::MailAddress:
         return name + " contains " +
                (different == 1 ? "the e-mail address " + shortened(first)
@@ -133,6 +141,7 @@ Severity severityOf(Problem problem) {
     case Problem::HttpLink:
         return Severity::BlocksListing;
     case Problem::HttpPicture:
+    case Problem::OffEbayStyling:
     case Problem::PictureNotOnWeb:
     case Problem::HiddenRest:
     case Problem::UnfinishedTag:

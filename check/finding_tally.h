@@ -16,6 +16,7 @@ namespace vellumo {
 enum class Problem {
     ActiveContent,   // what: "<script> element", "onclick= attribute", "javascript: address"
     OffEbayLink,     // what: the host or address it leads to
+    OffEbayStyling,  // what: "a style sheet from host", "a font from host"
     MailAddress,     // what: the address
     HttpPicture,     // what: the address; fixable where "http:" stands in the field
     HttpLink,        // what: the address; fixable likewise
