@@ -149,13 +149,18 @@ Outcome WriteTemplateFile(const std::string& path, const TemplateValues& values)
 
 TemplateReadResult ReadTemplateText(std::string_view bytes, std::string_view photoCountText,
                                     const TemplateValues& current) {
-    TemplateReadResult result{TemplateReadStatus::Read, current, {}, {}};
+    TemplateReadResult result{TemplateReadStatus::Read, current, {}, {}, {}};
     const auto photoCount = photoCountFromText(photoCountText);
     if (!photoCount) {
         result.status = TemplateReadStatus::NotAPhotoCount;
         return result;
     }
     const IniDocument document = IniDocument::FromBytes(bytes);
+    if (!document.hasSection(kTemplateSection)) {
+        result.status = TemplateReadStatus::NotATemplate;
+        result.reason = "no [" + std::string(kTemplateSection) + "] section";
+        return result;
+    }
     const auto text = [&](std::string_view key, std::string_view defaultValue) {
         return decodeLineBreaks(document.value(kTemplateSection, key, defaultValue));
     };
@@ -200,7 +205,7 @@ TemplateReadResult ReadTemplateText(std::string_view bytes, std::string_view pho
 TemplateReadResult ReadTemplateFile(const std::string& path, std::string_view photoCountText,
                                     const TemplateValues& current) {
     if (!photoCountFromText(photoCountText)) {
-        return {TemplateReadStatus::NotAPhotoCount, current, {}, {}};
+        return {TemplateReadStatus::NotAPhotoCount, current, {}, {}, {}};
     }
     const auto bytes = ReadNormalFile(path);
     if (!bytes) {
@@ -208,6 +213,7 @@ TemplateReadResult ReadTemplateFile(const std::string& path, std::string_view ph
         return {missing ? TemplateReadStatus::FileMissing : TemplateReadStatus::Unreadable,
                 current,
                 bytes.error(),
+                {},
                 {}};
     }
     return ReadTemplateText(*bytes, photoCountText, current);

@@ -37,6 +37,7 @@ enum class TemplateReadStatus {
     FileMissing,    // the file has gone: values is the current values, unchanged
     Unreadable,     // the file is there but cannot be read (error says why): values unchanged
     NotAPhotoCount, // the photo count text is not 2 to 5: nothing read, values unchanged
+    NotATemplate,   // the file holds no template (reason says why): values unchanged
 };
 
 // A colour the file held that is not one a listing can carry, and what stood there.
@@ -50,6 +51,7 @@ struct TemplateReadResult {
     TemplateReadStatus status = TemplateReadStatus::Read;
     TemplateValues values;
     std::error_code error;                       // why a file that is there could not be read
+    std::string reason;                          // why a file is not a template: "no [STYLE] section"
     std::vector<ReplacedColour> replacedColours; // read as the default colour instead
 };
 
@@ -61,7 +63,9 @@ Outcome WriteTemplateFile(const std::string& path, const TemplateValues& values)
 // for a photo count of 2 to 5 or hold text that is not UTF-8.
 std::optional<std::string> TemplateFileText(const TemplateValues& values);
 
-// Reads a template file for the photo count in photoCountText (txtTag). Missing text keys give "Default"
+// Reads a template file for the photo count in photoCountText (txtTag). A file without a [STYLE] section
+// (a picture, a text file, anything binary) is no template and reads nothing. Missing text keys give
+// "Default"
 // ("My Title" for the title). A colour that is not "#" and six hexadecimal digits never reaches a listing:
 // it reads as the default colour, and unless it was "Default" it is listed in replacedColours. A swatch key
 // that is missing or not a whole number takes the display colour of the palette entry named by the colour

@@ -226,6 +226,11 @@ void frmCorvex::cmdLoad_Click() {
                         .arg(Quoted(entry), reason));
         return;
     }
+    if (read.status == TemplateReadStatus::NotATemplate) {
+        showWarning(QStringLiteral("%1 is not a Vellumo template: %2. Nothing was loaded.")
+                        .arg(Quoted(entry), FromCore(read.reason)));
+        return;
+    }
     if (!read.replacedColours.empty()) {
         QStringList colours;
         for (const ReplacedColour& colour : read.replacedColours) {
