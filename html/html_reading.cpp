@@ -9,10 +9,12 @@
 #include <cctype>
 #include <csetjmp>
 #include <cstddef>
+#include <cstring>
 #include <functional>
 #include <initializer_list>
 #include <memory>
 #include <optional>
+#include <type_traits>
 
 namespace vellumo {
 
@@ -64,22 +66,30 @@ constexpr std::size_t kReferenceLength = 6; // "&#x01;"
 // The html as the parser is given it, and where each of its positions stands in the html.
 class ParserInput {
 public:
-    explicit ParserInput(std::string_view html) {
-        const std::string renamed = withTagsRenamed(html);
+    explicit ParserInput(std::string_view html)
+        : m_text(withTagsRenamed(html)) {
+        const auto kept = [](char c) { return isKeptControlByte(static_cast<unsigned char>(c)); };
+        if (std::ranges::none_of(m_text, kept)) {
+            return;
+        }
+        const std::string renamed = std::move(m_text);
+        m_text.clear();
         m_text.reserve(renamed.size());
-        for (const char c : renamed) {
-            if (!isKeptControlByte(static_cast<unsigned char>(c))) {
-                m_text += c;
-                continue;
-            }
+        std::size_t copied = 0;
+        for (auto at = std::ranges::find_if(renamed, kept); at != renamed.end();
+             at = std::find_if(at + 1, renamed.end(), kept)) {
+            const auto position = static_cast<std::size_t>(at - renamed.begin());
+            m_text.append(renamed, copied, position - copied);
             constexpr std::string_view kDigits = "0123456789ABCDEF";
-            const auto byte = static_cast<unsigned char>(c);
+            const auto byte = static_cast<unsigned char>(*at);
             m_referencesAt.push_back(m_text.size());
             m_text += "&#x";
             m_text += kDigits[byte >> 4];
             m_text += kDigits[byte & 15];
             m_text += ';';
+            copied = position + 1;
         }
+        m_text.append(renamed, copied);
     }
 
     std::string_view text() const { return m_text; }
@@ -191,12 +201,17 @@ private:
     // of a node's type (a string holds no zero bytes, a list starts with an aligned pointer).
     void watchLastNode() {
         const GumboNode* node = m_lastNode;
-        if (node == nullptr || node->parent == nullptr ||
-            (node->type != GUMBO_NODE_ELEMENT && node->type != GUMBO_NODE_TEMPLATE &&
-             node->type != GUMBO_NODE_TEXT && node->type != GUMBO_NODE_WHITESPACE)) {
+        if (node == nullptr) {
             return;
         }
-        const bool element = node->type == GUMBO_NODE_ELEMENT || node->type == GUMBO_NODE_TEMPLATE;
+        // Read as a number: in a block that is not a node it is no value of the type.
+        std::underlying_type_t<GumboNodeType> type = 0;
+        std::memcpy(&type, &node->type, sizeof type);
+        const bool element = type == GUMBO_NODE_ELEMENT || type == GUMBO_NODE_TEMPLATE;
+        if (node->parent == nullptr ||
+            (!element && type != GUMBO_NODE_TEXT && type != GUMBO_NODE_WHITESPACE)) {
+            return;
+        }
         const bool copy = element && (node->parse_flags & (GUMBO_INSERTION_RECONSTRUCTED_FORMATTING_ELEMENT |
                                                            GUMBO_INSERTION_ADOPTION_AGENCY_CLONED)) != 0;
         const char* written = element ? node->v.element.original_tag.data : node->v.text.original_text.data;
@@ -324,6 +339,7 @@ public:
             element.tagEnd = endOf(source.original_tag);
         }
         element.contentEnd = m_input.originalOf(source.end_pos.offset);
+        element.attributes.reserve(source.attributes.length);
         for (unsigned i = 0; i < source.attributes.length; ++i) {
             const auto& attribute = *static_cast<const GumboAttribute*>(source.attributes.data[i]);
             if (attribute.original_name.data == nullptr) {
