@@ -1,6 +1,9 @@
 // The listing check that Save runs: a listing of eBay's full 500,000 characters, once of ordinary seller
-// text and markup and once packed with what the check reports (e-mail addresses, http:// pictures, links off
-// eBay), which it must merge rather than list one by one.
+// text and markup, once packed with what the check reports (e-mail addresses, http:// pictures, links off
+// eBay), which it must merge rather than list one by one, and once for each kind of markup that makes an
+// HTML parser's work grow faster than the listing: deep nesting, copies of formatting elements, many
+// attributes in one tag, and as many elements as the characters allow. Each must take under 200 ms; the
+// last line names the slowest.
 
 #include "check/listing_check.h"
 #include "generator/assembly.h"
@@ -9,6 +12,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -48,6 +53,22 @@ void checkListing(benchmark::State& state, std::string_view piece) {
     state.counters["findings"] = static_cast<double>(findings);
 }
 
+// The whole listing is the repeated piece: no layout, no fields, as a template from elsewhere could hold.
+void checkMarkup(benchmark::State& state, std::string_view piece) {
+    std::string html;
+    while (html.size() + piece.size() <= kEbayDescriptionLimit) {
+        html += piece;
+    }
+    const ListingFields noStyle;
+    std::size_t findings = 0;
+    for (auto _ : state) {
+        findings = CheckListing(html, noStyle).size();
+        benchmark::DoNotOptimize(findings);
+    }
+    state.counters["characters"] = static_cast<double>(html.size());
+    state.counters["findings"] = static_cast<double>(findings);
+}
+
 void OrdinaryListing(benchmark::State& state) {
     checkListing(state, "Fine <b>bone</b> china from Limoges, sold 12@0.99 each, sizes 10//10.5.\r\n"
                         "<a href=\"https://www.ebay.com/str/teashop\">More from my shop</a> "
@@ -61,6 +82,91 @@ void ListingFullOfFindings(benchmark::State& state) {
 }
 BENCHMARK(ListingFullOfFindings)->Unit(benchmark::kMillisecond);
 
+void NestedDivisions(benchmark::State& state) {
+    checkMarkup(state, "<div>");
+}
+BENCHMARK(NestedDivisions)->Unit(benchmark::kMillisecond);
+
+void NestedBoldItalic(benchmark::State& state) {
+    checkMarkup(state, "<b><i>");
+}
+BENCHMARK(NestedBoldItalic)->Unit(benchmark::kMillisecond);
+
+void BoldWithStrayParagraphEnds(benchmark::State& state) {
+    checkMarkup(state, "<b></p>");
+}
+BENCHMARK(BoldWithStrayParagraphEnds)->Unit(benchmark::kMillisecond);
+
+void FormattingCopies(benchmark::State& state) {
+    checkMarkup(state, "<i><b></i>");
+}
+BENCHMARK(FormattingCopies)->Unit(benchmark::kMillisecond);
+
+void OneTagOfRepeatedNames(benchmark::State& state) {
+    checkMarkup(state, "<a ");
+}
+BENCHMARK(OneTagOfRepeatedNames)->Unit(benchmark::kMillisecond);
+
+void OneTagOfNumberedNames(benchmark::State& state) {
+    std::string tag = "<p";
+    for (int i = 0; tag.size() < kEbayDescriptionLimit - 10; ++i) {
+        tag += " a" + std::to_string(i);
+    }
+    checkMarkup(state, tag + ">");
+}
+BENCHMARK(OneTagOfNumberedNames)->Unit(benchmark::kMillisecond);
+
+void ParagraphsOfCopies(benchmark::State& state) {
+    checkMarkup(state, "<p><b>");
+}
+BENCHMARK(ParagraphsOfCopies)->Unit(benchmark::kMillisecond);
+
+void LinesOfOneLetter(benchmark::State& state) {
+    checkMarkup(state, "x<br>");
+}
+BENCHMARK(LinesOfOneLetter)->Unit(benchmark::kMillisecond);
+
+void UnclosedLinks(benchmark::State& state) {
+    checkMarkup(state, "<a>");
+}
+BENCHMARK(UnclosedLinks)->Unit(benchmark::kMillisecond);
+
+void TableOfSmallCells(benchmark::State& state) {
+    checkMarkup(state, "<tr><td>1</td><td>2</td></tr>\r\n");
+}
+BENCHMARK(TableOfSmallCells)->Unit(benchmark::kMillisecond);
+
+// The console's table, and at the end the slowest input with its time.
+class SlowestReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            const double milliseconds =
+                run.GetAdjustedRealTime() * 1000.0 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            if (milliseconds > m_slowest) {
+                m_slowest = milliseconds;
+                m_name = run.benchmark_name();
+            }
+        }
+    }
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        std::printf("Slowest 500,000-character input: %s, %.1f ms%s\n", m_name.c_str(), m_slowest,
+                    m_slowest < 200.0 ? " (under 200 ms)" : " (200 ms or more)");
+    }
+
+private:
+    double m_slowest = 0;
+    std::string m_name;
+};
+
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    SlowestReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -82,6 +82,14 @@ std::string message(Problem problem, const std::string& name,
                (different == 1 ? shortened(first)
                                : WithThousands(different) + " places off eBay (" + examples(counts) + ")") +
                ". eBay does not allow links that lead buyers off eBay, and may remove the listing.";
+    case Problem::OffEbayStyling:
+        return name + " loads " +
+               (different == 1
+                    ? shortened(first)
+                    : WithThousands(different) + " style sheets and fonts (" + examples(counts) + ")") +
+               " off eBay: what comes from there can restyle or hide the whole listing. Put the styles into "
+               "the "
+               "listing itself.";
     case Problem::MailAddress:
         return name + " contains " +
                (different == 1 ? "the e-mail address " + shortened(first)
@@ -118,6 +126,9 @@ std::string message(Problem problem, const std::string& name,
         return name + " ends inside a tag (" + shortened(first) +
                "): the listing's own markup after it is read as part of that tag, and part of the listing "
                "breaks.";
+    case Problem::CheckStopped:
+        return name + " " + first +
+               ". The check read the listing only up to there: what comes after it is not checked.";
     }
     return {};
 }
@@ -130,9 +141,11 @@ Severity severityOf(Problem problem) {
     case Problem::HttpLink:
         return Severity::BlocksListing;
     case Problem::HttpPicture:
+    case Problem::OffEbayStyling:
     case Problem::PictureNotOnWeb:
     case Problem::HiddenRest:
     case Problem::UnfinishedTag:
+    case Problem::CheckStopped:
         return Severity::HiddenFromBuyers;
     case Problem::SchemeRelative:
         break;

@@ -16,6 +16,7 @@ namespace vellumo {
 enum class Problem {
     ActiveContent,   // what: "<script> element", "onclick= attribute", "javascript: address"
     OffEbayLink,     // what: the host or address it leads to
+    OffEbayStyling,  // what: "a style sheet from host", "a font from host"
     MailAddress,     // what: the address
     HttpPicture,     // what: the address; fixable where "http:" stands in the field
     HttpLink,        // what: the address; fixable likewise
@@ -23,6 +24,7 @@ enum class Problem {
     PictureNotOnWeb, // what: the address
     HiddenRest,      // what: the opening that is never closed: "<!--", "<title>" or "<xmp>"
     UnfinishedTag,   // what: the start of the tag as the field writes it
+    CheckStopped,    // what: the markup past the limits of the check's reading ("nests elements ... deep")
 };
 
 // Collects what the check finds and merges it by field and kind of problem, so that a paragraph holding

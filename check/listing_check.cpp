@@ -6,7 +6,6 @@
 #include "contact_text.h"
 #include "ebay_hosts.h"
 #include "finding_tally.h"
-#include "html_reading.h"
 #include "html_vocabulary.h"
 #include "source_map.h"
 #include "style_sheet.h"
@@ -15,6 +14,7 @@
 #include "generator/colour_palette.h"
 #include "generator/promotional_footer.h"
 #include "generator/template_style.h"
+#include "html/html_reading.h"
 #include "text/letter_case.h"
 #include "text/numbers.h"
 #include "text/utf8.h"
@@ -174,6 +174,9 @@ public:
         for (const HtmlText& text : reading.texts) {
             checkText(text);
         }
+        if (reading.limit) {
+            add(Problem::CheckStopped, reading.limit->at, limitReached(reading.limit->kind));
+        }
         for (const HtmlComment& comment : reading.comments) {
             const SourceMap::Origin origin = m_map.originOf(comment.at);
             if (origin.source == SourceMap::Source::Field && comment.end > origin.end) {
@@ -188,6 +191,20 @@ public:
     }
 
 private:
+    static std::string limitReached(HtmlLimit::Kind kind) {
+        switch (kind) {
+        case HtmlLimit::Kind::Nesting:
+            return "nests elements more than " + WithThousands(kDeepestNesting) +
+                   " deep, deeper than browsers show as written";
+        case HtmlLimit::Kind::Attributes:
+            return "has a tag with more than " + WithThousands(kMostAttributes) + " attributes";
+        case HtmlLimit::Kind::Nodes:
+            return "goes past " + WithThousands(kMostNodes) +
+                   " elements and texts in all, more than a listing needs";
+        }
+        return {};
+    }
+
     void checkElement(const HtmlElement& element) {
         if (IsActiveElement(element.name)) {
             add(Problem::ActiveContent, element.at, "<" + element.name + "> element");
@@ -227,9 +244,7 @@ private:
         }
         const AddressUse use = AddressUseOf(element.name, attribute.name);
         if (use == AddressUse::Style) {
-            for (const std::string& address : StyleSheetAddresses(attribute.value)) {
-                checkAddress(AddressUse::Picture, address, attribute.rawValueAt, attribute.rawValueEnd);
-            }
+            checkStyleSheet(attribute.value, attribute.rawValueAt, attribute.rawValueEnd);
         } else if (use != AddressUse::None && attribute.name == "srcset") {
             for (const std::string& candidate : srcsetAddresses(attribute.value)) {
                 checkAddress(use, candidate, attribute.rawValueAt, attribute.rawValueEnd);
@@ -327,12 +342,44 @@ private:
         }
     }
 
+    void checkStyleSheet(std::string_view css, std::size_t rawFrom, std::size_t rawTo) {
+        for (const StyleSheetAddress& fetched : StyleSheetAddresses(css)) {
+            if (fetched.use == StyleSheetAddress::Use::Picture) {
+                checkAddress(AddressUse::Picture, fetched.address, rawFrom, rawTo);
+            } else {
+                checkStyling(fetched, rawFrom, rawTo);
+            }
+        }
+    }
+
+    // A style sheet or a font from another site can restyle or hide the whole listing; over http a buyer's
+    // browser refuses it as it refuses an http picture.
+    void checkStyling(const StyleSheetAddress& fetched, std::size_t rawFrom, std::size_t rawTo) {
+        const std::string_view bare = trimmed(fetched.address);
+        const ResolvedAddress resolved = ResolveAddress(bare);
+        if (bare.empty() || resolved.scheme == "data" || isScriptScheme(resolved.scheme)) {
+            return;
+        }
+        const std::string what =
+            fetched.use == StyleSheetAddress::Use::StyleSheet ? "a style sheet from " : "a font from ";
+        if (!isWebScheme(resolved.scheme)) {
+            add(Problem::OffEbayStyling, rawFrom, what + std::string(bare));
+            return;
+        }
+        if (!resolved.host.empty() && !IsEbayHost(resolved.host)) {
+            add(Problem::OffEbayStyling, rawFrom, what + resolved.host);
+        }
+        if (resolved.scheme == "http") {
+            add(Problem::HttpPicture, rawFrom, bare, fixPosition(rawFrom, rawTo, bare, "http:"));
+        } else if (resolved.schemeRelative) {
+            add(Problem::SchemeRelative, rawFrom, bare, fixPosition(rawFrom, rawTo, bare, "//"));
+        }
+    }
+
     void checkText(const HtmlText& text) {
         const std::string_view written = m_html.substr(text.at, text.rawEnd - text.at);
         if (text.kind == HtmlText::Kind::StyleSheet) {
-            for (const std::string& address : StyleSheetAddresses(text.text)) {
-                checkAddress(AddressUse::Picture, address, text.at, text.rawEnd);
-            }
+            checkStyleSheet(text.text, text.at, text.rawEnd);
             return;
         }
         checkContacts(text.text, WrittenPositions(written, text.at, text.text));

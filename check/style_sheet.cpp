@@ -3,8 +3,11 @@
 #include "text/letter_case.h"
 #include "text/utf8.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <tuple>
+#include <utility>
 
 namespace vellumo {
 
@@ -72,19 +75,50 @@ std::string addressAt(std::string_view css, std::size_t at, bool inUrl) {
 
 } // namespace
 
-std::vector<std::string> StyleSheetAddresses(std::string_view css) {
+std::vector<StyleSheetAddress> StyleSheetAddresses(std::string_view css) {
     const std::string plain = plainCss(css);
     const std::string lowered = AsciiLower(plain);
-    std::vector<std::string> addresses;
-    for (std::size_t at = lowered.find("url("); at != std::string::npos; at = lowered.find("url(", at + 4)) {
-        addresses.push_back(addressAt(plain, at + 4, true));
-    }
-    for (std::size_t at = lowered.find("@import"); at != std::string::npos;
-         at = lowered.find("@import", at + 7)) {
-        std::string address = addressAt(plain, at + 7, false);
-        if (!address.empty()) {
-            addresses.push_back(std::move(address));
+    // Where each at-rule that fetches something other than pictures reaches: an @import to its ";", an
+    // @font-face to the end of its block.
+    struct RuleSpan {
+        StyleSheetAddress::Use use;
+        std::size_t begin;
+        std::size_t end;
+    };
+    std::vector<RuleSpan> rules;
+    for (const auto& [keyword, use, closer] :
+         {std::tuple{std::string_view("@import"), StyleSheetAddress::Use::StyleSheet, ';'},
+          std::tuple{std::string_view("@font-face"), StyleSheetAddress::Use::Font, '}'}}) {
+        for (std::size_t at = lowered.find(keyword); at != std::string::npos;
+             at = lowered.find(keyword, at + keyword.size())) {
+            rules.push_back({use, at, std::min(lowered.find(closer, at), lowered.size())});
         }
+    }
+    const auto useAt = [&](std::size_t at) {
+        for (const RuleSpan& rule : rules) {
+            if (rule.begin < at && at < rule.end) {
+                return rule.use;
+            }
+        }
+        return StyleSheetAddress::Use::Picture;
+    };
+    std::vector<std::pair<std::size_t, StyleSheetAddress>> found;
+    for (std::size_t at = lowered.find("url("); at != std::string::npos; at = lowered.find("url(", at + 4)) {
+        found.push_back({at, {useAt(at), addressAt(plain, at + 4, true)}});
+    }
+    for (const RuleSpan& rule : rules) {
+        if (rule.use != StyleSheetAddress::Use::StyleSheet) {
+            continue;
+        }
+        std::string address = addressAt(plain, rule.begin + 7, false);
+        if (!address.empty()) {
+            found.push_back({rule.begin, {rule.use, std::move(address)}});
+        }
+    }
+    std::ranges::sort(found, {}, &std::pair<std::size_t, StyleSheetAddress>::first);
+    std::vector<StyleSheetAddress> addresses;
+    for (auto& [at, address] : found) {
+        addresses.push_back(std::move(address));
     }
     return addresses;
 }

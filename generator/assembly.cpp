@@ -40,7 +40,14 @@ std::vector<SlotReplacement> AssemblyReplacements(const ListingFields& fields, c
         replacements.push_back(
             {{FieldRef::Kind::Paragraph, k}, placedGroup.paragraphs[k], current.paragraphs[k]});
     }
-    replacements.push_back({{FieldRef::Kind::Background}, placed.background, fields.background});
+    // The background's marker ends with its value, except the phone-friendly form's for no background.
+    const std::string background = BackgroundMarker(fields.layoutForm, fields.background);
+    const bool valueStands =
+        fields.layoutForm == LayoutForm::AsDesigned || fields.background != kNoBackground;
+    replacements.push_back({{FieldRef::Kind::Background},
+                            BackgroundMarker(fields.layoutForm, placed.background),
+                            background,
+                            background.size() - (valueStands ? fields.background.size() : 0)});
     for (const auto& [target, marker, colour] :
          {std::tuple{ColourTarget::Border, &placed.borderMarker, &fields.borderColour},
           std::tuple{ColourTarget::Font, &placed.fontMarker, &fields.fontColour},

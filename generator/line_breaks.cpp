@@ -1,10 +1,12 @@
 #include "line_breaks.h"
 
+#include "html/flowing_text.h"
 #include "text/blanks.h"
 #include "text/letter_case.h"
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace vellumo {
 
@@ -49,10 +51,39 @@ std::size_t breakLength(std::string_view text) {
     return text.starts_with('\r') || text.starts_with('\n') ? 1 : 0;
 }
 
+// Whether each line break, asked for in order, stands in flowing text: not inside a tag, a comment, a
+// style sheet, or an element that shows its lines as typed or takes its content as text.
+class FlowingBreaks {
+public:
+    explicit FlowingBreaks(std::string_view paragraph) {
+        // Without markup the whole paragraph is flowing text.
+        if (paragraph.find('<') == std::string_view::npos) {
+            m_stretches.push_back({0, paragraph.size()});
+        } else {
+            m_stretches = FlowingText(paragraph);
+        }
+    }
+
+    bool contains(std::size_t position) {
+        while (m_next < m_stretches.size() && m_stretches[m_next].end <= position) {
+            ++m_next;
+        }
+        return m_next < m_stretches.size() && m_stretches[m_next].begin <= position;
+    }
+
+private:
+    std::vector<TextStretch> m_stretches;
+    std::size_t m_next = 0;
+};
+
 } // namespace
 
 std::string ShowLineBreaks(std::string_view paragraph) {
     constexpr std::string_view kLineBreaks = "\r\n";
+    if (paragraph.find_first_of(kLineBreaks) == std::string_view::npos) {
+        return std::string(paragraph);
+    }
+    FlowingBreaks flowing(paragraph);
     std::string shown;
     shown.reserve(paragraph.size());
     std::size_t lineStart = 0;
@@ -68,7 +99,8 @@ std::string ShowLineBreaks(std::string_view paragraph) {
         const std::size_t nextStart = lineEnd + length;
         const std::size_t nextEnd =
             std::min(paragraph.find_first_of(kLineBreaks, nextStart), paragraph.size());
-        if (!endsWithBlockTag(line) &&
+        // The break's last byte: of CR LF, the parser places a text that starts with one at its LF.
+        if (flowing.contains(nextStart - 1) && !endsWithBlockTag(line) &&
             !startsWithBlockTag(paragraph.substr(nextStart, nextEnd - nextStart))) {
             shown += "<br>";
         }

@@ -7,11 +7,14 @@
 
 namespace vellumo {
 
-// A paragraph as the listing shows it: HTML ignores a typed line break, so each one gets a "<br>" in
-// front of it. A break beside block-level markup the seller typed (a line that ends with, or a line that
-// starts with, a tag such as <li>, </tr> or <br>) is left alone, so a typed list or table gets no stray
-// blank lines. CR LF, LF and a lone CR each count as one break and stay as typed. Since <br> is itself
-// block-level, showing a shown paragraph again changes nothing.
+// A paragraph as the listing shows it: HTML ignores a typed line break in text, so each one there gets a
+// "<br>" in front of it. Where the paragraph is read as a browser reads it, a break that is not in flowing
+// text is left alone: inside a tag or its attribute values, a comment, a style sheet or script, an element
+// that shows its lines as typed or takes its content as text (pre, textarea, title...), and SVG or MathML.
+// So is a break beside block-level markup the seller typed (a line that ends with, or a line that starts
+// with, a tag such as <li>, </tr> or <br>), so a typed list or table gets no stray blank lines. CR LF, LF
+// and a lone CR each count as one break and stay as typed. Since <br> is itself block-level, showing a
+// shown paragraph again changes nothing.
 std::string ShowLineBreaks(std::string_view paragraph);
 
 // A change made to the shown form of a typed paragraph (a fix of the listing check), brought back to the

@@ -21,11 +21,23 @@ constexpr std::string_view kPictureStyle =
 constexpr std::array<std::string_view, 2> kTextCells = {R"(<td width="50%")",
                                                         R"(<td width="100%" height="6" colspan="2")"};
 constexpr std::string_view kWrappingStyle = R"( style="overflow-wrap:anywhere;word-break:break-word")";
+// How the outer table of every layout names its background.
+constexpr std::string_view kBackgroundAttribute = R"(background=")";
 
 } // namespace
 
+std::string BackgroundMarker(LayoutForm form, std::string_view background) {
+    if (form == LayoutForm::AsDesigned) {
+        return std::string(background);
+    }
+    return (background == kNoBackground ? "data-" : "") + std::string(kBackgroundAttribute) +
+           std::string(background);
+}
+
 std::string PhoneFriendlyForm(std::string_view layoutText) {
     std::string text(layoutText);
+    ReplaceAll(text, std::string(kBackgroundAttribute) + kNoBackground,
+               BackgroundMarker(LayoutForm::PhoneFriendly, kNoBackground));
     ReplaceAll(text, kPictureSize, std::string(kPictureSize) + std::string(kPictureStyle));
     for (const std::string_view cell : kTextCells) {
         ReplaceAll(text, cell, std::string(cell) + std::string(kWrappingStyle));

@@ -17,4 +17,9 @@ const std::string& LayoutText(int position, LayoutForm form);
 // (the designed layout needs 865) it looks exactly as designed, pictures 400 x 300.
 std::string PhoneFriendlyForm(std::string_view layoutText);
 
+// What stands for the background in a layout of the given form, so assembly finds it: the address itself
+// as designed; in the phone-friendly form the attribute with it, and with no background chosen an
+// attribute that is no address, so buyers' browsers ask for no picture "No Background" next to the item.
+std::string BackgroundMarker(LayoutForm form, std::string_view background);
+
 } // namespace vellumo

@@ -7,6 +7,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 namespace vellumo {
@@ -59,6 +60,13 @@ Outcome SingleInstanceLock::publish(std::string_view note) {
 std::string SingleInstanceLock::PublishedNote(const std::string& folder) {
     const auto note = ReadWholeFile(folder + "/" + std::string(kLockFileName));
     return note ? *note : std::string();
+}
+
+bool PeerIsThisUser(int socketDescriptor) {
+    ucred peer{};
+    socklen_t length = sizeof peer;
+    return ::getsockopt(socketDescriptor, SOL_SOCKET, SO_PEERCRED, &peer, &length) == 0 &&
+           length == sizeof peer && peer.uid == ::getuid();
 }
 
 SingleInstanceLock::SingleInstanceLock(SingleInstanceLock&& other) noexcept

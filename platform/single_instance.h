@@ -42,4 +42,8 @@ private:
     int m_lockFile = -1;
 };
 
+// True when the process at the other end of a connected local socket runs as this user. A socket in the
+// abstract namespace has no file whose permissions keep other users out, so each end asks.
+bool PeerIsThisUser(int socketDescriptor);
+
 } // namespace vellumo

@@ -11,6 +11,7 @@
 #include "running_instance.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -63,12 +64,19 @@ int main(int argc, char* argv[]) {
     std::error_code lockFailure;
     auto instanceLock = vellumo::SingleInstanceLock::Acquire(paths.appFolder, &lockFailure);
     if (!instanceLock && !lockFailure) {
-        const QCoreApplication secondStart(argc, argv);
-        if (!vellumo::RunningInstance::Ring(paths.appFolder)) {
-            std::fprintf(stderr, "Vellumo is already running on %s, but did not answer.\n",
-                         paths.appFolder.c_str());
+        // A window of its own only says why this start ends when the running one does not answer.
+        const QApplication secondStart(argc, argv);
+        if (vellumo::RunningInstance::Ring(paths.appFolder)) {
+            return 0;
         }
-        return 0;
+        const QString message =
+            QStringLiteral("Vellumo is already running on your designs (in %1), but it does not answer.\n\n"
+                           "If its window is hidden or no longer responds, close it, or end Vellumo in your "
+                           "system monitor, then start Vellumo again.")
+                .arg(QString::fromStdString(paths.appFolder));
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+        QMessageBox::warning(nullptr, QStringLiteral("Vellumo"), message);
+        return 1;
     }
     if (lockFailure) {
         // Better one window too many than none: start without the guard.
@@ -87,8 +95,7 @@ int main(int argc, char* argv[]) {
     vellumo::MainWindow window(paths, messageBoxes, desktop);
     vellumo::RunningInstance runningInstance;
     if (instanceLock) {
-        if (const vellumo::Outcome listening =
-                runningInstance.listen(*instanceLock, paths.previewFolder, paths.appFolder);
+        if (const vellumo::Outcome listening = runningInstance.listen(*instanceLock, paths.appFolder);
             !listening) {
             std::fprintf(stderr, "Vellumo: a second start will not find this window: %s\n",
                          listening.message().c_str());

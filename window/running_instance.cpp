@@ -6,6 +6,8 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 
+#include <unistd.h>
+
 namespace vellumo {
 
 namespace {
@@ -18,9 +20,14 @@ constexpr int kRingTimeoutMs = 2000;
 RunningInstance::RunningInstance(QObject* parent)
     : QObject(parent)
     , m_server(new QLocalServer(this)) {
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    m_server->setSocketOptions(QLocalServer::AbstractNamespaceOption);
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* caller = m_server->nextPendingConnection()) {
+            if (!PeerIsThisUser(static_cast<int>(caller->socketDescriptor()))) {
+                caller->abort();
+                caller->deleteLater();
+                continue;
+            }
             connect(caller, &QLocalSocket::disconnected, caller, &QObject::deleteLater);
             connect(caller, &QLocalSocket::readyRead, this, [this, caller] {
                 if (caller->readAll().startsWith(kRaise.toByteArray())) {
@@ -32,29 +39,28 @@ RunningInstance::RunningInstance(QObject* parent)
     });
 }
 
-Outcome RunningInstance::listen(SingleInstanceLock& lock, const std::string& socketFolder,
-                                const std::string& dataFolder) {
+Outcome RunningInstance::listen(SingleInstanceLock& lock, const std::string& dataFolder) {
     const QByteArray folderHash =
         QCryptographicHash::hash(QByteArray::fromStdString(dataFolder), QCryptographicHash::Sha256)
             .toHex()
             .left(16);
-    const QString socketPath = FromCore(socketFolder) + QStringLiteral("/vellumo-%1.socket").arg(folderHash);
-    // A socket file a crashed instance left behind would block the name; the lock says it is ours now.
-    QLocalServer::removeServer(socketPath);
-    if (!m_server->listen(socketPath)) {
-        return std::errc::address_not_available;
+    // An abstract name goes with the process that holds it, so none is left behind by a crash.
+    if (!m_server->listen(QStringLiteral("vellumo-%1-%2").arg(::getuid()).arg(folderHash))) {
+        return std::errc::address_in_use;
     }
     return lock.publish(ToCore(m_server->fullServerName()));
 }
 
 bool RunningInstance::Ring(const std::string& dataFolder) {
-    const std::string socketPath = SingleInstanceLock::PublishedNote(dataFolder);
-    if (socketPath.empty()) {
+    const std::string socketName = SingleInstanceLock::PublishedNote(dataFolder);
+    if (socketName.empty()) {
         return false;
     }
     QLocalSocket socket;
-    socket.connectToServer(FromCore(socketPath));
-    if (!socket.waitForConnected(kRingTimeoutMs)) {
+    socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
+    socket.connectToServer(FromCore(socketName));
+    if (!socket.waitForConnected(kRingTimeoutMs) ||
+        !PeerIsThisUser(static_cast<int>(socket.socketDescriptor()))) {
         return false;
     }
     socket.write(kRaise.toByteArray());

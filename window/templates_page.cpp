@@ -226,6 +226,11 @@ void TemplatesPage::load() {
                  .arg(Quoted(entry), UnreadableReason(read, path)));
         return;
     }
+    if (read.status == TemplateReadStatus::NotATemplate) {
+        warn(QStringLiteral("%1 is not a Vellumo template: %2. Nothing was loaded.")
+                 .arg(Quoted(entry), FromCore(read.reason)));
+        return;
+    }
     if (!read.replacedColours.empty()) {
         QStringList colours;
         for (const ReplacedColour& colour : read.replacedColours) {

@@ -231,7 +231,9 @@ INSTANTIATE_TEST_SUITE_P(
         MarkupCase{"<noscript><p title=\"</noscript><img src=x onerror=alert(1)>\">", "onerror="},
         MarkupCase{"<xmp><p title=\"</xmp><img src=x onerror=alert(1)>\">", "onerror="},
         MarkupCase{"<p =\"x onclick=alert(1) y='\"'>hi</p>", "onclick="},
-        MarkupCase{"<p title=\"a\" onclick\f=alert(1)>hi</p>", "onclick="}),
+        MarkupCase{"<p title=\"a\" onclick\f=alert(1)>hi</p>", "onclick="},
+        MarkupCase{"<img src=x src onerror=alert(1)>", "onerror="},
+        MarkupCase{"<a href=\"\x01javascript:alert(1)\">x</a>", "javascript:"}),
     caseNumber<MarkupCase>);
 
 TEST(CheckListing, HarmlessTextThatLooksLikeActiveContentPasses) {
@@ -428,6 +430,44 @@ INSTANTIATE_TEST_SUITE_P(
         InsecureCase{"<img src=\"//pics.example.com/1.jpg\">", "without https:", Severity::Advice}),
     caseNumber<InsecureCase>);
 
+struct StylingCase {
+    const char* html;
+    const char* reported; // nullptr: nothing to report
+};
+
+// What a style sheet fetches besides pictures restyles the whole listing: from off eBay it is named.
+class StylingTest : public testing::TestWithParam<StylingCase> {};
+
+TEST_P(StylingTest, FromOffEbayIsNamed) {
+    CheckedListing listing;
+    listing.group().paragraphs[0] = GetParam().html;
+    const std::vector<Finding> findings = listing.check();
+    if (GetParam().reported == nullptr) {
+        EXPECT_EQ(describe(findings), "");
+        return;
+    }
+    const Finding* finding = findingAbout(findings, paragraph(0), GetParam().reported);
+    ASSERT_NE(finding, nullptr) << describe(findings);
+    EXPECT_EQ(finding->severity, Severity::HiddenFromBuyers);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StyleSheets, StylingTest,
+    testing::Values(
+        StylingCase{"<style>@import url(\"https://evil.example/x.css\");</style>",
+                    "loads a style sheet from evil.example off eBay"},
+        StylingCase{"<style>@IMPORT 'https://evil.example/x.css' screen;</style>",
+                    "loads a style sheet from evil.example off eBay"},
+        StylingCase{"<p style=\"x:y;@import url(//evil.example/x.css)\">x</p>",
+                    "a style sheet from evil.example"},
+        StylingCase{"<style>@font-face{font-family:T;src:url(https://fonts.example/t.woff)}</style>",
+                    "loads a font from fonts.example off eBay"},
+        StylingCase{"<style>@import url(http://evil.example/x.css);</style>", "from an http:// address"},
+        StylingCase{"<style>@import url(\"https://ir.ebaystatic.com/x.css\");"
+                    "p{background:url(https://pics.example.com/bg.jpg)}</style>",
+                    nullptr}),
+    caseNumber<StylingCase>);
+
 TEST(CheckListing, APictureThatIsNotOnTheWebIsCaughtInAParagraph) {
     CheckedListing listing;
     listing.group().paragraphs[0] = "<img src=\"C:\\Users\\Ann\\detail.jpg\"> <img src=\"detail.jpg\">";
@@ -502,6 +542,26 @@ INSTANTIATE_TEST_SUITE_P(
                     "Pictures on https://i.ebayimg.com/images/1.jpg, shop at https://www.ebay.com.au",
                     "<!-- a note to myself --> Fine china"),
     caseNumber<const char*>);
+
+// Markup past what the check reads in bounded time is named, with the field it stands in.
+TEST(CheckListing, MarkupPastTheReadingsLimitsIsNamedByItsField) {
+    std::string nested;
+    std::string attributes = "<p";
+    for (int i = 0; i < 600; ++i) {
+        nested += "<div>";
+        attributes += " a" + std::to_string(i);
+    }
+    for (const auto& [typed, reported] :
+         {std::pair{nested, "Second Paragraph nests elements more than 512 deep"},
+          std::pair{attributes + ">", "Second Paragraph has a tag with more than 256 attributes"}}) {
+        CheckedListing listing;
+        listing.group().paragraphs[1] = typed;
+        const std::vector<Finding> findings = listing.check();
+        const Finding* finding = findingAbout(findings, paragraph(1), reported);
+        ASSERT_NE(finding, nullptr) << describe(findings);
+        EXPECT_EQ(finding->severity, Severity::HiddenFromBuyers);
+    }
+}
 
 TEST(CheckListing, ADescriptionOverTheLimitIsCaughtWithItsCount) {
     ListingFields noStyle;

@@ -1,10 +1,10 @@
 // Arbitrary fields assembled into a listing and checked: the check never fails, everything the parser
 // reports lies inside the listing, and every finding names a field of the chosen style.
-#include "check/html_reading.h"
 #include "check/listing_check.h"
 #include "generator/assembly.h"
 #include "generator/promotional_footer.h"
 #include "generator/template_style.h"
+#include "html/html_reading.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

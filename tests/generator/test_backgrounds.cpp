@@ -66,8 +66,11 @@ INSTANTIATE_TEST_SUITE_P(
                       AddressCase{kBase, 0}, AddressCase{"http://example.com/eBay/Background/007.jpg", 0},
                       AddressCase{"No Background", 0}));
 
+// As designed, the layout keeps its own text for no background.
 TEST(BackgroundInTheListing, FollowsEveryPick) {
     ListingUnderTest listing(5);
+    listing.fields.layoutForm = LayoutForm::AsDesigned;
+    listing.chooseStyle(5);
     listing.fillGroup();
     listing.fields.background = BuiltInBackgroundAddress(7);
     listing.assemble();

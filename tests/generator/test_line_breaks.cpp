@@ -49,6 +49,35 @@ INSTANTIATE_TEST_SUITE_P(
                       "<li>Lid</li> and more<br>\r\nnext"}),
     [](const testing::TestParamInfo<LineBreakCase>& info) { return std::string(info.param.name); });
 
+class BreakOutsideTextTest : public testing::TestWithParam<LineBreakCase> {};
+
+// Markup pasted from elsewhere often spans lines: a break inside a tag, a comment, or an element whose
+// content is not flowing text stays as typed, so the markup keeps its meaning.
+TEST_P(BreakOutsideTextTest, StaysAsTyped) {
+    EXPECT_EQ(ShowLineBreaks(GetParam().typed), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Markup, BreakOutsideTextTest,
+    testing::Values(
+        LineBreakCase{"PictureAttributes", "<img src=\"https://i.ebayimg.com/a.jpg\"\nalt=\"teapot\">",
+                      "<img src=\"https://i.ebayimg.com/a.jpg\"\nalt=\"teapot\">"},
+        LineBreakCase{"LinkTarget", "<a href=\"https://www.ebay.com/str/x\"\r\ntarget=\"_blank\">store</a>",
+                      "<a href=\"https://www.ebay.com/str/x\"\r\ntarget=\"_blank\">store</a>"},
+        LineBreakCase{"StyleValue", "<td style=\"color:red;\npadding:4px\">x",
+                      "<td style=\"color:red;\npadding:4px\">x"},
+        LineBreakCase{"StyleSheet", "<style>\np{color:red}\n</style>", "<style>\np{color:red}\n</style>"},
+        LineBreakCase{"ScriptTag", "<script\n>alert(1)\n</script>", "<script\n>alert(1)\n</script>"},
+        LineBreakCase{"Comment", "Note <!-- one\ntwo --> end", "Note <!-- one\ntwo --> end"},
+        LineBreakCase{"Preformatted", "<pre>a\n<b>b</b>\nc</pre>", "<pre>a\n<b>b</b>\nc</pre>"},
+        LineBreakCase{"TextArea", "<textarea>a\nb</textarea>", "<textarea>a\nb</textarea>"},
+        LineBreakCase{"Drawing", "<svg><text>a\nb</text></svg>", "<svg><text>a\nb</text></svg>"},
+        LineBreakCase{"TextAroundADroppedTag", "a</span\n>b\nc", "a</span\n>b<br>\nc"},
+        LineBreakCase{"TextAroundALongTag", "a\n<b title=\"" + std::string(2000, 'x') + "\"\n>b</b>\nc",
+                      "a<br>\n<b title=\"" + std::string(2000, 'x') + "\"\n>b</b><br>\nc"},
+        LineBreakCase{"LeadingBreak", "\nOne", "<br>\nOne"}),
+    [](const testing::TestParamInfo<LineBreakCase>& info) { return std::string(info.param.name); });
+
 TEST(ShowLineBreaks, OnlyParagraphsChange) {
     FieldGroups fields;
     FieldGroup& group = fields.of(3);

@@ -1,3 +1,4 @@
+#include "generator/assembly.h"
 #include "generator/phone_layout.h"
 #include "generator/template_style.h"
 #include "generator_test_support.h"
@@ -31,8 +32,23 @@ TEST_P(PhoneLayoutTest, IsTheDesignedLayoutWithInlineStylesAddedOnly) {
     std::string text = LayoutText(GetParam(), LayoutForm::PhoneFriendly);
     ReplaceAll(text, kPictureStyle, "");
     ReplaceAll(text, kWrappingStyle, "");
+    ReplaceAll(text, "data-background=", "background=");
     EXPECT_EQ(text, LayoutText(GetParam()));
     EXPECT_EQ(LayoutText(GetParam(), LayoutForm::AsDesigned), LayoutText(GetParam()));
+}
+
+// With no background chosen the listing asks buyers' browsers for no picture; a chosen one is the table's.
+TEST_P(PhoneLayoutTest, NoBackgroundIsNoAddressAndAChosenOneIsTheTables) {
+    ListingUnderTest listing(GetParam());
+    listing.fillGroup();
+    for (const std::string background : {kNoBackground, "https://pics.example.com/bg.jpg", kNoBackground}) {
+        listing.fields.background = background;
+        listing.assemble();
+        EXPECT_EQ(CountOf(listing.code, " background=\""), background == kNoBackground ? 0u : 1u);
+        EXPECT_EQ(CountOf(listing.code, " background=\"" + background + "\""),
+                  background == kNoBackground ? 0u : 1u);
+    }
+    EXPECT_EQ(listing.code, RebuildListing("", listing.fields).code) << "a change of background as a rebuild";
 }
 
 INSTANTIATE_TEST_SUITE_P(AllStyles, PhoneLayoutTest, testing::Range(2, kStyleCount + 1));

@@ -176,6 +176,32 @@ TEST_P(PhotoCountOutside, TwoToFiveReadsNothing) {
 
 INSTANTIATE_TEST_SUITE_P(Counts, PhotoCountOutside, ::testing::Values(0, 1, 6, 7, -3));
 
+struct NotATemplateCase {
+    const char* name;
+    std::string bytes;
+};
+
+class NotATemplate : public TemplateFile, public ::testing::WithParamInterface<NotATemplateCase> {};
+
+// A file named like a design that holds something else reads nothing, and says why.
+TEST_P(NotATemplate, ReadsNothingAndTellsWhy) {
+    const std::string path = m_folder / "x-3";
+    WriteBytes(path, GetParam().bytes);
+    const TemplateValues current = EveryFieldDistinct(3);
+    const TemplateReadResult read = ReadTemplateFile(path, "3", current);
+    EXPECT_EQ(read.status, TemplateReadStatus::NotATemplate);
+    EXPECT_EQ(read.reason, "no [STYLE] section");
+    EXPECT_EQ(read.values, current);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, NotATemplate,
+    ::testing::Values(NotATemplateCase{"Binary", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)},
+                      NotATemplateCase{"PasswordFile", "root:x:0:0:root:/root:/bin/bash\n"},
+                      NotATemplateCase{"OtherSection", "[Settings]\r\nTitle=Blue teapot\r\n"},
+                      NotATemplateCase{"Empty", ""}),
+    [](const ::testing::TestParamInfo<NotATemplateCase>& info) { return std::string(info.param.name); });
+
 TEST_F(TemplateFile, MissingKeysReadAsTheirDefaults) {
     const std::string path = m_folder / "sparse-3";
     WriteBytes(path, "[STYLE]\r\nText2=only this\r\n");

@@ -8,6 +8,7 @@
 #include <string>
 
 #include <spawn.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -134,6 +135,21 @@ TEST_F(SingleInstance, LinkPlantedAtTheLockFileIsNotFollowed) {
     EXPECT_FALSE(SingleInstanceLock::Acquire(m_folder, &failure).has_value());
     EXPECT_TRUE(failure);
     EXPECT_FALSE(fs::exists(target));
+}
+
+// The running instance and a second start each ask who is at the other end; only a socket to a process of
+// this user answers yes.
+TEST(PeerIsThisUser, OnlyAConnectedSocketOfThisUser) {
+    int sockets[2];
+    ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM, 0, sockets), 0);
+    EXPECT_TRUE(PeerIsThisUser(sockets[0]));
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    EXPECT_FALSE(PeerIsThisUser(pipeEnds[0]));
+    EXPECT_FALSE(PeerIsThisUser(-1));
+    for (const int descriptor : {sockets[0], sockets[1], pipeEnds[0], pipeEnds[1]}) {
+        ::close(descriptor);
+    }
 }
 
 } // namespace

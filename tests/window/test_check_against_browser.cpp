@@ -2,11 +2,11 @@
 // handler attributes and where the addresses of links and pictures lead, as the check's HTML reading and
 // address resolution see them, equal what QtWebEngine builds from the same listing.
 
-#include "check/html_reading.h"
 #include "check/html_vocabulary.h"
 #include "check/web_address.h"
 #include "generator/assembly.h"
 #include "generator/template_style.h"
+#include "html/html_reading.h"
 #include "window_test_support.h"
 
 #include <QJsonDocument>
@@ -164,6 +164,17 @@ private slots:
             "<a href=\"data:text/html,x\">5</a><a href=\"file://nas/a.jpg\">6</a>"
             "<img src=\"C:\\photos\\a.jpg\"><img src=\"//pics.example.com/a.jpg\"><img "
             "src=\"HTTP://pics.example.com/b.jpg\">");
+        // A browser keeps a control byte in an attribute and its address parser drops it from the ends.
+        for (int byte = 0x01; byte <= 0x20; ++byte) {
+            const QString c(QChar(static_cast<char16_t>(byte)));
+            QTest::newRow(qPrintable(QStringLiteral("control byte %1").arg(byte, 2, 16, QLatin1Char('0'))))
+                << QStringLiteral("Teapot")
+                << QStringLiteral(
+                       "<a href=\"%1javascript:alert(1)\">1</a><a href=\"java%1script:alert(1)\">2</a>"
+                       "<a href=\"%1https://evil.example/\">3</a><a href=\"ht%1tps://evil.example/\">4</a>")
+                       .arg(c)
+                << QString();
+        }
     }
 
     void ReadsTheListingAsTheBrowserBuildsIt() {

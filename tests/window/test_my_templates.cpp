@@ -381,6 +381,25 @@ private slots:
         QCOMPARE(Entries(under.child<QListWidget>("lstCode")), QStringList{"Gone"});
     }
 
+    // A file named like a design that holds something else (here a link to a password file) is refused.
+    void LoadOfAFileThatIsNoTemplateChangesNothingAndSaysWhy() {
+        WindowUnderTest under;
+        QVERIFY(MakeTemplateFolder(under, {}));
+        const std::string passwords = TemplateFolder(under) + ".passwd";
+        QVERIFY(WriteText(passwords, "root:x:0:0:root:/root:/bin/bash\n"));
+        QVERIFY(QFile::link(QString::fromStdString(passwords),
+                            QString::fromStdString(TemplateFolder(under) + "Passwords-3")));
+        QVERIFY(LoadWithoutNotice(under));
+        PickText(under.child<QComboBox>("ImageCombo1"), "3 Inline Photos");
+        under.child<QLineEdit>("txtTitle3")->setText("my title");
+        ClickEntry(under, "lstPlates", "Passwords-3", true);
+
+        QCOMPARE(Messages(under, "warning").size(), 1);
+        QVERIFY(Messages(under, "warning").first().contains("Passwords-3"));
+        QVERIFY(Messages(under, "warning").first().contains("not a Vellumo template: no [STYLE] section"));
+        QCOMPARE(under.child<QLineEdit>("txtTitle3")->text(), QStringLiteral("my title"));
+    }
+
     void LoadLeavesPickersAsTheyWereForPositionsThatNameNoEntry() {
         WindowUnderTest under;
         QVERIFY(MakeTemplateFolder(under, {}));

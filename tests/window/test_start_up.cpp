@@ -30,15 +30,19 @@ namespace {
 struct ProgramFolders {
     QTemporaryDir root;
     QString runtime = root.path() + "/run";
-    QString dataHome = root.path() + "/data";
+    QString dataHome;
 
-    ProgramFolders() {
+    // The data home's own name is dataNameLength long: a long one made a socket path in the data folder
+    // longer than the system takes.
+    explicit ProgramFolders(int dataNameLength = 4)
+        : dataHome(root.path() + "/" + QString(dataNameLength, QLatin1Char('d'))) {
         if (!EnsurePrivateFolder(previewFolder())) {
             qWarning("no private preview folder");
         }
         QDir().mkpath(dataHome);
     }
     std::string previewFolder() const { return runtime.toStdString() + "/vellumo"; }
+    std::string dataFolder() const { return dataHome.toStdString() + "/Vellumo"; }
     QString settingsFile() const { return dataHome + "/Vellumo/Settings.ini"; }
     void start(QProcess& program) const {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -124,21 +128,27 @@ private slots:
         QVERIFY(codes->selectedItems().isEmpty());
     }
 
+    void SecondStartBringsTheRunningWindowToTheFront_data() {
+        QTest::addColumn<int>("dataNameLength");
+        QTest::newRow("short folders") << 4;
+        QTest::newRow("data folder past a socket path's 108 bytes") << 120;
+    }
+
     // The lock lives in the data folder: a second start with another runtime folder still finds the first,
     // brings its window to the front (restored from the task bar) and ends without writing anything.
     void SecondStartBringsTheRunningWindowToTheFront() {
-        ProgramFolders folders;
+        QFETCH(int, dataNameLength);
+        ProgramFolders folders(dataNameLength);
         {
             WindowUnderTest under;
             QVERIFY(under.load());
-            const std::string dataFolder = folders.dataHome.toStdString() + "/Vellumo";
+            const std::string dataFolder = folders.dataFolder();
             QVERIFY(QDir().mkpath(QString::fromStdString(dataFolder)));
             auto running = SingleInstanceLock::Acquire(dataFolder);
             QVERIFY(running.has_value());
             RunningInstance doorbell;
-            QVERIFY(doorbell.listen(*running, under.paths.previewFolder, dataFolder));
-            connect(&doorbell, &RunningInstance::raiseRequested, under.window.get(),
-                    &MainWindow::comeToFront);
+            QVERIFY(doorbell.listen(*running, dataFolder));
+            connect(&doorbell, &RunningInstance::raiseRequested, under.window.get(), &MainWindow::comeToFront);
             under.window->showMinimized();
             QTRY_VERIFY(under.window->windowState() & Qt::WindowMinimized);
 
@@ -167,6 +177,40 @@ private slots:
             first.kill();
             first.waitForFinished(5000);
         }
+    }
+
+    void SecondStartThatGetsNoAnswerSaysSo_data() {
+        QTest::addColumn<bool>("listening");
+        QTest::newRow("first start not listening") << false;
+        QTest::newRow("first start stopped") << true;
+    }
+
+    // Rather than ending in silence, the second start shows a message box saying what to do, and waits.
+    void SecondStartThatGetsNoAnswerSaysSo() {
+        QFETCH(bool, listening);
+        ProgramFolders folders;
+        QVERIFY(QDir().mkpath(QString::fromStdString(folders.dataFolder())));
+        auto running = SingleInstanceLock::Acquire(folders.dataFolder());
+        QVERIFY(running.has_value());
+        RunningInstance doorbell;
+        if (listening) {
+            QVERIFY(doorbell.listen(*running, folders.dataFolder()));
+        }
+
+        // No event loop runs here meanwhile, as in a first start that is stopped.
+        QProcess second;
+        second.setReadChannel(QProcess::StandardError);
+        folders.start(second);
+        QByteArray complaints;
+        while (!complaints.contains("does not answer") && second.waitForReadyRead(15000)) {
+            complaints += second.readAllStandardError();
+        }
+        QVERIFY2(complaints.contains("Vellumo is already running"), complaints.constData());
+        QVERIFY(complaints.contains("close it"));
+        QVERIFY(!second.waitForFinished(1000));
+        QCOMPARE(second.state(), QProcess::Running); // the message box waits for the seller
+        second.kill();
+        second.waitForFinished(5000);
     }
 };
 

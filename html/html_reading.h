@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,11 +34,28 @@ struct HtmlElement {
 
 // A run of text as the document holds it.
 struct HtmlText {
-    enum class Kind { Shown, StyleSheet };
+    enum class Kind {
+        Shown,      // among markup: a line break in it is a blank, a <br> put there breaks the line
+        Verbatim,   // read without markup or shown with its line breaks (title, textarea, xmp, noscript,
+                    // iframe, pre...), or inside SVG or MathML, where a <br> would end the drawing
+        StyleSheet, // a <style> element's
+    };
     Kind kind = Kind::Shown;
     std::string text;   // as the browser reads it: character references decoded, line ends as LF
     std::size_t at = 0; // the text as written
     std::size_t rawEnd = 0;
+};
+
+inline constexpr std::size_t kDeepestNesting = 512;
+inline constexpr std::size_t kMostAttributes = 256;
+inline constexpr std::size_t kMostNodes = 120000; // elements and texts: an ordinary listing has a sixth
+
+// Where a reading stopped: about the start of the markup that went past one of the limits.
+struct HtmlLimit {
+    enum class Kind { Nesting, Attributes, Nodes };
+    Kind kind;
+    std::size_t at;
+    bool operator==(const HtmlLimit&) const = default;
 };
 
 // A comment, or what the parser takes for one ("<![CDATA[...>", "<?...>").
@@ -54,9 +72,18 @@ struct HtmlReading {
     std::vector<HtmlElement> elements;
     std::vector<HtmlText> texts; // script text is left out
     std::vector<HtmlComment> comments;
+    // Where the reading stopped short of the end, and why: markup past what a browser shows as written.
+    std::optional<HtmlLimit> limit;
 };
 
-HtmlReading ReadHtml(std::string_view html);
+// Reads a whole document, or markup as it stands inside a page's body (leading blanks are text there).
+enum class HtmlContext { Document, BodyContent };
+
+// The parser's work grows with the depth of open elements, with the attributes of one tag and with the size
+// of the tree, so a reading stops at the element that would nest deeper than a browser builds its tree
+// (Chromium flattens what goes deeper), at a tag with more attributes or at more elements and texts than
+// any listing needs; everything before that is read.
+HtmlReading ReadHtml(std::string_view html, HtmlContext context = HtmlContext::Document);
 
 // Where the characters of a text as the browser reads it were written in the html: character references
 // and CR LF line ends take more bytes there. Asked for positions in increasing order, so that going through
