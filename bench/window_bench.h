@@ -4,7 +4,6 @@
 // message-box stand-in that never blocks.
 
 #include "library/app_paths.h"
-#include "platform/private_folder.h"
 #include "window/message_boxes.h"
 
 #include <QElapsedTimer>
@@ -12,6 +11,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -41,9 +41,12 @@ public:
     TemporaryUser()
         : m_runtime(QStringLiteral("/dev/shm/vellumo-run-XXXXXX")) {
         m_runtimeFolder = m_runtime.isValid() ? m_runtime.path().toStdString() : home() + "/run";
-        if (const Outcome folder = EnsurePrivateFolder(m_runtimeFolder); !folder) {
+        std::error_code failure;
+        std::filesystem::create_directories(m_runtimeFolder, failure);
+        std::filesystem::permissions(m_runtimeFolder, std::filesystem::perms::owner_all, failure);
+        if (failure) {
             std::fprintf(stderr, "no private runtime folder %s: %s\n", m_runtimeFolder.c_str(),
-                         folder.message().c_str());
+                         failure.message().c_str());
         }
         ::setenv("HOME", home().c_str(), 1);
         ::setenv("XDG_DATA_HOME", (home() + "/.local/share").c_str(), 1);
@@ -56,15 +59,13 @@ public:
     std::string home() const { return m_home.path().toStdString(); }
     const std::string& runtimeFolder() const { return m_runtimeFolder; }
 
-    // The program's folders for this user, prepared as its start prepares them: the data folder created,
-    // the preview folder private.
+    // The program's folders for this user, prepared as its start prepares them: the data folder created.
     AppPaths installationPaths() const {
         AppPaths paths;
         paths.appFolder = home() + "/.local/share/Vellumo";
         paths.executablePath = home() + "/bin/vellumo";
         paths.keyStoreFile = paths.appFolder + "/Registry.ini";
-        paths.previewFolder = m_runtimeFolder + "/vellumo";
-        if (!CreateFolderIfMissing(paths.appFolder) || !EnsurePrivateFolder(paths.previewFolder)) {
+        if (!CreateFolderIfMissing(paths.appFolder)) {
             std::fprintf(stderr, "cannot prepare the folders of %s\n", home().c_str());
         }
         return paths;

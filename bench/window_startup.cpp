@@ -74,7 +74,7 @@ int main(int argc, char* argv[]) {
     if (mode == "vellumo") {
         QCoreApplication::setApplicationName(QStringLiteral("Vellumo"));
         paths = user.installationPaths();
-        instanceLock = vellumo::SingleInstanceLock::Acquire(paths->previewFolder);
+        instanceLock = vellumo::SingleInstanceLock::Acquire(paths->appFolder);
         if (!instanceLock) {
             std::fprintf(stderr, "the instance lock was refused\n");
             return 1;

@@ -11,7 +11,6 @@ namespace vellumo {
 struct AppPaths {
     std::string appFolder;      // the seller's data: Settings.ini and "My Templates"
     std::string executablePath; // the running program; "Path" in Settings.ini and the key store's value name
-    std::string previewFolder;  // private folder for the preview page
     std::string keyStoreFile;   // the per-user file that stands in for the registry
 
     std::string templateFolder() const; // appFolder + "/My Templates/"

@@ -5,7 +5,6 @@
 #include "listing_scheme.h"
 #include "main_window.h"
 #include "message_boxes.h"
-#include "platform/private_folder.h"
 #include "platform/single_instance.h"
 #include "program_look.h"
 #include "running_instance.h"
@@ -29,8 +28,7 @@ std::string RunningExecutable(const char* argv0) {
     return std::filesystem::absolute(argv0, failure).string();
 }
 
-// The seller's data under the user's data folder (~/.local/share/Vellumo), the preview page in a private
-// per-user runtime folder, and the help file beside the program.
+// The seller's data under the user's data folder (~/.local/share/Vellumo).
 vellumo::AppPaths SystemPaths(const char* argv0) {
     vellumo::AppPaths paths;
     paths.appFolder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation).toStdString();
@@ -40,16 +38,6 @@ vellumo::AppPaths SystemPaths(const char* argv0) {
     }
     paths.executablePath = RunningExecutable(argv0);
     paths.keyStoreFile = paths.appFolder + "/Registry.ini";
-
-    const QString runtimeFolder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    paths.previewFolder = runtimeFolder.isEmpty() ? std::string() : runtimeFolder.toStdString() + "/vellumo";
-    if (paths.previewFolder.empty() || !vellumo::EnsurePrivateFolder(paths.previewFolder)) {
-        paths.previewFolder = paths.appFolder + "/Preview";
-        if (const vellumo::Outcome folder = vellumo::EnsurePrivateFolder(paths.previewFolder); !folder) {
-            std::fprintf(stderr, "Vellumo: no private folder for the preview page: %s\n",
-                         folder.message().c_str());
-        }
-    }
     return paths;
 }
 

@@ -48,7 +48,7 @@ TEST_P(PhoneLayoutTest, NoBackgroundIsNoAddressAndAChosenOneIsTheTables) {
         EXPECT_EQ(CountOf(listing.code, " background=\"" + background + "\""),
                   background == kNoBackground ? 0u : 1u);
     }
-    EXPECT_EQ(listing.code, RebuildListing("", listing.fields).code) << "a change of background as a rebuild";
+    EXPECT_EQ(listing.code, BuildListing(listing.fields)) << "a change of background as a rebuild";
 }
 
 INSTANTIATE_TEST_SUITE_P(AllStyles, PhoneLayoutTest, testing::Range(2, kStyleCount + 1));

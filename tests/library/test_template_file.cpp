@@ -188,7 +188,7 @@ TEST_P(NotATemplate, ReadsNothingAndTellsWhy) {
     const std::string path = m_folder / "x-3";
     WriteBytes(path, GetParam().bytes);
     const TemplateValues current = EveryFieldDistinct(3);
-    const TemplateReadResult read = ReadTemplateFile(path, "3", current);
+    const TemplateReadResult read = ReadTemplateFile(path, 3, current);
     EXPECT_EQ(read.status, TemplateReadStatus::NotATemplate);
     EXPECT_EQ(read.reason, "no [STYLE] section");
     EXPECT_EQ(read.values, current);

@@ -5,7 +5,6 @@
 #include "platform/compatibility_entry.h"
 #include "platform/key_store.h"
 #include "platform/key_store_reader.h"
-#include "platform/private_folder.h"
 #include "platform/single_instance.h"
 #include "running_instance.h"
 #include "saved_notice.h"
@@ -36,12 +35,12 @@ struct ProgramFolders {
     // longer than the system takes.
     explicit ProgramFolders(int dataNameLength = 4)
         : dataHome(root.path() + "/" + QString(dataNameLength, QLatin1Char('d'))) {
-        if (!EnsurePrivateFolder(previewFolder())) {
-            qWarning("no private preview folder");
-        }
+        // A runtime folder as a desktop session has one: the user's alone.
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QDir().mkpath(dataHome);
     }
-    std::string previewFolder() const { return runtime.toStdString() + "/vellumo"; }
     std::string dataFolder() const { return dataHome.toStdString() + "/Vellumo"; }
     QString settingsFile() const { return dataHome + "/Vellumo/Settings.ini"; }
     void start(QProcess& program) const {
@@ -148,7 +147,8 @@ private slots:
             QVERIFY(running.has_value());
             RunningInstance doorbell;
             QVERIFY(doorbell.listen(*running, dataFolder));
-            connect(&doorbell, &RunningInstance::raiseRequested, under.window.get(), &MainWindow::comeToFront);
+            connect(&doorbell, &RunningInstance::raiseRequested, under.window.get(),
+                    &MainWindow::comeToFront);
             under.window->showMinimized();
             QTRY_VERIFY(under.window->windowState() & Qt::WindowMinimized);
 

@@ -1,7 +1,6 @@
 #include "window_test_support.h"
 
 #include "design_page.h"
-#include "platform/private_folder.h"
 #include "preview_page.h"
 
 #include <QComboBox>
@@ -31,12 +30,8 @@ AppPaths TemporaryAppPaths(const QTemporaryDir& root) {
     AppPaths paths;
     paths.appFolder = base + "/data";
     paths.executablePath = base + "/bin/vellumo";
-    paths.previewFolder = base + "/preview";
     paths.keyStoreFile = base + "/data/Registry.ini";
     QDir().mkpath(QString::fromStdString(paths.appFolder));
-    if (const Outcome folder = EnsurePrivateFolder(paths.previewFolder); !folder) {
-        qWarning("no private preview folder: %s", folder.message().c_str());
-    }
     return paths;
 }
 
