@@ -13,9 +13,11 @@ struct AppPaths {
     std::string executablePath; // the running program; "Path" in Settings.ini and the key store's value name
     std::string previewFolder;  // private folder for the preview page
     std::string keyStoreFile;   // the per-user file that stands in for the registry
+    std::string dictionaryFolder = "/usr/share/hunspell"; // the spelling dictionaries (Debian's hunspell-*)
 
     std::string templateFolder() const; // appFolder + "/My Templates/"
     std::string settingsFile() const;   // appFolder + "/Settings.ini"
+    std::string ownWordsFile() const;   // appFolder + "/My Words.txt": the seller's words for spelling
 };
 
 // Creates the folder and its parents when missing; success when it exists as a folder afterwards.
