@@ -105,20 +105,25 @@ std::vector<ShownWord> WordReader::wordsIn(std::string_view read, WrittenPositio
     return words;
 }
 
-std::vector<ShownWord> WordsToSpell(std::string_view fieldText) {
-    std::vector<ShownWord> words;
+ShownReading ReadShownText(std::string_view fieldText) {
+    ShownReading reading;
     WordReader reader;
     for (const HtmlText& text : ReadHtml(fieldText).texts) {
         if (text.kind != HtmlText::Kind::Shown) {
             continue;
         }
+        reading.shown.emplace_back(text.at, text.rawEnd);
         const std::string_view written = fieldText.substr(text.at, text.rawEnd - text.at);
         std::vector<ShownWord> found =
             reader.wordsIn(text.text, WrittenPositions(written, text.at, text.text));
-        words.insert(words.end(), std::make_move_iterator(found.begin()),
-                     std::make_move_iterator(found.end()));
+        reading.words.insert(reading.words.end(), std::make_move_iterator(found.begin()),
+                             std::make_move_iterator(found.end()));
     }
-    return words;
+    return reading;
+}
+
+std::vector<ShownWord> WordsToSpell(std::string_view fieldText) {
+    return ReadShownText(fieldText).words;
 }
 
 } // namespace vellumo

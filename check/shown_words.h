@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vellumo {
@@ -36,9 +37,15 @@ private:
     std::unique_ptr<Breaker> m_breaker;
 };
 
-// The words worth a spelling check in a field's own text, read alone as the check reads the listing: tags,
-// attribute values, comments, style sheets and scripts are markup, not words; character references read as
-// the characters they stand for.
+// A field's own text read alone as the check reads the listing: tags, attribute values, comments, style
+// sheets and scripts are markup, not words; character references read as the characters they stand for.
+struct ShownReading {
+    std::vector<std::pair<std::size_t, std::size_t>> shown; // the stretches buyers read, as written
+    std::vector<ShownWord> words;                           // the words worth a spelling check among them
+};
+ShownReading ReadShownText(std::string_view fieldText);
+
+// ReadShownText's words alone.
 std::vector<ShownWord> WordsToSpell(std::string_view fieldText);
 
 } // namespace vellumo
