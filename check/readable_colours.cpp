@@ -53,10 +53,19 @@ std::string colourName(std::string_view htmlColour) {
                             : std::string(htmlColour);
 }
 
-std::string ratioText(double ratio) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%.1f", std::floor(ratio * 10) / 10);
-    return text;
+// What stands behind the text: the background colour, and over it the background picture once it loads.
+std::optional<std::vector<Backdrop>> backdropsOf(const ListingFields& fields) {
+    const std::optional<double> background = RelativeLuminance(fields.backgroundColour);
+    if (!background) {
+        return std::nullopt;
+    }
+    std::vector<Backdrop> backdrops{
+        {"the Background colour " + colourName(fields.backgroundColour), *background}};
+    if (const int number = BackgroundNumberAt(fields.background); number != 0) {
+        backdrops.push_back(
+            {"background " + BackgroundEntryText(number + 1), BuiltInBackgroundLuminance(number)});
+    }
+    return backdrops;
 }
 
 double worstContrast(double text, const std::vector<Backdrop>& backdrops) {
@@ -81,19 +90,28 @@ double ContrastRatio(double first, double second) {
     return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
-std::optional<Finding> ContrastAdvice(const ListingFields& fields) {
+std::string ContrastText(double ratio) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%.1f : 1", std::floor(ratio * 10) / 10);
+    return text;
+}
+
+std::optional<double> TextContrast(const ListingFields& fields) {
     const std::optional<double> text = RelativeLuminance(fields.fontColour);
-    const std::optional<double> background = RelativeLuminance(fields.backgroundColour);
-    if (!text || !background) {
+    const std::optional<std::vector<Backdrop>> backdrops = backdropsOf(fields);
+    if (!text || !backdrops) {
         return std::nullopt;
     }
-    // Behind the text stands the background colour, and over it the background picture once it loads.
-    std::vector<Backdrop> backdrops{
-        {"the Background colour " + colourName(fields.backgroundColour), *background}};
-    if (const int number = BackgroundNumberAt(fields.background); number != 0) {
-        backdrops.push_back(
-            {"background " + BackgroundEntryText(number + 1), BuiltInBackgroundLuminance(number)});
+    return worstContrast(*text, *backdrops);
+}
+
+std::optional<Finding> ContrastAdvice(const ListingFields& fields) {
+    const std::optional<double> text = RelativeLuminance(fields.fontColour);
+    const std::optional<std::vector<Backdrop>> found = backdropsOf(fields);
+    if (!text || !found) {
+        return std::nullopt;
     }
+    const std::vector<Backdrop>& backdrops = *found;
     const auto worst = std::ranges::min_element(
         backdrops, {}, [&](const Backdrop& backdrop) { return ContrastRatio(*text, backdrop.luminance); });
     const double ratio = ContrastRatio(*text, worst->luminance);
@@ -103,8 +121,8 @@ std::optional<Finding> ContrastAdvice(const ListingFields& fields) {
     const FieldRef field{FieldRef::Kind::Colour, 0, ColourTarget::Font};
     Finding finding{Severity::Advice, field,
                     "Text colour " + colourName(fields.fontColour) + " on " + worst->name +
-                        " has a contrast of " + ratioText(ratio) +
-                        " : 1. Buyers need at least 4.5 : 1 to read it, most of all on a "
+                        " has a contrast of " + ContrastText(ratio) +
+                        ". Buyers need at least 4.5 : 1 to read it, most of all on a "
                         "phone in daylight.",
                     std::nullopt};
     const PaletteEntry* nearest = nullptr;
