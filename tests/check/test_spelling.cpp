@@ -78,6 +78,23 @@ INSTANTIATE_TEST_SUITE_P(DebianDictionaries, DictionaryTest,
                              return "Case" + std::to_string(info.index);
                          });
 
+class DesktopLanguageTest : public testing::TestWithParam<std::pair<const char*, ListingLanguage>> {};
+
+TEST_P(DesktopLanguageTest, PicksTheListingLanguage) {
+    EXPECT_EQ(LanguageForLocale(GetParam().first), GetParam().second) << GetParam().first;
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, DesktopLanguageTest,
+                         testing::Values(std::pair{"en_US.UTF-8", ListingLanguage::EnglishUs},
+                                         std::pair{"en_IE", ListingLanguage::EnglishUk},
+                                         std::pair{"en_GB.UTF-8@euro", ListingLanguage::EnglishUk},
+                                         std::pair{"de_AT.UTF-8", ListingLanguage::German},
+                                         std::pair{"fr_CA", ListingLanguage::French},
+                                         std::pair{"it", ListingLanguage::Italian},
+                                         std::pair{"es_MX", ListingLanguage::Spanish},
+                                         std::pair{"pt_BR", ListingLanguage::EnglishUs},
+                                         std::pair{"C", ListingLanguage::EnglishUs}));
+
 TEST(Speller, SuggestsTheWordMeantFirst) {
     const Speller speller = open(ListingLanguage::EnglishUk);
     ASSERT_FALSE(speller.suggestionsFor("camra").empty());
