@@ -28,6 +28,7 @@ private slots:
     void theMenuOfAMisspelledWordCorrectsAddsOrIgnores_data();
     void theMenuOfAMisspelledWordCorrectsAddsOrIgnores();
     void theLanguageIsKeptAndTheCheckReadsPhoneNumbersOfItsSite();
+    void theChecksFixesReachTheBoxesAsTyped();
     void aMissingDictionaryIsToldOnceAndSpellingStaysOff();
     void textHardToReadIsWarnedBesideTheSwatchesAsSoonAsPicked();
 };
@@ -143,6 +144,41 @@ void SpellingTest::theLanguageIsKeptAndTheCheckReadsPhoneNumbersOfItsSite() {
     again.window = std::make_unique<MainWindow>(under.paths, again.messageBoxes, again.desktop);
     QVERIFY(LoadWithoutNotice(again));
     QCOMPARE(again.child<QComboBox>("cboSpellingLanguage")->currentText(), QStringLiteral("Deutsch"));
+}
+
+// A seller's typos, phone number and white text on white: each fix offered is applied, advice first, and
+// the boxes and swatches show the result.
+void SpellingTest::theChecksFixesReachTheBoxesAsTyped() {
+    WindowUnderTest under;
+    QVERIFY(LoadWithBritishSpelling(under));
+    under.child<QLineEdit>("txtTitle3")->setText(QStringLiteral("Vintage camera"));
+    under.child<QPlainTextEdit>("txtAlt31")
+        ->setPlainText(QStringLiteral("Teh camra\nis in excelent condtion"));
+    under.child<QPlainTextEdit>("txtAlt32")->setPlainText(QStringLiteral("Ring me on 020 7946 0018"));
+    under.child<QPlainTextEdit>("txtAlt33")->setPlainText(QStringLiteral("Posted in a box."));
+    for (int k = 1; k <= 3; ++k) {
+        under.child<QLineEdit>(qPrintable(QStringLiteral("txtPicAlt3%1").arg(k)))
+            ->setText(QStringLiteral("https://i.ebayimg.com/%1.jpg").arg(k));
+    }
+    under.child<QRadioButton>("optFORE")->setChecked(true);
+    PickText(under.child<QComboBox>("ImageCombo"), QStringLiteral("White"));
+    under.messageBoxes.answerFindings = [](const std::vector<Finding>& findings) {
+        // The fix of the last finding first: advice stands last, and the phone number stops the check.
+        for (std::size_t k = findings.size(); k > 0; --k) {
+            if (findings[k - 1].fix) {
+                return FindingsAnswer{FindingsAnswer::Choice::ApplyFix, k - 1};
+            }
+        }
+        return FindingsAnswer{};
+    };
+    under.child<QLineEdit>("txtFilename")->setText(QStringLiteral("Camera"));
+    under.window->selectTab(MainWindow::TemplatesTab);
+    QTest::mouseClick(under.child<QPushButton>("cmdSave"), Qt::LeftButton);
+    QCOMPARE(under.messageBoxes.shownFindings.size(), std::size_t{3});
+    QCOMPARE(under.child<QPlainTextEdit>("txtAlt31")->toPlainText(),
+             QStringLiteral("The camera\nis in excellent condition"));
+    QCOMPARE(under.child<QPlainTextEdit>("txtAlt32")->toPlainText(), QStringLiteral("Ring me on "));
+    QVERIFY(!under.child<QLabel>("lblContrast")->isVisible());
 }
 
 void SpellingTest::aMissingDictionaryIsToldOnceAndSpellingStaysOff() {

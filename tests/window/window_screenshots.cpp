@@ -215,7 +215,11 @@ int main(int argc, char* argv[]) {
         ListingFields fields = window->design().listingFields();
         fields.fields.of(3).pictures.at(1) = "http://i.imgur.com/teapot-2.jpg";
         fields.fields.of(3).paragraphs.at(0) = "Ask me at seller@example.com <!-- note";
-        std::vector<Finding> findings = CheckListing(BuildListing(fields, PromotionalFooter()), fields);
+        fields.fields.of(3).title = "Teh stoneware teapot, call (202) 555-0143";
+        fields.fontColour = "#C0C0C0";
+        std::vector<Finding> findings =
+            CheckListing(BuildListing(fields, PromotionalFooter()), fields,
+                         {ListingLanguage::EnglishUs, window->spelling().speller()});
         OrderBySeverity(findings);
         ListingCheckDialog check(findings, window);
         check.setWindowTitle(QStringLiteral("Vellumo"));
