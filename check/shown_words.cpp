@@ -8,6 +8,7 @@
 #include <unicode/utf8.h>
 
 #include <algorithm>
+#include <cctype>
 
 namespace vellumo {
 
@@ -61,7 +62,12 @@ WordReader::~WordReader() {
 
 std::vector<ShownWord> WordReader::wordsIn(std::string_view read, WrittenPositions positions) {
     std::vector<ShownWord> words;
-    if (m_breaker->iterator == nullptr || read.empty()) {
+    // Most texts between tags are blanks and punctuation only: no word, and no need to ask for boundaries.
+    const bool mayHoldWord = std::ranges::any_of(read, [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= 0x80 || std::isalpha(byte) != 0;
+    });
+    if (m_breaker->iterator == nullptr || !mayHoldWord) {
         return words;
     }
     UErrorCode status = U_ZERO_ERROR;
