@@ -7,6 +7,15 @@ VELLUMO_PACKAGES=(
     libgl-dev libvulkan-dev
     googletest libgtest-dev libbenchmark-dev
     libgumbo-dev libidn2-dev
+    libhunspell-dev
+    libicu-dev
+    libphonenumber-dev
+    hunspell-en-us
+    hunspell-en-gb
+    hunspell-de-de
+    hunspell-fr
+    hunspell-it
+    hunspell-es
     clang libclang-rt-14-dev clang-format
     xvfb xauth x11-apps openssl
     fonts-liberation2 fonts-dejavu-core

@@ -3,9 +3,16 @@
 #include "core_text.h"
 #include "generator/design.h"
 #include "placed_controls.h"
+#include "spell_highlighter.h"
+#include "spelling.h"
 #include "summary_dialog.h"
+#include "title_spelling.h"
+#include "twips.h"
 
+#include <QComboBox>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -149,9 +156,10 @@ std::size_t slotOf(int photoCount) {
 
 } // namespace
 
-DesignPage::DesignPage(Design& design, QWidget* parent)
+DesignPage::DesignPage(Design& design, Spelling& spelling, QWidget* tabRow, QWidget* parent)
     : QStackedWidget(parent)
-    , m_design(design) {
+    , m_design(design)
+    , m_spelling(spelling) {
     setObjectName(QStringLiteral("DesignPage"));
     for (const FieldPanelLayout& layout : kFieldPanels) {
         QGroupBox* frame = AddFrame(this, QLatin1String(layout.frameName));
@@ -164,6 +172,7 @@ DesignPage::DesignPage(Design& design, QWidget* parent)
             switch (place.kind) {
             case FieldKind::Title: {
                 boxes.title = AddLineEdit(panel, place.boxName, box.x(), box.y(), box.width(), box.height());
+                new TitleSpelling(boxes.title, m_spelling);
                 const int left = box.x() + box.width() + kSummaryButtonGap;
                 const QString name =
                     QStringLiteral("cmdSummary") +
@@ -177,6 +186,7 @@ DesignPage::DesignPage(Design& design, QWidget* parent)
             case FieldKind::Paragraph:
                 boxes.paragraphs.push_back(
                     AddParagraphBox(panel, place.boxName, box.x(), box.y(), box.width(), box.height()));
+                new SpellHighlighter(boxes.paragraphs.back(), m_spelling);
                 break;
             case FieldKind::Picture:
                 boxes.pictures.push_back(
@@ -186,6 +196,41 @@ DesignPage::DesignPage(Design& design, QWidget* parent)
         }
         connectBoxes(layout.photoCount);
     }
+    buildLanguageChooser(tabRow);
+}
+
+void DesignPage::buildLanguageChooser(QWidget* tabRow) {
+    // The panels have no room left beside their fields; the tab row has, right of the tabs.
+    m_languageChooser = new QWidget(tabRow->parentWidget());
+    m_languageChooser->setObjectName(QStringLiteral("SpellingLanguage"));
+    auto* caption = new QLabel(QStringLiteral("Spelling:"), m_languageChooser);
+    caption->setObjectName(QStringLiteral("lblSpellingLanguage"));
+    m_languagePicker = new QComboBox(m_languageChooser);
+    m_languagePicker->setObjectName(QStringLiteral("cboSpellingLanguage"));
+    m_languagePicker->setToolTip(QStringLiteral(
+        "The language of your listing: the title, paragraphs and summary are spell-checked in it, "
+        "and the check before Save looks for phone numbers as its eBay site's country writes them"));
+    for (const LanguageInfo& language : ListingLanguages()) {
+        m_languagePicker->addItem(FromCore(language.caption));
+    }
+    caption->setBuddy(m_languagePicker);
+    auto* row = new QHBoxLayout(m_languageChooser);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(caption);
+    row->addWidget(m_languagePicker);
+    const QRect tabs = tabRow->geometry();
+    const QSize size = m_languageChooser->sizeHint();
+    m_languageChooser->setGeometry(tabs.right() - size.width() - TwipsToPixels(120),
+                                   tabs.y() + (tabs.height() - size.height()) / 2, size.width(),
+                                   size.height());
+    connect(m_languagePicker, &QComboBox::activated, this, [this](int index) {
+        m_spelling.chooseLanguage(ListingLanguages().at(static_cast<std::size_t>(index)).language);
+    });
+    connect(&m_spelling, &Spelling::changed, this, &DesignPage::showLanguage);
+}
+
+void DesignPage::showLanguage() {
+    m_languagePicker->setCurrentIndex(static_cast<int>(m_spelling.language()));
 }
 
 void DesignPage::connectBoxes(int photoCount) {
@@ -245,7 +290,7 @@ std::vector<QWidget*> DesignPage::keyboardOrder(int photoCount) const {
 
 void DesignPage::editSummary() {
     if (m_summaryDialog == nullptr) {
-        m_summaryDialog = new SummaryDialog(this);
+        m_summaryDialog = new SummaryDialog(m_spelling, this);
         connect(m_summaryDialog, &QDialog::accepted, this,
                 [this] { m_design.setSummary(m_summaryDialog->summary()); });
     }

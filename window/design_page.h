@@ -7,6 +7,7 @@
 #include <array>
 #include <vector>
 
+class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -14,14 +15,16 @@ class QPushButton;
 namespace vellumo {
 
 class Design;
+class Spelling;
 class SummaryDialog;
 
 // The Design tab: the fields of the four photo counts, each count on a panel of its own, and the phone
-// summary's dialog. What the seller types reaches the design as it is typed.
+// summary's dialog. What the seller types reaches the design as it is typed, and is spell-checked in the
+// language chosen at the right of the tab row.
 class DesignPage final : public QStackedWidget {
     Q_OBJECT
 public:
-    DesignPage(Design& design, QWidget* parent);
+    DesignPage(Design& design, Spelling& spelling, QWidget* tabRow, QWidget* parent);
 
     // The panel of a photo count's fields in front; the two-photo panel while no layout is chosen.
     void showPanelOf(int photoCount);
@@ -30,6 +33,8 @@ public:
     QLineEdit* titleBox(int photoCount) const;
     // A panel's controls in keyboard order: title, Summary, the paragraphs, the pictures.
     std::vector<QWidget*> keyboardOrder(int photoCount) const;
+    // The language chooser, which stands in the tab row while the Design tab is open.
+    QWidget* languageChooser() const { return m_languageChooser; }
 
 signals:
     // The title of any panel changed, typed or loaded: the name to save under follows it.
@@ -47,8 +52,14 @@ private:
     void connectBoxes(int photoCount);
     void editSummary();
 
+    void buildLanguageChooser(QWidget* tabRow);
+    void showLanguage();
+
     Design& m_design;
+    Spelling& m_spelling;
     std::array<FieldBoxes, kMaxPhotoCount - kMinPhotoCount + 1> m_boxes;
+    QWidget* m_languageChooser = nullptr;
+    QComboBox* m_languagePicker = nullptr;
     SummaryDialog* m_summaryDialog = nullptr; // made on first use, kept for the next
 };
 

@@ -20,6 +20,7 @@ class HelpPage;
 class MessageBoxes;
 class PreviewPage;
 class SavedNotice;
+class Spelling;
 class TemplatesPage;
 
 // The one main window: the header, the four tabs over one page area and the colour strip below them. It
@@ -42,6 +43,7 @@ public:
     void comeToFront();
 
     const Design& design() const { return m_design; }
+    Spelling& spelling() const { return *m_spelling; }
     const AppPaths& paths() const { return m_paths; }
     int selectedTab() const;
     // Selecting a tab from code does what a seller's click on it does.
@@ -91,6 +93,7 @@ private:
     DesktopServices& m_desktop;
     Design m_design;
     AppSettings m_settings;
+    Spelling* m_spelling = nullptr;
 
     QTabBar* m_tabBar = nullptr;
     QStackedWidget* m_pages = nullptr;

@@ -2,6 +2,7 @@
 
 #include "core_text.h"
 #include "generator/phone_summary.h"
+#include "spell_highlighter.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -18,7 +19,7 @@ const QColor kOverLimit(0xC0, 0x00, 0x00);
 
 } // namespace
 
-SummaryDialog::SummaryDialog(QWidget* parent)
+SummaryDialog::SummaryDialog(Spelling& spelling, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("SummaryDialog"));
     setWindowTitle(QStringLiteral("Phone Summary"));
@@ -36,6 +37,7 @@ SummaryDialog::SummaryDialog(QWidget* parent)
     m_text->setObjectName(QStringLiteral("txtSummary"));
     m_text->setTabChangesFocus(true);
     m_text->setMinimumSize(kTextWidth, kTextHeight);
+    new SpellHighlighter(m_text, spelling);
 
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("lblSummaryCount"));

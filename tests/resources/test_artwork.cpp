@@ -1,3 +1,5 @@
+#include "generator/background_luminance.h"
+
 #include <QCryptographicHash>
 #include <QDirIterator>
 #include <QImage>
@@ -21,6 +23,8 @@ private slots:
     void backgroundThumbnailsAreAllDifferent();
     void backgroundTileRepeatsWithoutASeam_data();
     void backgroundTileRepeatsWithoutASeam();
+    void backgroundLuminanceIsTheTiles_data() { backgroundTileRepeatsWithoutASeam_data(); }
+    void backgroundLuminanceIsTheTiles();
     void styleMiniatureShowsItsArrangement_data();
     void styleMiniatureShowsItsArrangement();
 };
@@ -151,6 +155,27 @@ void ArtworkTest::backgroundTileRepeatsWithoutASeam() {
                                                                   .arg(seam)
                                                                   .arg(largestInside)));
     }
+}
+
+// The check judges text on a background by the table the core keeps; it must be what the tile shows.
+void ArtworkTest::backgroundLuminanceIsTheTiles() {
+    QFETCH(int, number);
+    const QImage tile = QImage(TilePath(number)).convertToFormat(QImage::Format_RGB32);
+    const auto linear = [](int channel) {
+        const double value = channel / 255.0;
+        return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    double sum = 0;
+    for (int y = 0; y < tile.height(); ++y) {
+        for (int x = 0; x < tile.width(); ++x) {
+            const QRgb pixel = tile.pixel(x, y);
+            sum +=
+                0.2126 * linear(qRed(pixel)) + 0.7152 * linear(qGreen(pixel)) + 0.0722 * linear(qBlue(pixel));
+        }
+    }
+    const double measured = sum / (tile.width() * tile.height());
+    QVERIFY2(std::abs(measured - vellumo::BuiltInBackgroundLuminance(number)) < 0.001,
+             qPrintable(QStringLiteral("measured %1").arg(measured, 0, 'f', 3)));
 }
 
 void ArtworkTest::styleMiniatureShowsItsArrangement_data() {

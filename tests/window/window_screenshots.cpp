@@ -8,6 +8,8 @@
 #include "listing_check_dialog.h"
 #include "program_look.h"
 #include "saved_notice.h"
+#include "spell_highlighter.h"
+#include "spelling.h"
 #include "summary_dialog.h"
 #include "window_test_support.h"
 
@@ -26,6 +28,7 @@
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
+#include <QTextBlock>
 #include <QTimer>
 #include <QWebEngineView>
 
@@ -212,7 +215,11 @@ int main(int argc, char* argv[]) {
         ListingFields fields = window->design().listingFields();
         fields.fields.of(3).pictures.at(1) = "http://i.imgur.com/teapot-2.jpg";
         fields.fields.of(3).paragraphs.at(0) = "Ask me at seller@example.com <!-- note";
-        std::vector<Finding> findings = CheckListing(BuildListing(fields, PromotionalFooter()), fields);
+        fields.fields.of(3).title = "Teh stoneware teapot, call (202) 555-0143";
+        fields.fontColour = "#C0C0C0";
+        std::vector<Finding> findings =
+            CheckListing(BuildListing(fields, PromotionalFooter()), fields,
+                         {ListingLanguage::EnglishUs, window->spelling().speller()});
         OrderBySeverity(findings);
         ListingCheckDialog check(findings, window);
         check.setWindowTitle(QStringLiteral("Vellumo"));
@@ -264,6 +271,34 @@ int main(int argc, char* argv[]) {
     for (int count : {2, 4, 5}) {
         PickText(under.child<QComboBox>("ImageCombo1"), QStringLiteral("%1 Inline Photos").arg(count));
         Shoot(window, QStringLiteral("design-%1").arg(count));
+    }
+
+    // Spelling in British English, white text on the white background colour, and the spelling entries of
+    // a misspelled word's context menu.
+    PickText(under.child<QComboBox>("ImageCombo1"), "3 Alternating Photos");
+    PickText(under.child<QComboBox>("cboSpellingLanguage"), "English (UK)");
+    if (!QTest::qWaitFor([window] { return window->spelling().speller() != nullptr; }, 10000)) {
+        qWarning("the dictionary did not open");
+    }
+    under.child<QLineEdit>("txtTitle3")->setText("Vintage camra, Leica M3 body, 1950s");
+    auto* paragraph = under.child<QPlainTextEdit>("txtAlt31");
+    paragraph->setPlainText("Teh camra is in excelent condtion.\n<b>Shutter</b> fires at all speeds; serial "
+                            "KX-TG6812, EAN 5012345678900. See www.leica-camera.com for the manual.");
+    under.child<QRadioButton>("optFORE")->setChecked(true);
+    PickText(under.child<QComboBox>("ImageCombo"), "White");
+    under.child<QRadioButton>("optBkgrnd")->setChecked(true);
+    PickText(under.child<QComboBox>("ImageCombo"), "White");
+    PickText(under.child<QComboBox>("ImageCombo2"), "No Background");
+    Shoot(window, "design-spelling");
+    if (auto* highlighter = paragraph->findChild<SpellHighlighter*>()) {
+        QTextCursor camra(paragraph->document());
+        camra.setPosition(6);
+        const QPoint at = paragraph->cursorRect(camra).center();
+        QMenu* menu = highlighter->contextMenuAt(at);
+        menu->popup(paragraph->viewport()->mapToGlobal(at));
+        Shoot(window, "spelling-menu", true);
+        menu->close();
+        delete menu;
     }
     window->close();
     return 0;
