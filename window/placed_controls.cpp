@@ -1,12 +1,13 @@
 #include "placed_controls.h"
 
 #include "link_label.h"
+#include "program_look.h"
 #include "twips.h"
 
 #include <QGroupBox>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -51,7 +52,8 @@ ClickableLabel* AddPicture(QWidget* parent, const char* name, const QString& res
                            int width, int height) {
     auto* picture = new ClickableLabel(parent);
     picture->setObjectName(QLatin1String(name));
-    picture->setPixmap(QPixmap(resource));
+    const QSize size = QImageReader(resource).size();
+    picture->setPicture(ProgramPicture(resource, size), size);
     picture->setAlignment(Qt::AlignCenter);
     PlaceTwips(picture, left, top, width, height);
     return picture;

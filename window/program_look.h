@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QSize>
 #include <QString>
 
 namespace vellumo {
@@ -14,8 +15,13 @@ inline constexpr int kWindowFontPixels = 11;
 
 QFont WindowFont();
 
-// The program icon in its three sizes.
+// The program icon in its sizes from 16 to 256 pixels.
 QIcon ProgramIcon();
+
+// A picture from the program's resources, of the given size at 100 %, together with its copy with twice the
+// pixels ("banner-2x.png" beside "banner.png"): at 150 % and 200 % it is drawn from finer pixels, never
+// enlarged. Empty when the picture is missing.
+QIcon ProgramPicture(const QString& resource, QSize size);
 
 // Makes the program's pictures available and gives every window and dialog its font and icon.
 void UseProgramLook();
