@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QIcon>
 #include <QSize>
@@ -22,6 +23,16 @@ QIcon ProgramIcon();
 // pixels ("banner-2x.png" beside "banner.png"): at 150 % and 200 % it is drawn from finer pixels, never
 // enlarged. Empty when the picture is missing.
 QIcon ProgramPicture(const QString& resource, QSize size);
+
+// Text in its own colour must read on its background at least this well (WCAG's ratio for ordinary text).
+inline constexpr double kReadableContrast = 4.5;
+
+// The contrast of two colours as WCAG 2 measures it: from 1 (the same) to 21 (black and white).
+double ContrastRatio(const QColor& first, const QColor& second);
+
+// The colour itself where it reads on the background; otherwise the nearest shade of it that does, lighter
+// on a dark background and darker on a light one.
+QColor ReadableOn(const QColor& colour, const QColor& background);
 
 // Makes the program's pictures available and gives every window and dialog its font and icon.
 void UseProgramLook();
