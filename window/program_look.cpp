@@ -2,6 +2,10 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QIconEngine>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 
 #include <cmath>
 
@@ -33,6 +37,66 @@ QColor Mixed(const QColor& colour, const QColor& toward, double share) {
                   channel(colour.blue(), toward.blue()));
 }
 
+// A picture of the program and its copy with twice the pixels, each read only when first shown, so that the
+// long picker lists cost nothing at start-up. A size between the two is made smaller from the finer copy;
+// none is ever enlarged. (Qt's own icon reads every file it is given at once, and would pass over an "@2x"
+// copy at 150 %.)
+class ProgramPictureEngine final : public QIconEngine {
+public:
+    ProgramPictureEngine(const QString& resource, QSize size)
+        : m_normal(resource)
+        , m_size(size) {
+        const qsizetype extension = resource.lastIndexOf(QLatin1Char('.'));
+        m_twice = resource.left(extension) + QStringLiteral("-2x") + resource.mid(extension);
+    }
+
+    QIconEngine* clone() const override { return new ProgramPictureEngine(*this); }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {m_size, m_size * 2}; }
+
+    // At most the picture's own size: a larger place shows it at that size, not enlarged.
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        return m_size.width() > size.width() || m_size.height() > size.height()
+                   ? m_size.scaled(size, Qt::KeepAspectRatio)
+                   : m_size;
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        // QPixmap keeps what it read in its cache, so a picture is read once however often it is shown.
+        QPixmap picture;
+        if (!needsFinerCopy(size) || !picture.load(m_twice)) {
+            picture.load(m_normal);
+        }
+        if (picture.width() > size.width() || picture.height() > size.height()) {
+            picture = picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        }
+        if (mode != QIcon::Normal) {
+            // The style's look of a chosen or disabled entry, as for any other icon.
+            QStyleOption option;
+            option.palette = QApplication::palette();
+            picture = QApplication::style()->generatedIconPixmap(mode, picture, &option);
+        }
+        return picture;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        const qreal ratio = painter->device()->devicePixelRatio();
+        QPixmap picture = pixmap((QSizeF(rect.size()) * ratio).toSize(), mode, state);
+        picture.setDevicePixelRatio(ratio);
+        const QSize shown = (QSizeF(picture.size()) / ratio).toSize();
+        painter->drawPixmap(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, shown, rect), picture);
+    }
+
+private:
+    bool needsFinerCopy(QSize size) const {
+        return size.width() > m_size.width() || size.height() > m_size.height();
+    }
+
+    QString m_normal;
+    QString m_twice;
+    QSize m_size;
+};
+
 } // namespace
 
 QFont WindowFont() {
@@ -52,15 +116,7 @@ QIcon ProgramIcon() {
 }
 
 QIcon ProgramPicture(const QString& resource, QSize size) {
-    if (!QFile::exists(resource)) {
-        return {};
-    }
-    // Both copies as plain sizes: Qt would pass over an "@2x" copy at 150 % and enlarge the small one.
-    QIcon picture;
-    picture.addFile(resource, size);
-    const qsizetype extension = resource.lastIndexOf(QLatin1Char('.'));
-    picture.addFile(resource.left(extension) + QStringLiteral("-2x") + resource.mid(extension), size * 2);
-    return picture;
+    return QFile::exists(resource) ? QIcon(new ProgramPictureEngine(resource, size)) : QIcon();
 }
 
 double ContrastRatio(const QColor& first, const QColor& second) {
