@@ -39,8 +39,7 @@ QColor Mixed(const QColor& colour, const QColor& toward, double share) {
 
 // A picture of the program and its copy with twice the pixels, each read only when first shown, so that the
 // long picker lists cost nothing at start-up. A size between the two is made smaller from the finer copy;
-// none is ever enlarged. (Qt's own icon reads every file it is given at once, and would pass over an "@2x"
-// copy at 150 %.)
+// none is ever enlarged. (Qt's own icon reads every file it is given at once.)
 class ProgramPictureEngine final : public QIconEngine {
 public:
     ProgramPictureEngine(const QString& resource, QSize size)
