@@ -129,23 +129,12 @@ QStringList Entries(const QListWidget* list) {
 
 QPalette DarkPalette() {
     const QColor window(0x35, 0x35, 0x35);
-    const QColor base(0x2A, 0x2A, 0x2A);
     const QColor text(0xEE, 0xEE, 0xEE);
-    const QColor disabledText(0x80, 0x80, 0x80);
     QPalette palette(text, window, window.lighter(150), window.darker(150), window.darker(120), text,
-                     Qt::white, base, window);
+                     Qt::white, QColor(0x2A, 0x2A, 0x2A), window);
     palette.setColor(QPalette::ButtonText, text);
-    palette.setColor(QPalette::AlternateBase, QColor(0x42, 0x42, 0x42));
-    palette.setColor(QPalette::ToolTipBase, base);
-    palette.setColor(QPalette::ToolTipText, text);
-    palette.setColor(QPalette::PlaceholderText, disabledText);
     palette.setColor(QPalette::Highlight, QColor(0x2A, 0x82, 0xDA));
-    palette.setColor(QPalette::HighlightedText, Qt::white);
     palette.setColor(QPalette::Link, QColor(0x5A, 0xA8, 0xF0));
-    palette.setColor(QPalette::LinkVisited, QColor(0xB0, 0x8C, 0xF0));
-    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-        palette.setColor(QPalette::Disabled, role, disabledText);
-    }
     return palette;
 }
 
