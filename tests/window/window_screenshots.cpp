@@ -1,5 +1,6 @@
 // Not a test: opens the window on temporary folders, goes through its tabs and pickers, and saves a
-// screenshot of each state into the folder given as argument. Run it under a real X display (Xvfb).
+// screenshot of each state into the folder given as argument; with "--dark" after it, under a dark desktop
+// theme (Fusion with a dark palette). Run it under a real X display (Xvfb).
 
 #include "check/listing_check.h"
 #include "full_screen_view.h"
@@ -106,6 +107,10 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     g_folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     UseProgramLook();
+    if (argc > 2 && QByteArray(argv[2]) == "--dark") {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QApplication::setPalette(DarkPalette());
+    }
 
     WindowUnderTest under;
     // A library with a few designs already in it, one with a name longer than the list is wide.

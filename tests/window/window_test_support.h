@@ -151,6 +151,9 @@ std::string ReadFile(const std::string& path);
 
 QStringList Entries(const QListWidget* list);
 
+// A dark palette as a desktop's dark theme gives one: light text on dark grey windows and boxes.
+QPalette DarkPalette();
+
 } // namespace vellumo::test
 
 // QTEST_MAIN for the window tests: the web engine needs its set-up settled before the application, it
