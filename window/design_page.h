@@ -14,26 +14,32 @@ class QPushButton;
 namespace vellumo {
 
 class Design;
+class PictureBoxUpload;
+class PictureHosting;
 class SummaryDialog;
 
 // The Design tab: the fields of the four photo counts, each count on a panel of its own, and the phone
-// summary's dialog. What the seller types reaches the design as it is typed.
+// summary's dialog. What the seller types reaches the design as it is typed; a photo uploaded for a
+// picture box reaches it once its address is in the box.
 class DesignPage final : public QStackedWidget {
     Q_OBJECT
 public:
-    DesignPage(Design& design, QWidget* parent);
+    DesignPage(Design& design, PictureHosting& hosting, QWidget* parent);
 
     // The panel of a photo count's fields in front; the two-photo panel while no layout is chosen.
     void showPanelOf(int photoCount);
     // The boxes of a photo count show the design's fields as they are now, after a load or a fix.
     void showFields(int photoCount);
     QLineEdit* titleBox(int photoCount) const;
-    // A panel's controls in keyboard order: title, Summary, the paragraphs, the pictures.
+    // A panel's controls in keyboard order: title, Summary, the paragraphs, the pictures each with its
+    // photo button.
     std::vector<QWidget*> keyboardOrder(int photoCount) const;
 
 signals:
     // The title of any panel changed, typed or loaded: the name to save under follows it.
     void titleChanged(const QString& title);
+    // An uploaded photo's address went into a picture box.
+    void picturePublished();
 
 private:
     struct FieldBoxes {
@@ -41,13 +47,17 @@ private:
         QPushButton* summary = nullptr; // the phone summary's button beside the title
         std::vector<QLineEdit*> pictures;
         std::vector<QPlainTextEdit*> paragraphs;
+        std::vector<PictureBoxUpload*> uploads; // one per picture box
     };
 
     const FieldBoxes& boxesOf(int photoCount) const;
     void connectBoxes(int photoCount);
     void editSummary();
+    // Several photos for one panel: the aimed-at box first, then the empty boxes in order.
+    void spreadPhotos(int photoCount, PictureBoxUpload* aimedAt, const QStringList& files);
 
     Design& m_design;
+    PictureHosting& m_hosting;
     std::array<FieldBoxes, kMaxPhotoCount - kMinPhotoCount + 1> m_boxes;
     SummaryDialog* m_summaryDialog = nullptr; // made on first use, kept for the next
 };

@@ -18,6 +18,7 @@ class DesignPage;
 class DesktopServices;
 class HelpPage;
 class MessageBoxes;
+class PictureHosting;
 class PreviewPage;
 class SavedNotice;
 class TemplatesPage;
@@ -50,6 +51,7 @@ public:
     QWebEngineView* browser();
     bool hasBrowser() const;
     SavedNotice* savedNotice() const;
+    PictureHosting& pictureHosting() const { return *m_pictureHosting; }
 
 signals:
     void shown();
@@ -92,6 +94,7 @@ private:
     Design m_design;
     AppSettings m_settings;
 
+    PictureHosting* m_pictureHosting = nullptr;
     QTabBar* m_tabBar = nullptr;
     QStackedWidget* m_pages = nullptr;
     DesignPage* m_designPage = nullptr;

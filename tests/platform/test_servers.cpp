@@ -96,18 +96,20 @@ ServerFiles TestServerFiles() {
             VELLUMO_UPLOAD_OTHER_HOST_KEY};
 }
 
-WebSpace::WebSpace(HostingProtocol protocol, std::string root, int roomKilobytes)
+WebSpace::WebSpace(HostingProtocol protocol, std::string root, int roomKilobytes, ServerFiles files)
     : m_protocol(protocol)
     , m_root(std::move(root))
     , m_roomKilobytes(roomKilobytes)
+    , m_files(std::move(files))
     , m_uploadPort(FreePort())
     , m_publicPort(FreePort()) {
     std::filesystem::create_directories(m_root);
 }
 
 bool WebSpace::start(const std::string& hostKey) {
-    const ServerFiles files = TestServerFiles();
-    const std::string config = " --config " + Quoted(m_root + "/../rclone.conf");
+    const ServerFiles& files = m_files;
+    // Each server sees what the other wrote at once: no cached folder listings.
+    const std::string config = " --dir-cache-time 0s --config " + Quoted(m_root + "/../rclone.conf");
     const std::string user = " --user " + Quoted(kTestUser) + " --pass " + Quoted(kTestPassword);
     const std::string tls = " --cert " + Quoted(files.certificate) + " --key " + Quoted(files.key);
     const std::string root = Quoted(m_root);
@@ -142,11 +144,12 @@ bool WebSpace::start(const std::string& hostKey) {
 UploadAccount WebSpace::account(const std::string& folder) const {
     UploadAccount account;
     account.settings.protocol = m_protocol;
-    account.settings.host = "127.0.0.1";
+    account.settings.host = m_hostName;
     account.settings.port = m_uploadPort;
     account.settings.user = kTestUser;
     account.settings.folder = folder;
-    account.settings.publicAddress = "https://127.0.0.1:" + std::to_string(m_publicPort) + "/" + folder + "/";
+    account.settings.publicAddress =
+        "https://" + m_hostName + ":" + std::to_string(m_publicPort) + "/" + folder + "/";
     account.password = kTestPassword;
     return account;
 }
@@ -154,7 +157,10 @@ UploadAccount WebSpace::account(const std::string& folder) const {
 UploadConnection WebSpace::connection() const {
     UploadConnection connection;
     connection.knownHostsFile = m_root + "/../known_hosts";
-    connection.extraCertificates = TestServerFiles().certificate;
+    connection.extraCertificates = m_files.certificate;
+    for (const int port : {m_uploadPort, m_publicPort}) {
+        connection.resolve.push_back(m_hostName + ":" + std::to_string(port) + ":127.0.0.1");
+    }
     connection.connectSeconds = 5;
     connection.stallSeconds = 5;
     return connection;

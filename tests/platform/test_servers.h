@@ -44,7 +44,10 @@ ServerFiles TestServerFiles();
 // folder is a tmpfs of that many kilobytes in a mount namespace of the servers' own, so it fills up.
 class WebSpace {
 public:
-    WebSpace(HostingProtocol protocol, std::string root, int roomKilobytes = 0);
+    WebSpace(HostingProtocol protocol, std::string root, int roomKilobytes = 0,
+             ServerFiles files = TestServerFiles());
+    // Addresses with this host name, which the connection maps to 127.0.0.1 (its certificate must name it).
+    void useHostName(std::string name) { m_hostName = std::move(name); }
     [[nodiscard]] bool start(const std::string& hostKey = TestServerFiles().hostKey);
     void stop() { m_servers.stop(); }
 
@@ -59,6 +62,8 @@ private:
     HostingProtocol m_protocol;
     std::string m_root;
     int m_roomKilobytes;
+    ServerFiles m_files;
+    std::string m_hostName = "127.0.0.1";
     int m_uploadPort;
     int m_publicPort;
     ServerProcess m_servers;
