@@ -108,12 +108,12 @@ HelpPage::HelpPage(DesktopServices& desktop, QWidget* parent)
         top += 480;
     }
     AddBoxText(hosts, "Label43", QStringLiteral("You can find many more using Google"), 195, 2160, 375);
-    // Beside the free hosts: the seller's own web space, where photos stay as long as the listing.
+    // Above the free hosts: the seller's own web space, where photos stay as long as the listing.
     m_hostingButton =
-        AddButton(hosts, "cmdPictureHosting", QStringLiteral("&Picture hosting…"),
+        AddButton(panel, "cmdPictureHosting", QStringLiteral("&Picture hosting…"),
                   QStringLiteral("Upload your photos to your own web space (WebDAV, SFTP or FTP "
                                  "with TLS)"),
-                  2760, 1140, 1335, 375);
+                  7975, 1770, 2000, 375);
     connect(m_hostingButton, &QPushButton::clicked, this, &HelpPage::pictureHostingWanted);
 }
 

@@ -47,7 +47,6 @@ PictureBoxUpload::PictureBoxUpload(QLineEdit* box, int labelTop, PictureHosting&
         QStringLiteral("Choose a photo on this computer: Vellumo uploads it to your picture "
                        "hosting and puts its address here. You can also drop photos on the box."));
     m_button->setAutoDefault(false);
-    m_button->setCursor(Qt::PointingHandCursor);
     const int top = TwipsToPixels(labelTop);
     const int width = TwipsToPixels(kButtonWidthTwips);
     m_button->setGeometry(place.right() + 1 - width, top, width, place.top() - top - 1);
