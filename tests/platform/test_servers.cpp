@@ -7,6 +7,7 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -56,6 +57,8 @@ bool ServerProcess::start(const std::string& shellCommand, int port) {
     const pid_t child = ::fork();
     if (child == 0) {
         ::setpgid(0, 0);
+        // Ends with the test process, even one that crashed or was stopped.
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
         ::execl("/bin/sh", "sh", "-c", shellCommand.c_str(), static_cast<char*>(nullptr));
         ::_exit(127);
     }
@@ -129,9 +132,10 @@ bool WebSpace::start(const std::string& hostKey) {
                  Quoted(files.certificate) + " " + Quoted(files.key);
         break;
     }
-    const std::string publish =
-        "rclone serve http " + root + " --addr 127.0.0.1:" + std::to_string(m_publicPort) + tls + config;
-    std::string servers = "(" + publish + " >/dev/null 2>&1 &) && exec " + upload + " >/dev/null 2>&1";
+    // The publishing server ends with the upload server, its parent once the shell has become it.
+    const std::string publish = "setpriv --pdeathsig TERM rclone serve http " + root +
+                                " --addr 127.0.0.1:" + std::to_string(m_publicPort) + tls + config;
+    std::string servers = publish + " >/dev/null 2>&1 & exec " + upload + " >/dev/null 2>&1";
     if (m_roomKilobytes > 0) {
         // A folder that fills up: a tmpfs only the servers see.
         servers = "mount -t tmpfs -o size=" + std::to_string(m_roomKilobytes) + "k tmpfs " + root + " && " +
