@@ -18,7 +18,9 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
@@ -28,6 +30,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTabBar>
+#include <QTcpServer>
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
@@ -97,6 +100,40 @@ bool ShownOnScreen(QWidget* window) {
 void WaitForLoad(MainWindow* window) {
     QSignalSpy loaded(window, &MainWindow::browserLoadFinished);
     loaded.wait(15000);
+}
+
+// The first upload asks for the picture hosting: the dialog with a failed test, then, set up for a server
+// on this computer that takes the connection and never answers, the upload's progress over its box.
+void ShootPictureHosting(WindowUnderTest& under) {
+    QTcpServer silent;
+    silent.listen(QHostAddress::LocalHost);
+    under.desktop.chosenPhotos = QStringList{QStringLiteral(VELLUMO_TEST_PHOTOS "/24-megapixels.jpg")};
+    QTest::mouseClick(under.child<QPushButton>("cmdPhotoAlt51"), Qt::LeftButton);
+    auto* dialog = under.window->findChild<QDialog*>(QStringLiteral("PictureHostingDialog"));
+    if (dialog == nullptr || !ShownOnScreen(dialog)) {
+        return;
+    }
+    const auto type = [dialog](const char* name, const QString& text) {
+        dialog->findChild<QLineEdit*>(QLatin1String(name))->setText(text);
+    };
+    type("txtHostingServer", QStringLiteral("dav.example-hosting.com"));
+    type("txtHostingUser", QStringLiteral("teapots"));
+    type("txtHostingPassword", QStringLiteral("correct horse"));
+    type("txtHostingFolder", QStringLiteral("public_html/photos"));
+    type("txtHostingAddress", QStringLiteral("https://www.example-pottery-studio.com/photos/"));
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdHostingTest")), Qt::LeftButton);
+    auto* result = dialog->findChild<QLabel*>(QStringLiteral("lblHostingTestResult"));
+    if (!QTest::qWaitFor([result] { return !result->text().startsWith(QLatin1String("Testing")); }, 30000)) {
+        qWarning("the hosting test did not answer in time");
+    }
+    Shoot(dialog, "picture-hosting-dialog");
+
+    type("txtHostingServer", QStringLiteral("127.0.0.1"));
+    type("txtHostingPort", QString::number(silent.serverPort()));
+    QMetaObject::invokeMethod(dialog, "accept");
+    QTest::qWait(1500);
+    Shoot(under.window.get(), "design-uploading");
+    QTest::mouseClick(under.child<QPushButton>("cmdPhotoAlt51"), Qt::LeftButton);
 }
 
 } // namespace
@@ -305,6 +342,7 @@ int main(int argc, char* argv[]) {
         menu->close();
         delete menu;
     }
+    ShootPictureHosting(under);
     window->close();
     return 0;
 }
