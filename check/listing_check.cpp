@@ -451,6 +451,11 @@ std::string valueOf(const ListingFields& fields, std::string_view html, FieldRef
 } // namespace
 
 std::vector<Finding> CheckListing(std::string_view html, const ListingFields& fields) {
+    return CheckListing(html, ReadHtml(html), fields);
+}
+
+std::vector<Finding> CheckListing(std::string_view html, const HtmlReading& reading,
+                                  const ListingFields& fields) {
     FieldChecker fieldChecker;
     const int photoCount = PhotoCountOfStyle(fields.style);
     if (photoCount != 0) {
@@ -481,7 +486,7 @@ std::vector<Finding> CheckListing(std::string_view html, const ListingFields& fi
 
     const SourceMap map = MapListing(html, fields);
     FindingTally tally;
-    DocumentChecker(html, map, tally).check(ReadHtml(html));
+    DocumentChecker(html, map, tally).check(reading);
     std::vector<Finding> findings = std::move(fieldChecker.findings);
     for (Finding& finding : tally.findings([&](FieldRef field) { return valueOf(fields, html, field); })) {
         findings.push_back(std::move(finding));

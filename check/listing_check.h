@@ -8,6 +8,8 @@
 
 namespace vellumo {
 
+struct HtmlReading;
+
 inline constexpr std::size_t kEbayDescriptionLimit = 500000;
 
 // Looks at the listing HTML, parsed as a buyer's browser parses it, and at the values of the current
@@ -15,6 +17,11 @@ inline constexpr std::size_t kEbayDescriptionLimit = 500000;
 // each finding names the field its text came from, so markup split over two fields is caught too. The
 // listing itself is never changed. An empty result means nothing was found.
 std::vector<Finding> CheckListing(std::string_view html, const ListingFields& fields);
+
+// The same check of a listing already read with ReadHtml(html), for a caller that reads it for its own ends
+// too: the reading is the larger part of a check's work.
+std::vector<Finding> CheckListing(std::string_view html, const HtmlReading& reading,
+                                  const ListingFields& fields);
 
 // True when a finding is serious enough to stop and ask before the listing leaves the program.
 bool NeedsConfirmation(const std::vector<Finding>& findings);

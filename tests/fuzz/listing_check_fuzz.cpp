@@ -41,14 +41,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         html = InsertFooter(html);
     }
 
-    for (const HtmlElement& element : ReadHtml(html).elements) {
+    // The check is given this reading, so the listing is read once.
+    const HtmlReading reading = ReadHtml(html);
+    for (const HtmlElement& element : reading.elements) {
         require(element.at == kNoPosition || (element.at < element.tagEnd && element.tagEnd <= html.size()));
         for (const HtmlAttribute& attribute : element.attributes) {
             require(attribute.nameAt <= html.size() && attribute.rawValueAt <= attribute.rawValueEnd &&
                     attribute.rawValueEnd <= html.size());
         }
     }
-    for (const Finding& finding : CheckListing(html, fields)) {
+    for (const Finding& finding : CheckListing(html, reading, fields)) {
         require(!finding.message.empty());
         if (finding.field && (finding.field->kind == FieldRef::Kind::Picture ||
                               finding.field->kind == FieldRef::Kind::Paragraph)) {
