@@ -67,9 +67,8 @@ constexpr std::array<bool, 256> kKeptControlBytes = [] {
     return kept;
 }();
 
-bool isKeptControlByte(char c) {
-    return kKeptControlBytes[static_cast<unsigned char>(c)];
-}
+// An object rather than a function, so that the searches below call it inline.
+constexpr auto isKeptControlByte = [](char c) { return kKeptControlBytes[static_cast<unsigned char>(c)]; };
 
 constexpr std::size_t kReferenceLength = 6; // "&#x01;"
 
