@@ -229,7 +229,7 @@ private:
         if (IsEventHandlerAttribute(attribute.name)) {
             add(Problem::ActiveContent, attribute.nameAt, attribute.name + "= attribute");
         }
-        const std::string scheme = ResolveAddress(attribute.value).scheme;
+        const std::string scheme = AddressScheme(attribute.value);
         if (isScriptScheme(scheme)) {
             add(Problem::ActiveContent, attribute.rawValueAt, scheme + ": address");
         }
