@@ -492,13 +492,15 @@ std::vector<Finding> CheckListing(std::string_view html, const HtmlReading& read
         findings.push_back(std::move(finding));
     }
 
-    const std::size_t length = Utf8CharacterCount(html);
-    if (length > kEbayDescriptionLimit) {
-        findings.push_back({Severity::BlocksListing, std::nullopt,
-                            "The description is " + WithThousands(length) +
-                                " characters long, tags included. eBay refuses descriptions over " +
-                                WithThousands(kEbayDescriptionLimit) + " characters.",
-                            std::nullopt});
+    // A character takes a byte at least, so only a longer html can hold too many.
+    if (html.size() > kEbayDescriptionLimit) {
+        if (const std::size_t length = Utf8CharacterCount(html); length > kEbayDescriptionLimit) {
+            findings.push_back({Severity::BlocksListing, std::nullopt,
+                                "The description is " + WithThousands(length) +
+                                    " characters long, tags included. eBay refuses descriptions over " +
+                                    WithThousands(kEbayDescriptionLimit) + " characters.",
+                                std::nullopt});
+        }
     }
     return findings;
 }
