@@ -32,6 +32,8 @@ std::vector<SlotReplacement> AssemblyReplacements(const ListingFields& fields, c
     const FieldGroup& placedGroup = placed.fields.of(photoCount);
     const FieldGroup& current = fields.fields.of(photoCount);
     std::vector<SlotReplacement> replacements;
+    // The title, a picture and a paragraph for each photo, the background and the three colours.
+    replacements.reserve(2 * photoCount + 5);
     replacements.push_back({{FieldRef::Kind::Title}, placedGroup.title, current.title});
     for (int k = 0; k < photoCount; ++k) {
         replacements.push_back({{FieldRef::Kind::Picture, k}, placedGroup.pictures[k], current.pictures[k]});
