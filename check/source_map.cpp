@@ -74,7 +74,9 @@ SourceMap MapListing(std::string_view html, const ListingFields& fields) {
         text.swap(replaced);
         spans.swap(moved);
     };
-    for (const SlotReplacement& replacement : AssemblyReplacements(fields, ResetPlacedValues())) {
+    // Made once: a pristine layout's slots hold the same tokens for every listing.
+    static const PlacedValues kPristine = ResetPlacedValues();
+    for (const SlotReplacement& replacement : AssemblyReplacements(fields, kPristine)) {
         replaceTraced(replacement.placed, replacement.current, replacement.field, replacement.valueStart);
     }
     if (HoldsFooter(html)) {
