@@ -54,8 +54,9 @@ std::string withoutIgnoredCharacters(std::string_view address) {
     return cleaned;
 }
 
-// The scheme an address without leading blanks opens with, in lower case: a letter, then letters, digits,
-// "+", "-" or ".", up to a ":". Empty when there is none and the address is relative.
+// The scheme an address without leading blanks opens with, in lower case and without the tabs and line
+// breaks it may hold: a letter, then letters, digits, "+", "-" or ".", up to a ":". Empty when there is none
+// and the address is relative.
 std::string ownSchemeOf(std::string_view address) {
     std::string scheme;
     for (const char c : address) {
