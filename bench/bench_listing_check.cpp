@@ -1,11 +1,13 @@
 // The listing check that Save runs: a listing of eBay's full 500,000 characters, once of ordinary seller
-// text and markup, once packed with what the check reports (e-mail addresses, http:// pictures, links off
-// eBay), which it must merge rather than list one by one, and once for each kind of markup that makes an
-// HTML parser's work grow faster than the listing: deep nesting, copies of formatting elements, many
-// attributes in one tag, and as many elements as the characters allow. Each must take under 200 ms; the
-// last line names the slowest.
+// text and markup, once of ordinary text full of numbers with spelling and phone numbers checked in British
+// English, once packed with what the check reports (e-mail addresses, http:// pictures, links off eBay),
+// which it must merge rather than list one by one, and once for each kind of markup that makes an HTML
+// parser's work grow faster than the listing: deep nesting, copies of formatting elements, many attributes
+// in one tag, and as many elements as the characters allow. Each must take under 200 ms; the last line
+// names the slowest.
 
 #include "check/listing_check.h"
+#include "check/speller.h"
 #include "generator/assembly.h"
 #include "generator/template_style.h"
 #include "text/utf8.h"
@@ -41,12 +43,12 @@ ListingFields fieldsOfLength(std::string_view piece) {
     return fields;
 }
 
-void checkListing(benchmark::State& state, std::string_view piece) {
+void checkListing(benchmark::State& state, std::string_view piece, const CheckOptions& options = {}) {
     const ListingFields fields = fieldsOfLength(piece);
     const std::string html = BuildListing(fields);
     std::size_t findings = 0;
     for (auto _ : state) {
-        findings = CheckListing(html, fields).size();
+        findings = CheckListing(html, fields, options).size();
         benchmark::DoNotOptimize(findings);
     }
     state.counters["characters"] = static_cast<double>(Utf8CharacterCount(html));
@@ -75,6 +77,26 @@ void OrdinaryListing(benchmark::State& state) {
                         "<img src=\"https://i.ebayimg.com/images/g/abc/s-l500.jpg\" width=\"300\"><br>\r\n");
 }
 BENCHMARK(OrdinaryListing)->Unit(benchmark::kMillisecond);
+
+// Sizes, prices, a barcode, model and part numbers and a date in every piece; phone numbers are looked for
+// as Britain writes them, and spelling is checked in British English when asked for.
+void ListingFullOfNumbers(benchmark::State& state, bool spelling) {
+    Result<Speller> speller = Speller::Open("/usr/share/hunspell", ListingLanguage::EnglishUk, {});
+    if (!speller) {
+        state.SkipWithError("no en_GB dictionary");
+        return;
+    }
+    checkListing(
+        state,
+        "Men's leather walking boots, UK size 9 (EU 43), sole 30.5 cm, worn twice.\r\n"
+        "EAN 5012345678900, model KX-TG6812EB, part 1K0-615-301-AA, posted for \xC2\xA3"
+        "4.20.\r\n"
+        "<b>Fine</b> condition, tested 12/05/2024. <a href=\"https://www.ebay.co.uk/str/boots\">More "
+        "from my shop</a> <img src=\"https://i.ebayimg.com/images/g/abc/s-l500.jpg\" width=\"300\"><br>\r\n",
+        {ListingLanguage::EnglishUk, spelling ? &*speller : nullptr});
+}
+BENCHMARK_CAPTURE(ListingFullOfNumbers, PhoneNumbers, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ListingFullOfNumbers, PhoneNumbersAndSpelling, true)->Unit(benchmark::kMillisecond);
 
 void ListingFullOfFindings(benchmark::State& state) {
     checkListing(state, "ann@example.com <img src=\"http://pics.example.com/t.jpg\"> "

@@ -95,6 +95,11 @@ std::string message(Problem problem, const std::string& name,
                (different == 1 ? "the e-mail address " + shortened(first)
                                : WithThousands(different) + " e-mail addresses (" + examples(counts) + ")") +
                ". eBay does not allow contact details in listings, and may remove the listing.";
+    case Problem::PhoneNumber:
+        return name + " contains " +
+               (different == 1 ? "the phone number " + shortened(first)
+                               : WithThousands(different) + " phone numbers (" + examples(counts) + ")") +
+               ". eBay does not allow contact details in listings, and may remove the listing.";
     case Problem::HttpPicture:
         return name + " shows " +
                (different == 1 ? "a picture from an http:// address (" + shortened(first) + ")"
@@ -138,6 +143,7 @@ Severity severityOf(Problem problem) {
     case Problem::ActiveContent:
     case Problem::OffEbayLink:
     case Problem::MailAddress:
+    case Problem::PhoneNumber:
     case Problem::HttpLink:
         return Severity::BlocksListing;
     case Problem::HttpPicture:
@@ -153,17 +159,26 @@ Severity severityOf(Problem problem) {
     return Severity::Advice;
 }
 
+// The occurrences' positions in order, each once.
+std::vector<std::pair<std::size_t, std::size_t>>
+inOrder(std::vector<std::pair<std::size_t, std::size_t>> fixAt) {
+    std::sort(fixAt.begin(), fixAt.end());
+    fixAt.erase(std::unique(fixAt.begin(), fixAt.end(),
+                            [](const auto& a, const auto& b) { return a.first == b.first; }),
+                fixAt.end());
+    return fixAt;
+}
+
 // The field's value with every occurrence's address made https, in one pass however many there are; none
 // when one of them is not as expected.
-std::optional<std::string> withHttps(std::string_view value, std::vector<std::size_t> positions,
+std::optional<std::string> withHttps(std::string_view value,
+                                     const std::vector<std::pair<std::size_t, std::size_t>>& fixAt,
                                      bool schemeRelative) {
-    std::sort(positions.begin(), positions.end());
-    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
     const std::size_t replaced = schemeRelative ? 0 : 5;
     std::string secure;
-    secure.reserve(value.size() + positions.size() * 6);
+    secure.reserve(value.size() + fixAt.size() * 6);
     std::size_t copied = 0;
-    for (const std::size_t at : positions) {
+    for (const auto& [at, what] : inOrder(fixAt)) {
         const std::string_view written = value.substr(std::min(at, value.size()));
         if (schemeRelative ? !written.starts_with("//") : !StartsWithIgnoringCase(written, "http:")) {
             return std::nullopt;
@@ -174,6 +189,24 @@ std::optional<std::string> withHttps(std::string_view value, std::vector<std::si
     }
     secure.append(value.substr(copied));
     return secure;
+}
+
+// The field's value without the occurrences; none when one of them does not stand there as it was read.
+std::optional<std::string> without(std::string_view value,
+                                   const std::vector<std::pair<std::size_t, std::size_t>>& fixAt,
+                                   const std::vector<std::pair<std::string, std::size_t>>& counts) {
+    std::string rest;
+    std::size_t copied = 0;
+    for (const auto& [at, what] : inOrder(fixAt)) {
+        const std::string& text = counts.at(what).first;
+        if (at < copied || !value.substr(std::min(at, value.size())).starts_with(text)) {
+            return std::nullopt;
+        }
+        rest.append(value.substr(copied, at - copied));
+        copied = at + text.size();
+    }
+    rest.append(value.substr(copied));
+    return rest;
 }
 
 } // namespace
@@ -200,7 +233,7 @@ void FindingTally::add(Problem problem, std::optional<FieldRef> field, std::stri
     }
     ++group.counts[entry->second].second;
     if (fixAt) {
-        group.fixAt.push_back(*fixAt);
+        group.fixAt.emplace_back(*fixAt, entry->second);
     } else {
         group.fixable = false;
     }
@@ -227,6 +260,13 @@ std::vector<Finding> FindingTally::findings(const std::function<std::string(Fiel
                 caption = schemeRelative ? "Put https: in front" : "Use https://";
                 break;
             }
+            case Problem::PhoneNumber:
+                if (group.fixable) {
+                    fixed = without(valueOf(field), group.fixAt, group.counts);
+                }
+                caption =
+                    group.fixAt.size() == 1 ? "Take the phone number out" : "Take the phone numbers out";
+                break;
             case Problem::HiddenRest:
                 fixed = valueOf(field) + closerOf(group.counts.front().first);
                 caption = "Close it with " + closerOf(group.counts.front().first);

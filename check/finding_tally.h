@@ -18,6 +18,7 @@ enum class Problem {
     OffEbayLink,     // what: the host or address it leads to
     OffEbayStyling,  // what: "a style sheet from host", "a font from host"
     MailAddress,     // what: the address
+    PhoneNumber,     // what: the number as written; fixable where it stands in the field as read
     HttpPicture,     // what: the address; fixable where "http:" stands in the field
     HttpLink,        // what: the address; fixable likewise
     SchemeRelative,  // what: the address; fixable where its "//" stands in the field
@@ -45,7 +46,7 @@ private:
         std::optional<FieldRef> field;
         std::vector<std::pair<std::string, std::size_t>> counts; // each different what, with how often
         std::unordered_map<std::string, std::size_t> indexOf;
-        std::vector<std::size_t> fixAt;
+        std::vector<std::pair<std::size_t, std::size_t>> fixAt; // where in the field, and which of counts
         bool fixable = true;
     };
     Group& groupOf(Problem problem, const std::optional<FieldRef>& field);

@@ -7,7 +7,10 @@
 #include "ebay_hosts.h"
 #include "finding_tally.h"
 #include "html_vocabulary.h"
+#include "phone_numbers.h"
+#include "readable_colours.h"
 #include "source_map.h"
+#include "spelling_advice.h"
 #include "style_sheet.h"
 #include "web_address.h"
 
@@ -151,10 +154,11 @@ public:
 // part came from.
 class DocumentChecker {
 public:
-    DocumentChecker(std::string_view html, const SourceMap& map, FindingTally& tally)
+    DocumentChecker(std::string_view html, const SourceMap& map, FindingTally& tally, std::string_view region)
         : m_html(html)
         , m_map(map)
-        , m_tally(tally) {}
+        , m_tally(tally)
+        , m_phoneNumbers(region) {}
 
     void check(const HtmlReading& reading) {
         for (const HtmlElement& element : reading.elements) {
@@ -386,27 +390,58 @@ private:
     }
 
     void checkContacts(std::string_view text, WrittenPositions positions) {
-        std::vector<TextMatch> mailAddresses = MailAddressesIn(text);
-        std::vector<TextMatch> webAddresses = WebAddressesIn(text);
-        // Positions are asked in increasing order.
-        std::size_t mail = 0;
-        std::size_t web = 0;
-        while (mail < mailAddresses.size() || web < webAddresses.size()) {
-            const bool mailFirst =
-                web == webAddresses.size() ||
-                (mail < mailAddresses.size() && mailAddresses[mail].at < webAddresses[web].at);
-            if (mailFirst) {
-                add(Problem::MailAddress, positions.of(mailAddresses[mail].at), mailAddresses[mail].text);
-                ++mail;
-                continue;
-            }
-            const TextMatch& typed = webAddresses[web++];
-            const bool bare = StartsWithIgnoringCase(typed.text, "www.");
-            const ResolvedAddress resolved = ResolveAddress(bare ? "https://" + typed.text : typed.text);
-            if (!resolved.host.empty() && !IsEbayHost(resolved.host)) {
-                add(Problem::OffEbayLink, positions.of(typed.at), resolved.host);
+        enum class Contact { Mail, Web, Phone };
+        std::vector<std::pair<TextMatch, Contact>> contacts;
+        for (TextMatch& address : MailAddressesIn(text)) {
+            contacts.emplace_back(std::move(address), Contact::Mail);
+        }
+        for (TextMatch& address : WebAddressesIn(text)) {
+            contacts.emplace_back(std::move(address), Contact::Web);
+        }
+        const std::size_t addressCount = contacts.size();
+        for (TextMatch& number : m_phoneNumbers.numbersIn(text)) {
+            // The digits of an address (an item number in a link) are part of the address.
+            const bool inAddress =
+                std::any_of(contacts.begin(), contacts.begin() + addressCount, [&](const auto& c) {
+                    return number.at < c.first.at + c.first.text.size() &&
+                           c.first.at < number.at + number.text.size();
+                });
+            if (!inAddress) {
+                contacts.emplace_back(std::move(number), Contact::Phone);
             }
         }
+        // Positions are asked in increasing order.
+        std::ranges::stable_sort(contacts, {}, [](const auto& contact) { return contact.first.at; });
+        for (const auto& [match, contact] : contacts) {
+            const std::size_t at = positions.of(match.at);
+            switch (contact) {
+            case Contact::Mail:
+                add(Problem::MailAddress, at, match.text);
+                break;
+            case Contact::Phone:
+                add(Problem::PhoneNumber, at, match.text, positionInValue(at));
+                break;
+            case Contact::Web: {
+                const bool bare = StartsWithIgnoringCase(match.text, "www.");
+                const ResolvedAddress resolved = ResolveAddress(bare ? "https://" + match.text : match.text);
+                if (!resolved.host.empty() && !IsEbayHost(resolved.host)) {
+                    add(Problem::OffEbayLink, at, resolved.host);
+                }
+                break;
+            }
+            }
+        }
+    }
+
+    // Where an html position stands in the value of its field, when the field's value stands there whole.
+    std::optional<std::size_t> positionInValue(std::size_t position) const {
+        const SourceMap::Origin origin = m_map.originOf(position);
+        // The summary stands inside its block, not as typed.
+        if (origin.source != SourceMap::Source::Field || !origin.wholeValue ||
+            origin.field.kind == FieldRef::Kind::Summary) {
+            return std::nullopt;
+        }
+        return position - origin.begin;
     }
 
     void add(Problem problem, std::size_t position, std::string_view what,
@@ -422,6 +457,7 @@ private:
     std::string_view m_html;
     const SourceMap& m_map;
     FindingTally& m_tally;
+    PhoneNumberFinder m_phoneNumbers;
 };
 
 std::string valueOf(const ListingFields& fields, std::string_view html, FieldRef field) {
@@ -450,12 +486,13 @@ std::string valueOf(const ListingFields& fields, std::string_view html, FieldRef
 
 } // namespace
 
-std::vector<Finding> CheckListing(std::string_view html, const ListingFields& fields) {
-    return CheckListing(html, ReadHtml(html), fields);
+std::vector<Finding> CheckListing(std::string_view html, const ListingFields& fields,
+                                  const CheckOptions& options) {
+    return CheckListing(html, ReadHtml(html), fields, options);
 }
 
 std::vector<Finding> CheckListing(std::string_view html, const HtmlReading& reading,
-                                  const ListingFields& fields) {
+                                  const ListingFields& fields, const CheckOptions& options) {
     FieldChecker fieldChecker;
     const int photoCount = PhotoCountOfStyle(fields.style);
     if (photoCount != 0) {
@@ -486,10 +523,21 @@ std::vector<Finding> CheckListing(std::string_view html, const HtmlReading& read
 
     const SourceMap map = MapListing(html, fields);
     FindingTally tally;
-    DocumentChecker(html, map, tally).check(reading);
+    DocumentChecker(html, map, tally, InfoOf(options.language).region).check(reading);
     std::vector<Finding> findings = std::move(fieldChecker.findings);
-    for (Finding& finding : tally.findings([&](FieldRef field) { return valueOf(fields, html, field); })) {
+    const auto fieldValue = [&](FieldRef field) { return valueOf(fields, html, field); };
+    for (Finding& finding : tally.findings(fieldValue)) {
         findings.push_back(std::move(finding));
+    }
+    if (photoCount != 0) {
+        if (std::optional<Finding> contrast = ContrastAdvice(fields)) {
+            findings.push_back(std::move(*contrast));
+        }
+    }
+    if (options.speller != nullptr) {
+        for (Finding& finding : SpellingAdvice(html, reading, map, *options.speller, fieldValue)) {
+            findings.push_back(std::move(finding));
+        }
     }
 
     // A character takes a byte at least, so only a longer html can hold too many.

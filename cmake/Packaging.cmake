@@ -43,6 +43,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION web)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window's layout is fixed in pixels and measured with this font; another sans serif works but may
-# clip captions.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
+# clip captions. Spelling needs a dictionary: US English, or that of the seller's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, hunspell-en-us | hunspell-dictionary")
 include(CPack)

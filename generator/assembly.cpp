@@ -3,6 +3,7 @@
 #include "colour_palette.h"
 #include "phone_layout.h"
 #include "phone_summary.h"
+#include "picture_alt_text.h"
 #include "promotional_footer.h"
 #include "template_style.h"
 #include "text/replace.h"
@@ -35,6 +36,15 @@ std::vector<SlotReplacement> AssemblyReplacements(const ListingFields& fields, c
     // The title, a picture and a paragraph for each photo, the background and the three colours.
     replacements.reserve(2 * photoCount + 5);
     replacements.push_back({{FieldRef::Kind::Title}, placedGroup.title, current.title});
+    // The pictures' descriptions are made from the title; they are the layout's own text, not the field.
+    if (fields.layoutForm == LayoutForm::PhoneFriendly) {
+        for (int k = 0; k < photoCount; ++k) {
+            std::string alt = PictureAltAttribute(current.title, current.pictures[k], k, photoCount);
+            const std::size_t size = alt.size();
+            replacements.push_back(
+                {{FieldRef::Kind::Title}, PictureAltToken(photoCount, k), std::move(alt), size});
+        }
+    }
     for (int k = 0; k < photoCount; ++k) {
         replacements.push_back({{FieldRef::Kind::Picture, k}, placedGroup.pictures[k], current.pictures[k]});
     }

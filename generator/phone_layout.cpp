@@ -1,5 +1,7 @@
 #include "phone_layout.h"
 
+#include "picture_alt_text.h"
+#include "placed_values.h"
 #include "template_style.h"
 #include "text/replace.h"
 
@@ -38,7 +40,15 @@ std::string PhoneFriendlyForm(std::string_view layoutText) {
     std::string text(layoutText);
     ReplaceAll(text, std::string(kBackgroundAttribute) + kNoBackground,
                BackgroundMarker(LayoutForm::PhoneFriendly, kNoBackground));
-    ReplaceAll(text, kPictureSize, std::string(kPictureSize) + std::string(kPictureStyle));
+    // Each picture gets the slot of its description, found by the picture's own slot in its src.
+    for (int photoCount = kMinPhotoCount; photoCount <= kMaxPhotoCount; ++photoCount) {
+        for (int row = 0; row < photoCount; ++row) {
+            const std::string picture = "src=\"" + LayoutTokens(photoCount).pictures.at(row) + "\" ";
+            ReplaceAll(text, picture + std::string(kPictureSize),
+                       picture + std::string(kPictureSize) + std::string(kPictureStyle) +
+                           PictureAltToken(photoCount, row));
+        }
+    }
     for (const std::string_view cell : kTextCells) {
         ReplaceAll(text, cell, std::string(cell) + std::string(kWrappingStyle));
     }

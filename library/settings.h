@@ -22,7 +22,8 @@ AppSettings LoadSettings(const AppPaths& paths);
 // The program's own choices, kept beside the three keys above in the same section; other readers of the
 // file ignore them. Each is written on its own when the seller changes it.
 inline constexpr const char* kFullScreenWidthKey = "FullScreenWidth";
-inline constexpr const char* kPhoneLayoutKey = "PhoneFriendlyLayout"; // "1" (the default) or "0"
+inline constexpr const char* kPhoneLayoutKey = "PhoneFriendlyLayout";   // "1" (the default) or "0"
+inline constexpr const char* kSpellingLanguageKey = "SpellingLanguage"; // "en_GB"; none: the desktop's
 std::string LoadChoice(const AppPaths& paths, std::string_view key, std::string_view defaultValue);
 Outcome SaveChoice(const AppPaths& paths, std::string_view key, std::string_view value);
 

@@ -1,6 +1,7 @@
 #include "colour_strip.h"
 
 #include "background_export.h"
+#include "check/readable_colours.h"
 #include "core_text.h"
 #include "desktop_services.h"
 #include "generator/backgrounds.h"
@@ -74,6 +75,12 @@ ColourStrip::ColourStrip(MessageBoxes& messageBoxes, DesktopServices& desktop, Q
     m_backgroundOption = AddOption(panel, "optBkgrnd", QStringLiteral("Background"), 480, 555, 1215);
     m_swatches.at(static_cast<std::size_t>(ColourTarget::Font)) = AddSwatch(panel, "lblCOLOR2", 1980, 495);
     m_textOption = AddOption(panel, "optFORE", QStringLiteral("Text"), 2325, 555, 720);
+    m_contrastWarning = new QLabel(panel);
+    m_contrastWarning->setObjectName(QStringLiteral("lblContrast"));
+    SetTextColour(m_contrastWarning, QColor(0xC0, 0x00, 0x00));
+    m_contrastWarning->setFont(WithPixelSize(m_contrastWarning->font(), kWindowFontPixels - 1));
+    PlaceTwips(m_contrastWarning, 3045, 495, 660, 315);
+    m_contrastWarning->hide();
     m_backgroundPicker = AddPicker(panel, "ImageCombo2", QStringLiteral("No Background"), 3720, 2415);
     m_exportButton = AddButton(panel, "cmdExportBackgrounds", QStringLiteral("Export backgrounds\u2026"),
                                QStringLiteral("Save the full-size background pictures in a folder, ready to "
@@ -137,6 +144,14 @@ void ColourStrip::showDesign(const Design& design) {
         QPalette palette = swatch->palette();
         palette.setColor(QPalette::Window, ToQColor(design.colour(target).swatch));
         swatch->setPalette(palette);
+    }
+    // The check before Save gives the same advice, with its fix.
+    const ListingFields fields = design.listingFields();
+    const std::optional<Finding> contrast = ContrastAdvice(fields);
+    m_contrastWarning->setVisible(contrast.has_value());
+    if (contrast) {
+        m_contrastWarning->setText(QStringLiteral("\u26A0 ") + FromCore(ContrastText(*TextContrast(fields))));
+        m_contrastWarning->setToolTip(FromCore(contrast->message));
     }
     m_stylePicker->setCurrentIndex(design.style() - 1);
     const BackgroundChoice& background = design.background();

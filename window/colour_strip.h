@@ -21,8 +21,9 @@ class DesktopServices;
 class MessageBoxes;
 
 // "Select Colors", below the tabs whichever is open: the colour picker with the three options and their
-// swatches, the background picker with "Export backgrounds…", the style picker and Exit. Each pick is
-// passed on as soon as it is made; the strip shows the design it is given.
+// swatches (and a warning beside them while the text colour is hard to read), the background picker with
+// "Export backgrounds…", the style picker and Exit. Each pick is passed on as soon as it is made; the strip
+// shows the design it is given.
 class ColourStrip final : public QGroupBox {
     Q_OBJECT
 public:
@@ -55,6 +56,7 @@ private:
     QRadioButton* m_backgroundOption = nullptr;
     QRadioButton* m_textOption = nullptr;
     std::array<QLabel*, 3> m_swatches{}; // by ColourTarget
+    QLabel* m_contrastWarning = nullptr; // beside the text swatch while the text is hard to read
     QComboBox* m_backgroundPicker = nullptr;
     QPushButton* m_exportButton = nullptr;
     QAction* m_exportChosen = nullptr;

@@ -2,10 +2,19 @@
 
 #include "core_text.h"
 #include "generator/design.h"
+#include "picture_box_upload.h"
+#include "picture_hosting.h"
 #include "placed_controls.h"
+#include "spell_highlighter.h"
+#include "spelling.h"
 #include "summary_dialog.h"
+#include "title_spelling.h"
+#include "twips.h"
 
+#include <QComboBox>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -149,9 +158,12 @@ std::size_t slotOf(int photoCount) {
 
 } // namespace
 
-DesignPage::DesignPage(Design& design, QWidget* parent)
+DesignPage::DesignPage(Design& design, Spelling& spelling, PictureHosting& hosting, QWidget* tabRow,
+                       QWidget* parent)
     : QStackedWidget(parent)
-    , m_design(design) {
+    , m_design(design)
+    , m_spelling(spelling)
+    , m_hosting(hosting) {
     setObjectName(QStringLiteral("DesignPage"));
     for (const FieldPanelLayout& layout : kFieldPanels) {
         QGroupBox* frame = AddFrame(this, QLatin1String(layout.frameName));
@@ -164,6 +176,7 @@ DesignPage::DesignPage(Design& design, QWidget* parent)
             switch (place.kind) {
             case FieldKind::Title: {
                 boxes.title = AddLineEdit(panel, place.boxName, box.x(), box.y(), box.width(), box.height());
+                new TitleSpelling(boxes.title, m_spelling);
                 const int left = box.x() + box.width() + kSummaryButtonGap;
                 const QString name =
                     QStringLiteral("cmdSummary") +
@@ -177,15 +190,53 @@ DesignPage::DesignPage(Design& design, QWidget* parent)
             case FieldKind::Paragraph:
                 boxes.paragraphs.push_back(
                     AddParagraphBox(panel, place.boxName, box.x(), box.y(), box.width(), box.height()));
+                new SpellHighlighter(boxes.paragraphs.back(), m_spelling);
                 break;
             case FieldKind::Picture:
                 boxes.pictures.push_back(
                     AddLineEdit(panel, place.boxName, box.x(), box.y(), box.width(), box.height()));
+                boxes.uploads.push_back(
+                    new PictureBoxUpload(boxes.pictures.back(), place.labelTop, m_hosting));
                 break;
             }
         }
         connectBoxes(layout.photoCount);
     }
+    buildLanguageChooser(tabRow);
+}
+
+void DesignPage::buildLanguageChooser(QWidget* tabRow) {
+    // The panels have no room left beside their fields; the tab row has, right of the tabs.
+    m_languageChooser = new QWidget(tabRow->parentWidget());
+    m_languageChooser->setObjectName(QStringLiteral("SpellingLanguage"));
+    auto* caption = new QLabel(QStringLiteral("Spelling:"), m_languageChooser);
+    caption->setObjectName(QStringLiteral("lblSpellingLanguage"));
+    m_languagePicker = new QComboBox(m_languageChooser);
+    m_languagePicker->setObjectName(QStringLiteral("cboSpellingLanguage"));
+    m_languagePicker->setToolTip(QStringLiteral(
+        "The language of your listing: the title, paragraphs and summary are spell-checked in it, "
+        "and the check before Save looks for phone numbers as its eBay site's country writes them"));
+    for (const LanguageInfo& language : ListingLanguages()) {
+        m_languagePicker->addItem(FromCore(language.caption));
+    }
+    caption->setBuddy(m_languagePicker);
+    auto* row = new QHBoxLayout(m_languageChooser);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(caption);
+    row->addWidget(m_languagePicker);
+    const QRect tabs = tabRow->geometry();
+    const QSize size = m_languageChooser->sizeHint();
+    m_languageChooser->setGeometry(tabs.right() - size.width() - TwipsToPixels(120),
+                                   tabs.y() + (tabs.height() - size.height()) / 2, size.width(),
+                                   size.height());
+    connect(m_languagePicker, &QComboBox::activated, this, [this](int index) {
+        m_spelling.chooseLanguage(ListingLanguages().at(static_cast<std::size_t>(index)).language);
+    });
+    connect(&m_spelling, &Spelling::changed, this, &DesignPage::showLanguage);
+}
+
+void DesignPage::showLanguage() {
+    m_languagePicker->setCurrentIndex(static_cast<int>(m_spelling.language()));
 }
 
 void DesignPage::connectBoxes(int photoCount) {
@@ -200,6 +251,12 @@ void DesignPage::connectBoxes(int photoCount) {
         connect(picture, &QLineEdit::textChanged, this, [this, photoCount, row](const QString& address) {
             m_design.setField(photoCount, {FieldRef::Kind::Picture, row}, ToCore(address));
         });
+        PictureBoxUpload* upload = boxes.uploads.at(static_cast<std::size_t>(row));
+        connect(upload, &PictureBoxUpload::published, this, &DesignPage::picturePublished);
+        connect(upload, &PictureBoxUpload::severalPhotosGiven, this,
+                [this, photoCount, upload](const QStringList& files) {
+                    spreadPhotos(photoCount, upload, files);
+                });
         QPlainTextEdit* paragraph = boxes.paragraphs.at(static_cast<std::size_t>(row));
         connect(paragraph, &QPlainTextEdit::textChanged, this, [this, photoCount, row, paragraph] {
             m_design.setField(photoCount, {FieldRef::Kind::Paragraph, row},
@@ -239,13 +296,35 @@ std::vector<QWidget*> DesignPage::keyboardOrder(int photoCount) const {
     const FieldBoxes& boxes = boxesOf(photoCount);
     std::vector<QWidget*> order{boxes.title, boxes.summary};
     order.insert(order.end(), boxes.paragraphs.begin(), boxes.paragraphs.end());
-    order.insert(order.end(), boxes.pictures.begin(), boxes.pictures.end());
+    for (const PictureBoxUpload* upload : boxes.uploads) {
+        order.push_back(upload->box());
+        order.push_back(upload->button());
+    }
     return order;
+}
+
+void DesignPage::spreadPhotos(int photoCount, PictureBoxUpload* aimedAt, const QStringList& files) {
+    std::vector<PictureBoxUpload*> targets;
+    if (!aimedAt->isUploading() && aimedAt->box()->text().trimmed().isEmpty()) {
+        targets.push_back(aimedAt);
+    }
+    for (PictureBoxUpload* upload : boxesOf(photoCount).uploads) {
+        if (upload != aimedAt && !upload->isUploading() && upload->box()->text().trimmed().isEmpty()) {
+            targets.push_back(upload);
+        }
+    }
+    const auto count = std::min(targets.size(), static_cast<std::size_t>(files.size()));
+    for (std::size_t i = 0; i < count; ++i) {
+        targets.at(i)->uploadPhoto(files.at(static_cast<qsizetype>(i)));
+    }
+    if (count < static_cast<std::size_t>(files.size())) {
+        m_hosting.tellPhotosLeftOut(window(), static_cast<int>(files.size()), static_cast<int>(count));
+    }
 }
 
 void DesignPage::editSummary() {
     if (m_summaryDialog == nullptr) {
-        m_summaryDialog = new SummaryDialog(this);
+        m_summaryDialog = new SummaryDialog(m_spelling, this);
         connect(m_summaryDialog, &QDialog::accepted, this,
                 [this] { m_design.setSummary(m_summaryDialog->summary()); });
     }

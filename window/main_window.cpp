@@ -7,11 +7,13 @@
 #include "help_page.h"
 #include "library/atomic_file.h"
 #include "message_boxes.h"
+#include "picture_hosting.h"
 #include "placed_controls.h"
 #include "platform/compatibility_entry.h"
 #include "preview_page.h"
 #include "program_look.h"
 #include "saved_notice.h"
+#include "spelling.h"
 #include "templates_page.h"
 #include "twips.h"
 #include "window_frame.h"
@@ -45,7 +47,8 @@ MainWindow::MainWindow(AppPaths paths, MessageBoxes& messageBoxes, DesktopServic
     : QWidget(parent)
     , m_paths(std::move(paths))
     , m_messageBoxes(messageBoxes)
-    , m_desktop(desktop) {
+    , m_desktop(desktop)
+    , m_spelling(new Spelling(m_paths, messageBoxes, this)) {
     setObjectName(QStringLiteral("frmCorvex"));
     setWindowTitle(kProgramTitle);
     setFixedSize(TwipsRect(0, 0, kClientWidth, kClientHeight).size());
@@ -68,9 +71,10 @@ void MainWindow::buildTabs() {
     m_pages = new QStackedWidget(this);
     m_pages->setObjectName(QStringLiteral("Frame1"));
     PlaceTwips(m_pages, 240, 1320, 10455, 5535);
-    m_designPage = new DesignPage(m_design, m_pages);
+    m_pictureHosting = new PictureHosting(m_paths, m_messageBoxes, m_desktop, this);
+    m_designPage = new DesignPage(m_design, *m_spelling, *m_pictureHosting, m_tabBar, m_pages);
     m_previewPage = new PreviewPage(m_design, m_paths, m_desktop, m_tabBar, m_pages);
-    m_templatesPage = new TemplatesPage(m_design, m_paths, m_messageBoxes, m_desktop, m_pages);
+    m_templatesPage = new TemplatesPage(m_design, m_paths, *m_spelling, m_messageBoxes, m_desktop, m_pages);
     m_helpPage = new HelpPage(m_desktop, m_pages);
     for (QWidget* page : {static_cast<QWidget*>(m_designPage), static_cast<QWidget*>(m_previewPage),
                           static_cast<QWidget*>(m_templatesPage), static_cast<QWidget*>(m_helpPage)}) {
@@ -115,6 +119,13 @@ void MainWindow::connectPages() {
     connect(m_colourStrip, &ColourStrip::exitClicked, this, &QWidget::close);
 
     connect(m_designPage, &DesignPage::titleChanged, m_templatesPage, &TemplatesPage::setTemplateName);
+    connect(m_designPage, &DesignPage::picturePublished, this, [this] {
+        if (selectedTab() == PreviewTab) {
+            showSelectedTab();
+        }
+    });
+    connect(m_helpPage, &HelpPage::pictureHostingWanted, this,
+            [this] { m_pictureHosting->editSettings(this); });
     connect(m_previewPage, &PreviewPage::saveRequested, m_templatesPage, &TemplatesPage::save);
     connect(m_previewPage, &PreviewPage::layoutFormChanged, this, &MainWindow::showSelectedTab);
     connect(m_previewPage, &PreviewPage::browserCreated, this, [this](QWebEngineView* view) {
@@ -156,6 +167,7 @@ void MainWindow::start() {
                  m_paths.appFolder.c_str(), removed.message().c_str());
     }
     m_templatesPage->openFolder();
+    m_spelling->start();
 
     m_settings = LoadSettings(m_paths);
     m_templatesPage->setShowNotice(!m_settings.saved);
@@ -277,6 +289,7 @@ void MainWindow::selectTab(int tab) {
 void MainWindow::bringToFront(QWidget* page) {
     m_pages->setCurrentWidget(page);
     m_previewPage->phoneLayoutBox()->setVisible(page == m_previewPage);
+    m_designPage->languageChooser()->setVisible(page == m_designPage);
 }
 
 void MainWindow::showSelectedTab() {

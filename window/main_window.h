@@ -18,8 +18,10 @@ class DesignPage;
 class DesktopServices;
 class HelpPage;
 class MessageBoxes;
+class PictureHosting;
 class PreviewPage;
 class SavedNotice;
+class Spelling;
 class TemplatesPage;
 
 // The one main window: the header, the four tabs over one page area and the colour strip below them. It
@@ -42,6 +44,7 @@ public:
     void comeToFront();
 
     const Design& design() const { return m_design; }
+    Spelling& spelling() const { return *m_spelling; }
     const AppPaths& paths() const { return m_paths; }
     int selectedTab() const;
     // Selecting a tab from code does what a seller's click on it does.
@@ -50,6 +53,7 @@ public:
     QWebEngineView* browser();
     bool hasBrowser() const;
     SavedNotice* savedNotice() const;
+    PictureHosting& pictureHosting() const { return *m_pictureHosting; }
 
 signals:
     void shown();
@@ -91,7 +95,9 @@ private:
     DesktopServices& m_desktop;
     Design m_design;
     AppSettings m_settings;
+    Spelling* m_spelling = nullptr;
 
+    PictureHosting* m_pictureHosting = nullptr;
     QTabBar* m_tabBar = nullptr;
     QStackedWidget* m_pages = nullptr;
     DesignPage* m_designPage = nullptr;

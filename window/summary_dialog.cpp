@@ -2,6 +2,8 @@
 
 #include "core_text.h"
 #include "generator/phone_summary.h"
+#include "placed_controls.h"
+#include "spell_highlighter.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -18,7 +20,7 @@ const QColor kOverLimit(0xC0, 0x00, 0x00);
 
 } // namespace
 
-SummaryDialog::SummaryDialog(QWidget* parent)
+SummaryDialog::SummaryDialog(Spelling& spelling, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("SummaryDialog"));
     setWindowTitle(QStringLiteral("Phone Summary"));
@@ -36,6 +38,7 @@ SummaryDialog::SummaryDialog(QWidget* parent)
     m_text->setObjectName(QStringLiteral("txtSummary"));
     m_text->setTabChangesFocus(true);
     m_text->setMinimumSize(kTextWidth, kTextHeight);
+    new SpellHighlighter(m_text, spelling);
 
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("lblSummaryCount"));
@@ -44,9 +47,7 @@ SummaryDialog::SummaryDialog(QWidget* parent)
     m_problems->setObjectName(QStringLiteral("lblSummaryProblems"));
     m_problems->setWordWrap(true);
     m_problems->setTextFormat(Qt::PlainText);
-    QPalette warning = m_problems->palette();
-    warning.setColor(QPalette::WindowText, kOverLimit);
-    m_problems->setPalette(warning);
+    SetTextColour(m_problems, kOverLimit);
 
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -75,10 +76,7 @@ void SummaryDialog::showCount() {
     const std::string typed = summary();
     const std::size_t length = SummaryLength(typed);
     m_count->setText(QStringLiteral("%1 of %2 characters").arg(length).arg(kSummaryLimit));
-    QPalette palette = m_count->palette();
-    palette.setColor(QPalette::WindowText,
-                     length > kSummaryLimit ? kOverLimit : QPalette().color(QPalette::WindowText));
-    m_count->setPalette(palette);
+    SetTextColour(m_count, length > kSummaryLimit ? kOverLimit : QColor());
     QStringList problems;
     for (const SummaryProblem& problem : SummaryProblems(typed)) {
         problems << FromCore(problem.message);

@@ -10,12 +10,14 @@ class QPlainTextEdit;
 
 namespace vellumo {
 
+class Spelling;
+
 // Edits eBay's phone summary: a box for the text, a live count against eBay's 800 characters, and what
 // eBay would cut or not show, said as the seller types.
 class SummaryDialog final : public QDialog {
     Q_OBJECT
 public:
-    explicit SummaryDialog(QWidget* parent = nullptr);
+    SummaryDialog(Spelling& spelling, QWidget* parent);
 
     // The summary as the window keeps it: as typed, CR LF line breaks.
     void setSummary(const std::string& summary);

@@ -12,6 +12,7 @@
 #include "placed_controls.h"
 #include "program_look.h"
 #include "saved_notice.h"
+#include "spelling.h"
 #include "twips.h"
 
 #include <QCheckBox>
@@ -54,11 +55,12 @@ QString UnreadableReason(const TemplateReadResult& read, const std::string& path
 
 } // namespace
 
-TemplatesPage::TemplatesPage(Design& design, const AppPaths& paths, MessageBoxes& messageBoxes,
-                             DesktopServices& desktop, QWidget* parent)
+TemplatesPage::TemplatesPage(Design& design, const AppPaths& paths, const Spelling& spelling,
+                             MessageBoxes& messageBoxes, DesktopServices& desktop, QWidget* parent)
     : QGroupBox(parent)
     , m_design(design)
     , m_paths(paths)
+    , m_spelling(spelling)
     , m_messageBoxes(messageBoxes)
     , m_desktop(desktop) {
     setObjectName(QStringLiteral("Frame1_5"));
@@ -320,7 +322,8 @@ void TemplatesPage::showSaveRefusal(const SaveDesignResult& saved, const Templat
 
 bool TemplatesPage::confirmListingCheck() {
     for (;;) {
-        std::vector<Finding> findings = CheckListing(m_design.listing(), m_design.listingFields());
+        std::vector<Finding> findings =
+            CheckListing(m_design.listing(), m_design.listingFields(), m_spelling.checkOptions());
         if (!NeedsConfirmation(findings)) {
             return true;
         }

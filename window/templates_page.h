@@ -19,14 +19,15 @@ class Design;
 class DesktopServices;
 class MessageBoxes;
 class SavedNotice;
+class Spelling;
 
 // The My Templates tab: the saved templates and code files side by side, paired by name; Load, Save with
 // the listing check before it, Delete and Open; and the notice after a Save.
 class TemplatesPage final : public QGroupBox {
     Q_OBJECT
 public:
-    TemplatesPage(Design& design, const AppPaths& paths, MessageBoxes& messageBoxes, DesktopServices& desktop,
-                  QWidget* parent);
+    TemplatesPage(Design& design, const AppPaths& paths, const Spelling& spelling, MessageBoxes& messageBoxes,
+                  DesktopServices& desktop, QWidget* parent);
 
     // At the start: a Save that a crash cut short is finished, and what it left half-written goes, before
     // the lists show the folder.
@@ -75,6 +76,7 @@ private:
 
     Design& m_design;
     AppPaths m_paths;
+    const Spelling& m_spelling;
     MessageBoxes& m_messageBoxes;
     DesktopServices& m_desktop;
     QListWidget* m_templateList = nullptr;

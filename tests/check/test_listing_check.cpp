@@ -1,7 +1,10 @@
 #include "check/listing_check.h"
+#include "check/readable_colours.h"
+#include "check/speller.h"
 #include "generator/backgrounds.h"
 #include "generator/generator_test_support.h"
 #include "generator/promotional_footer.h"
+#include "test_paths.h"
 
 #include <gtest/gtest.h>
 
@@ -30,6 +33,7 @@ FieldRef picture(int row) {
 // A 3-photo listing with clean values, assembled as Save rebuilds it; tests spoil one field at a time.
 struct CheckedListing : ListingUnderTest {
     std::optional<std::string> footer; // the footer F12 put in, if any
+    CheckOptions options;
 
     CheckedListing()
         : ListingUnderTest(4) {
@@ -42,7 +46,7 @@ struct CheckedListing : ListingUnderTest {
         if (footer) {
             code = InsertFooter(code, *footer);
         }
-        return CheckListing(code, fields);
+        return CheckListing(code, fields, options);
     }
 
     // What the window does with a fix: the field takes the new value and the listing is built again.
@@ -619,6 +623,187 @@ TEST(CheckListing, OnlyTheFieldsOfTheChosenStyleCount) {
     EXPECT_EQ(describe(listing.check()), "");
     listing.chooseStyle(1);
     EXPECT_TRUE(CheckListing("", listing.fields).empty());
+}
+
+const Speller& britishSpeller() {
+    static const Speller speller = [] {
+        Result<Speller> opened = Speller::Open(kDictionaryFolder, ListingLanguage::EnglishUk, {});
+        if (!opened) {
+            ADD_FAILURE() << "no en_GB dictionary: " << opened.message();
+            std::abort();
+        }
+        return std::move(*opened);
+    }();
+    return speller;
+}
+
+// A seller's typos, phone number and unreadable colours: three findings, each with a fix that cures it.
+TEST(CheckListing, TyposAPhoneNumberAndWhiteOnWhiteAreThreeFindingsWithWorkingFixes) {
+    CheckedListing listing;
+    listing.options = {ListingLanguage::EnglishUk, &britishSpeller()};
+    listing.group().paragraphs[0] = "Teh camra is in excelent condtion";
+    listing.group().paragraphs[1] = "Ring me on 020 7946 0018";
+    listing.fields.fontColour = "#FFFFFF";
+    std::vector<Finding> findings = listing.check();
+    ASSERT_EQ(findings.size(), 3u) << describe(findings);
+    EXPECT_NE(findingAbout(findings, paragraph(0), "\"Teh\" (The?), \"camra\" (camera?)"), nullptr);
+    EXPECT_NE(findingAbout(findings, paragraph(1), "contains the phone number 020 7946 0018."), nullptr);
+    const FieldRef text{FieldRef::Kind::Colour, 0, ColourTarget::Font};
+    EXPECT_NE(findingAbout(findings, text, "has a contrast of 1.0 : 1"), nullptr) << describe(findings);
+    while (!findings.empty()) {
+        ASSERT_TRUE(findings.front().fix) << findings.front().message;
+        const std::size_t before = findings.size();
+        findings = listing.checkAfter(*findings.front().fix);
+        ASSERT_EQ(findings.size(), before - 1) << describe(findings);
+    }
+    EXPECT_EQ(listing.group().paragraphs[0], "The camera is in excellent condition");
+}
+
+// Listings full of sizes, prices, barcodes, model numbers, dates and measurements, in every site's region.
+class OrdinaryListingTest : public testing::TestWithParam<std::pair<const char*, const char*>> {};
+
+TEST_P(OrdinaryListingTest, RaisesNothingInAnyLanguage) {
+    for (const LanguageInfo& language : ListingLanguages()) {
+        CheckedListing listing;
+        listing.group().title = GetParam().first;
+        listing.group().paragraphs[1] = GetParam().second;
+        const bool english = language.language == ListingLanguage::EnglishUk;
+        listing.options = {language.language, english ? &britishSpeller() : nullptr};
+        EXPECT_EQ(describe(listing.check()), "") << language.caption;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SellerListings, OrdinaryListingTest,
+    testing::Values(
+        std::pair{"Men's leather walking boots, UK size 9 (EU 43)",
+                  "Worn twice, as new. Sole 30.5 cm, shaft height 18 cm. EAN 5012345678900. Posted in the "
+                  "original box for \xC2\xA3"
+                  "4.20, or collect from town."},
+        std::pair{"Cordless phone twin set KX-TG6812",
+                  "Model KX-TG6812EB, part no. 1K0-615-301-AA. Range 300 m outdoors, 50 m indoors. Tested "
+                  "12/05/2024 and working. UPC 036000291452."},
+        std::pair{"Vintage tea set, 1950s, 21 pieces",
+                  "Six cups, six saucers, six plates, milk jug, sugar bowl and teapot (1.2 litre). Made "
+                  "between 1952 and 1958; marked 1955 on the base. Price \xE2\x82\xAC"
+                  "45.00 or best offer."},
+        std::pair{"Road bike, 56 cm frame, 2x11 speed",
+                  "Frame 56 cm, wheels 700x25c, weight 8.9 kg. Serviced 03/2024. Serial WTU123456789X. "
+                  "Bought for $1,249.99, selling for $650."},
+        std::pair{"Jeans 32W 30L, straight fit",
+                  "Waist 32 in (81 cm), leg 30 in (76 cm), rise 10.5 in. Style 00501-0114. Barcode "
+                  "4006381333931. 98% cotton, 2% polyester."},
+        std::pair{"Laptop charger 65W, 19.5V 3.33A",
+                  "Output 19.5 V / 3.33 A, input 100-240 V 50/60 Hz. Part 0A001-00340200. Cable 1.8 m. Fits "
+                  "models X540, X541 and X555."},
+        std::pair{"Coin set 1971-1981, ten coins",
+                  "Ten coins from 1971, 1972, 1975, 1977, 1979, 1980 and 1981. Catalogue KM-123456. Each "
+                  "between 18.5 mm and 30 mm across, total weight 84.6 g."},
+        std::pair{"Oak dining table 180 x 90 x 76 cm",
+                  "Seats 6 to 8. Top 180 x 90 cm, height 76 cm, leg 7.5 x 7.5 cm. Batch 2023-0415-0987. "
+                  "Weight 62 kg, two parts for delivery within 30 miles."},
+        std::pair{"Printer ink, 4-pack, 2 sets",
+                  "Cartridge numbers 301XL and 302XL, 8 ml each, about 480 pages. Order ref 100200300400. "
+                  "Best before 31.12.2026. Stock code 78945612."},
+        std::pair{"Garden hose 30 m with reel",
+                  "Hose 30 m, 12.5 mm (1/2 inch), 20 bar. Reel 45 x 40 x 60 cm. Item 123456789012, "
+                  "order 2 for 2 x 15.99 = 31.98."}),
+    [](const testing::TestParamInfo<std::pair<const char*, const char*>>& info) {
+        return "Listing" + std::to_string(info.index);
+    });
+
+struct PhoneCase {
+    ListingLanguage language;
+    const char* text;
+    const char* number;
+};
+
+class PhoneNumberTest : public testing::TestWithParam<PhoneCase> {};
+
+TEST_P(PhoneNumberTest, IsAContactDetailTakenOutByItsFix) {
+    CheckedListing listing;
+    listing.options.language = GetParam().language;
+    listing.group().paragraphs[0] = GetParam().text;
+    const std::vector<Finding> findings = listing.check();
+    const Finding* finding = findingAbout(
+        findings, paragraph(0), "contains the phone number " + std::string(GetParam().number) + ".");
+    ASSERT_NE(finding, nullptr) << describe(findings);
+    EXPECT_EQ(finding->severity, Severity::BlocksListing);
+    ASSERT_TRUE(finding->fix);
+    EXPECT_EQ(describe(listing.checkAfter(*finding->fix)), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Regions, PhoneNumberTest,
+    testing::Values(PhoneCase{ListingLanguage::EnglishUk, "Ring me on 020 7946 0018", "020 7946 0018"},
+                    PhoneCase{ListingLanguage::EnglishUk, "Call <b>+44 20 7946 0018</b> today",
+                              "+44 20 7946 0018"},
+                    PhoneCase{ListingLanguage::EnglishUs, "Questions? (202) 555-0143", "(202) 555-0143"},
+                    PhoneCase{ListingLanguage::German, "Tel. 030 12345678", "030 12345678"},
+                    PhoneCase{ListingLanguage::French, "Appelez le 01 23 45 67 89", "01 23 45 67 89"},
+                    PhoneCase{ListingLanguage::Italian, "Chiamare 06 1234 5678", "06 1234 5678"},
+                    PhoneCase{ListingLanguage::Spanish, "Llame al 912 345 678", "912 345 678"}),
+    caseNumber<PhoneCase>);
+
+struct ContrastCase {
+    const char* textColour;
+    const char* backgroundColour;
+    int background;        // a built-in background, 0 for none
+    const char* told;      // nullptr when the text reads well
+    const char* fixColour; // nullptr when no palette colour reads well on both
+};
+
+class ContrastTest : public testing::TestWithParam<ContrastCase> {};
+
+TEST_P(ContrastTest, TextHardToReadIsAdviceWithTheNearestReadableColour) {
+    CheckedListing listing;
+    listing.fields.fontColour = GetParam().textColour;
+    listing.fields.backgroundColour = GetParam().backgroundColour;
+    if (GetParam().background != 0) {
+        listing.fields.background = BuiltInBackgroundAddress(GetParam().background);
+    }
+    const std::optional<Finding> advice = ContrastAdvice(listing.fields);
+    if (GetParam().told == nullptr) {
+        EXPECT_FALSE(advice) << advice->message;
+        return;
+    }
+    ASSERT_TRUE(advice);
+    EXPECT_EQ(advice->severity, Severity::Advice);
+    EXPECT_NE(advice->message.find(GetParam().told), std::string::npos) << advice->message;
+    if (GetParam().fixColour == nullptr) {
+        EXPECT_FALSE(advice->fix);
+        EXPECT_NE(advice->message.find("No colour of the palette reads well on both"), std::string::npos);
+        return;
+    }
+    ASSERT_TRUE(advice->fix);
+    EXPECT_EQ(advice->fix->newValue, GetParam().fixColour);
+    listing.fields.fontColour = advice->fix->newValue;
+    EXPECT_FALSE(ContrastAdvice(listing.fields));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Colours, ContrastTest,
+    testing::Values(ContrastCase{"#000000", "#FFFFFF", 0, nullptr, nullptr},
+                    ContrastCase{"#FFFFFF", "#000000", 0, nullptr, nullptr},
+                    ContrastCase{"#FFFFFF", "#FFFFFF", 0,
+                                 "Text colour White (#FFFFFF) on the Background colour White (#FFFFFF) has a "
+                                 "contrast of 1.0 : 1.",
+                                 "#008080"},
+                    ContrastCase{"#FFFF00", "#FFFFFF", 0, "contrast of 1.0 : 1", "#008000"},
+                    ContrastCase{"#999999", "#FFFFFF", 0, "contrast of 2.8 : 1", "#008080"},
+                    ContrastCase{"#000000", "#000000", 45, "on the Background colour Black", "#999999"},
+                    ContrastCase{"#000000", "#FFFFFF", 45, "on background 045 has a contrast of 1.4 : 1",
+                                 nullptr},
+                    ContrastCase{"#333399", "#FFFFFF", 4, "on background 004", nullptr}),
+    caseNumber<ContrastCase>);
+
+TEST(ReadableColours, LuminanceAndContrastAreWcags) {
+    EXPECT_DOUBLE_EQ(*RelativeLuminance("#FFFFFF"), 1.0);
+    EXPECT_DOUBLE_EQ(*RelativeLuminance("#000000"), 0.0);
+    EXPECT_NEAR(*RelativeLuminance("#808080"), 0.2159, 0.0001);
+    EXPECT_FALSE(RelativeLuminance("white"));
+    EXPECT_DOUBLE_EQ(ContrastRatio(1.0, 0.0), 21.0);
+    EXPECT_DOUBLE_EQ(ContrastRatio(0.0, 1.0), 21.0);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
-// Arbitrary fields assembled into a listing and checked: the check never fails, everything the parser
-// reports lies inside the listing, and every finding names a field of the chosen style.
+// Arbitrary fields assembled into a listing and checked in any language (British English with its speller):
+// the check never fails, everything the parser reports lies inside the listing, and every finding names a
+// field of the chosen style.
 #include "check/listing_check.h"
+#include "check/speller.h"
 #include "generator/assembly.h"
 #include "generator/promotional_footer.h"
 #include "generator/template_style.h"
@@ -17,6 +19,13 @@ void require(bool condition) {
     if (!condition) {
         std::abort();
     }
+}
+
+// Opened once: a dictionary takes a quarter of a second.
+const vellumo::Speller* britishSpeller() {
+    static const auto speller =
+        vellumo::Speller::Open("/usr/share/hunspell", vellumo::ListingLanguage::EnglishUk, {});
+    return speller ? &*speller : nullptr;
 }
 
 } // namespace
@@ -43,6 +52,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fields.borderColour = provider.ConsumeRandomLengthString(20);
     fields.background = provider.ConsumeRandomLengthString(60);
     const bool footer = provider.ConsumeBool();
+    const auto language =
+        static_cast<ListingLanguage>(provider.ConsumeIntegralInRange<int>(0, kLanguageCount - 1));
+    fields.fontColour = provider.ConsumeBool() ? "#FFFFFF" : "#000000";
     std::string html = BuildListing(fields);
     if (footer) {
         html = InsertFooter(html);
@@ -57,7 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     attribute.rawValueEnd <= html.size());
         }
     }
-    for (const Finding& finding : CheckListing(html, reading, fields)) {
+    const CheckOptions options{language, language == ListingLanguage::EnglishUk ? britishSpeller() : nullptr};
+    for (const Finding& finding : CheckListing(html, reading, fields, options)) {
         require(!finding.message.empty());
         if (finding.field && (finding.field->kind == FieldRef::Kind::Picture ||
                               finding.field->kind == FieldRef::Kind::Paragraph)) {

@@ -163,7 +163,7 @@ TEST(AssembleListing, AFreshLayoutOfTheOtherArrangementGetsTheSameValues) {
     listing.assemble();
     listing.chooseStyle(3);
     listing.assemble();
-    EXPECT_EQ(CountOf(listing.code, "Blue teapot"), 1u);
+    EXPECT_EQ(CountOf(listing.code, "Blue teapot</b>"), 1u);
     EXPECT_EQ(CountOf(listing.code, "teapot2.jpg"), 2u);
 }
 

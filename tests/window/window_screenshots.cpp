@@ -1,5 +1,6 @@
 // Not a test: opens the window on temporary folders, goes through its tabs and pickers, and saves a
-// screenshot of each state into the folder given as argument. Run it under a real X display (Xvfb).
+// screenshot of each state into the folder given as argument; with "--dark" after it, under a dark desktop
+// theme (Fusion with a dark palette). Run it under a real X display (Xvfb).
 
 #include "check/listing_check.h"
 #include "full_screen_view.h"
@@ -8,6 +9,8 @@
 #include "listing_check_dialog.h"
 #include "program_look.h"
 #include "saved_notice.h"
+#include "spell_highlighter.h"
+#include "spelling.h"
 #include "summary_dialog.h"
 #include "window_test_support.h"
 
@@ -15,7 +18,9 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
@@ -25,7 +30,9 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTabBar>
+#include <QTcpServer>
 #include <QTest>
+#include <QTextBlock>
 #include <QTimer>
 #include <QWebEngineView>
 
@@ -95,6 +102,40 @@ void WaitForLoad(MainWindow* window) {
     loaded.wait(15000);
 }
 
+// The first upload asks for the picture hosting: the dialog with a failed test, then, set up for a server
+// on this computer that takes the connection and never answers, the upload's progress over its box.
+void ShootPictureHosting(WindowUnderTest& under) {
+    QTcpServer silent;
+    silent.listen(QHostAddress::LocalHost);
+    under.desktop.chosenPhotos = QStringList{QStringLiteral(VELLUMO_TEST_PHOTOS "/24-megapixels.jpg")};
+    QTest::mouseClick(under.child<QPushButton>("cmdPhotoAlt51"), Qt::LeftButton);
+    auto* dialog = under.window->findChild<QDialog*>(QStringLiteral("PictureHostingDialog"));
+    if (dialog == nullptr || !ShownOnScreen(dialog)) {
+        return;
+    }
+    const auto type = [dialog](const char* name, const QString& text) {
+        dialog->findChild<QLineEdit*>(QLatin1String(name))->setText(text);
+    };
+    type("txtHostingServer", QStringLiteral("dav.example-hosting.com"));
+    type("txtHostingUser", QStringLiteral("teapots"));
+    type("txtHostingPassword", QStringLiteral("correct horse"));
+    type("txtHostingFolder", QStringLiteral("public_html/photos"));
+    type("txtHostingAddress", QStringLiteral("https://www.example-pottery-studio.com/photos/"));
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdHostingTest")), Qt::LeftButton);
+    auto* result = dialog->findChild<QLabel*>(QStringLiteral("lblHostingTestResult"));
+    if (!QTest::qWaitFor([result] { return !result->text().startsWith(QLatin1String("Testing")); }, 30000)) {
+        qWarning("the hosting test did not answer in time");
+    }
+    Shoot(dialog, "picture-hosting-dialog");
+
+    type("txtHostingServer", QStringLiteral("127.0.0.1"));
+    type("txtHostingPort", QString::number(silent.serverPort()));
+    QMetaObject::invokeMethod(dialog, "accept");
+    QTest::qWait(1500);
+    Shoot(under.window.get(), "design-uploading");
+    QTest::mouseClick(under.child<QPushButton>("cmdPhotoAlt51"), Qt::LeftButton);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -103,6 +144,10 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     g_folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     UseProgramLook();
+    if (argc > 2 && QByteArray(argv[2]) == "--dark") {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QApplication::setPalette(DarkPalette());
+    }
 
     WindowUnderTest under;
     // A library with a few designs already in it, one with a name longer than the list is wide.
@@ -212,7 +257,11 @@ int main(int argc, char* argv[]) {
         ListingFields fields = window->design().listingFields();
         fields.fields.of(3).pictures.at(1) = "http://i.imgur.com/teapot-2.jpg";
         fields.fields.of(3).paragraphs.at(0) = "Ask me at seller@example.com <!-- note";
-        std::vector<Finding> findings = CheckListing(BuildListing(fields, PromotionalFooter()), fields);
+        fields.fields.of(3).title = "Teh stoneware teapot, call (202) 555-0143";
+        fields.fontColour = "#C0C0C0";
+        std::vector<Finding> findings =
+            CheckListing(BuildListing(fields, PromotionalFooter()), fields,
+                         {ListingLanguage::EnglishUs, window->spelling().speller()});
         OrderBySeverity(findings);
         ListingCheckDialog check(findings, window);
         check.setWindowTitle(QStringLiteral("Vellumo"));
@@ -265,6 +314,35 @@ int main(int argc, char* argv[]) {
         PickText(under.child<QComboBox>("ImageCombo1"), QStringLiteral("%1 Inline Photos").arg(count));
         Shoot(window, QStringLiteral("design-%1").arg(count));
     }
+
+    // Spelling in British English, white text on the white background colour, and the spelling entries of
+    // a misspelled word's context menu.
+    PickText(under.child<QComboBox>("ImageCombo1"), "3 Alternating Photos");
+    PickText(under.child<QComboBox>("cboSpellingLanguage"), "English (UK)");
+    if (!QTest::qWaitFor([window] { return window->spelling().speller() != nullptr; }, 10000)) {
+        qWarning("the dictionary did not open");
+    }
+    under.child<QLineEdit>("txtTitle3")->setText("Vintage camra, Leica M3 body, 1950s");
+    auto* paragraph = under.child<QPlainTextEdit>("txtAlt31");
+    paragraph->setPlainText("Teh camra is in excelent condtion.\n<b>Shutter</b> fires at all speeds; serial "
+                            "KX-TG6812, EAN 5012345678900. See www.leica-camera.com for the manual.");
+    under.child<QRadioButton>("optFORE")->setChecked(true);
+    PickText(under.child<QComboBox>("ImageCombo"), "White");
+    under.child<QRadioButton>("optBkgrnd")->setChecked(true);
+    PickText(under.child<QComboBox>("ImageCombo"), "White");
+    PickText(under.child<QComboBox>("ImageCombo2"), "No Background");
+    Shoot(window, "design-spelling");
+    if (auto* highlighter = paragraph->findChild<SpellHighlighter*>()) {
+        QTextCursor camra(paragraph->document());
+        camra.setPosition(6);
+        const QPoint at = paragraph->cursorRect(camra).center();
+        QMenu* menu = highlighter->contextMenuAt(at);
+        menu->popup(paragraph->viewport()->mapToGlobal(at));
+        Shoot(window, "spelling-menu", true);
+        menu->close();
+        delete menu;
+    }
+    ShootPictureHosting(under);
     window->close();
     return 0;
 }

@@ -1,0 +1,140 @@
+#include "spelling_advice.h"
+
+#include "shown_words.h"
+#include "speller.h"
+#include "text/numbers.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace vellumo {
+
+namespace {
+
+// The dictionary takes about a tenth of a second for each word's suggestions; words past this many in one
+// check are named without one, so a listing full of foreign words does not keep the seller waiting.
+constexpr std::size_t kWordsSuggested = 8;
+constexpr std::size_t kWordsNamed = 6;
+
+bool isSpelledField(FieldRef::Kind kind) {
+    return kind == FieldRef::Kind::Title || kind == FieldRef::Kind::Paragraph ||
+           kind == FieldRef::Kind::Summary;
+}
+
+struct FieldWords {
+    FieldRef field;
+    std::vector<std::string> words; // each unknown word once, in the order met
+    std::unordered_set<std::string> seen;
+};
+
+std::string joined(const std::vector<std::string>& parts) {
+    std::string text;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        text += i == 0 ? "" : i + 1 == parts.size() ? " and " : ", ";
+        text += parts[i];
+    }
+    return text;
+}
+
+} // namespace
+
+std::string
+CorrectedSpelling(std::string_view fieldText,
+                  const std::function<std::optional<std::string>(std::string_view)>& correctionOf) {
+    std::string corrected;
+    std::size_t copied = 0;
+    for (const ShownWord& word : WordsToSpell(fieldText)) {
+        if (const std::optional<std::string> correction = correctionOf(word.text)) {
+            corrected.append(fieldText.substr(copied, word.at - copied));
+            corrected += *correction;
+            copied = word.end;
+        }
+    }
+    corrected.append(fieldText.substr(copied));
+    return corrected;
+}
+
+std::vector<Finding> SpellingAdvice(std::string_view html, const HtmlReading& reading, const SourceMap& map,
+                                    const Speller& speller,
+                                    const std::function<std::string(FieldRef)>& valueOf) {
+    std::vector<FieldWords> unknown;
+    WordReader reader;
+    for (const HtmlText& text : reading.texts) {
+        if (text.kind != HtmlText::Kind::Shown) {
+            continue;
+        }
+        const std::string_view written = html.substr(text.at, text.rawEnd - text.at);
+        for (ShownWord& word : reader.wordsIn(text.text, WrittenPositions(written, text.at, text.text))) {
+            const SourceMap::Origin origin = map.originOf(word.at);
+            if (origin.source != SourceMap::Source::Field || !isSpelledField(origin.field.kind) ||
+                word.end > origin.end || speller.knows(word.text)) {
+                continue;
+            }
+            auto group = std::ranges::find(unknown, origin.field, &FieldWords::field);
+            if (group == unknown.end()) {
+                group = unknown.insert(unknown.end(), FieldWords{origin.field, {}, {}});
+            }
+            if (group->seen.insert(word.text).second) {
+                group->words.push_back(std::move(word.text));
+            }
+        }
+    }
+
+    std::unordered_map<std::string, std::string> corrections;
+    std::size_t suggested = 0;
+    std::vector<Finding> findings;
+    for (const FieldWords& group : unknown) {
+        std::vector<std::string> named;
+        std::vector<std::string> used;
+        for (const std::string& word : group.words) {
+            if (!corrections.contains(word) && suggested < kWordsSuggested) {
+                ++suggested;
+                if (const std::vector<std::string>& suggestions = speller.suggestionsFor(word);
+                    !suggestions.empty()) {
+                    corrections.emplace(word, suggestions.front());
+                }
+            }
+            const auto correction = corrections.find(word);
+            if (named.size() < kWordsNamed) {
+                named.push_back("\"" + word + "\"" +
+                                (correction != corrections.end() ? " (" + correction->second + "?)" : ""));
+            }
+            if (correction != corrections.end()) {
+                used.push_back(correction->second);
+            }
+        }
+        const std::size_t count = group.words.size();
+        if (count > kWordsNamed) {
+            named.push_back(WithThousands(count - kWordsNamed) + " more");
+        }
+        Finding finding{Severity::Advice, group.field,
+                        FieldName(group.field) +
+                            (count == 1
+                                 ? " has a word the dictionary does not know: "
+                                 : " has " + WithThousands(count) + " words the dictionary does not know: ") +
+                            joined(named) +
+                            ". A typo makes buyers trust a listing less, and a misspelled brand is not found "
+                            "in a search.",
+                        std::nullopt};
+        if (!used.empty()) {
+            const std::string value = valueOf(group.field);
+            std::string fixed =
+                CorrectedSpelling(value, [&](std::string_view word) -> std::optional<std::string> {
+                    const auto found = corrections.find(std::string(word));
+                    return found == corrections.end() ? std::nullopt : std::optional(found->second);
+                });
+            if (used.size() > kWordsNamed) {
+                used.resize(kWordsNamed);
+                used.push_back("more");
+            }
+            if (fixed != value) {
+                finding.fix = FieldFix{group.field, std::move(fixed), "Correct to " + joined(used)};
+            }
+        }
+        findings.push_back(std::move(finding));
+    }
+    return findings;
+}
+
+} // namespace vellumo

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QMenu;
+
+namespace vellumo {
+
+class Spelling;
+
+// Puts the spelling entries for a word the dictionary does not know at the top of a text box's context
+// menu: its suggestions, which replace the word, then "Add to dictionary" and "Ignore". Nothing for a word
+// the dictionary knows, or while spelling is off.
+void AddSpellingEntries(QMenu* menu, Spelling& spelling, const QString& word,
+                        const std::function<void(const QString&)>& replaceWord);
+
+} // namespace vellumo
