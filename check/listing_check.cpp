@@ -233,7 +233,7 @@ private:
         if (IsEventHandlerAttribute(attribute.name)) {
             add(Problem::ActiveContent, attribute.nameAt, attribute.name + "= attribute");
         }
-        const std::string scheme = ResolveAddress(attribute.value).scheme;
+        const std::string scheme = AddressScheme(attribute.value);
         if (isScriptScheme(scheme)) {
             add(Problem::ActiveContent, attribute.rawValueAt, scheme + ": address");
         }
@@ -488,6 +488,11 @@ std::string valueOf(const ListingFields& fields, std::string_view html, FieldRef
 
 std::vector<Finding> CheckListing(std::string_view html, const ListingFields& fields,
                                   const CheckOptions& options) {
+    return CheckListing(html, ReadHtml(html), fields, options);
+}
+
+std::vector<Finding> CheckListing(std::string_view html, const HtmlReading& reading,
+                                  const ListingFields& fields, const CheckOptions& options) {
     FieldChecker fieldChecker;
     const int photoCount = PhotoCountOfStyle(fields.style);
     if (photoCount != 0) {
@@ -517,7 +522,6 @@ std::vector<Finding> CheckListing(std::string_view html, const ListingFields& fi
     }
 
     const SourceMap map = MapListing(html, fields);
-    const HtmlReading reading = ReadHtml(html);
     FindingTally tally;
     DocumentChecker(html, map, tally, InfoOf(options.language).region).check(reading);
     std::vector<Finding> findings = std::move(fieldChecker.findings);
@@ -536,13 +540,15 @@ std::vector<Finding> CheckListing(std::string_view html, const ListingFields& fi
         }
     }
 
-    const std::size_t length = Utf8CharacterCount(html);
-    if (length > kEbayDescriptionLimit) {
-        findings.push_back({Severity::BlocksListing, std::nullopt,
-                            "The description is " + WithThousands(length) +
-                                " characters long, tags included. eBay refuses descriptions over " +
-                                WithThousands(kEbayDescriptionLimit) + " characters.",
-                            std::nullopt});
+    // A character takes a byte at least, so only a longer html can hold too many.
+    if (html.size() > kEbayDescriptionLimit) {
+        if (const std::size_t length = Utf8CharacterCount(html); length > kEbayDescriptionLimit) {
+            findings.push_back({Severity::BlocksListing, std::nullopt,
+                                "The description is " + WithThousands(length) +
+                                    " characters long, tags included. eBay refuses descriptions over " +
+                                    WithThousands(kEbayDescriptionLimit) + " characters.",
+                                std::nullopt});
+        }
     }
     return findings;
 }
