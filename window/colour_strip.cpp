@@ -4,6 +4,7 @@
 #include "check/readable_colours.h"
 #include "core_text.h"
 #include "desktop_services.h"
+#include "finding_texts.h"
 #include "generator/backgrounds.h"
 #include "generator/design.h"
 #include "message_boxes.h"
@@ -150,8 +151,8 @@ void ColourStrip::showDesign(const Design& design) {
     const std::optional<Finding> contrast = ContrastAdvice(fields);
     m_contrastWarning->setVisible(contrast.has_value());
     if (contrast) {
-        m_contrastWarning->setText(QStringLiteral("\u26A0 ") + FromCore(ContrastText(*TextContrast(fields))));
-        m_contrastWarning->setToolTip(FromCore(contrast->message));
+        m_contrastWarning->setText(QStringLiteral("\u26A0 ") + ContrastText(*TextContrast(fields)));
+        m_contrastWarning->setToolTip(FindingMessage(*contrast));
     }
     m_stylePicker->setCurrentIndex(design.style() - 1);
     const BackgroundChoice& background = design.background();
@@ -202,7 +203,7 @@ void ColourStrip::exportBackgrounds(const std::vector<int>& numbers) {
         saved + QStringLiteral(
                     " Upload the picture you want to a picture host, then pick \"%1\" in the background "
                     "list and give its https address: buyers see the background from there.")
-                    .arg(FromCore(kOwnPictureCaption)));
+                    .arg(OwnPictureCaption()));
 }
 
 } // namespace vellumo

@@ -1,5 +1,7 @@
 #include "listing_check_dialog.h"
 
+#include "finding_texts.h"
+
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -75,7 +77,7 @@ ListingCheckDialog::ListingCheckDialog(const std::vector<Finding>& findings, QWi
         severity->setPalette(palette);
         rows->addWidget(severity);
 
-        auto* message = new QLabel(QString::fromStdString(finding.message), list);
+        auto* message = new QLabel(FindingMessage(finding), list);
         message->setObjectName(QStringLiteral("message%1").arg(i));
         message->setWordWrap(true);
         message->setTextFormat(Qt::PlainText);
@@ -83,7 +85,7 @@ ListingCheckDialog::ListingCheckDialog(const std::vector<Finding>& findings, QWi
         rows->addWidget(message);
 
         if (finding.fix) {
-            const QString caption = QString::fromStdString(finding.fix->caption);
+            const QString caption = FixCaption(*finding.fix);
             auto* fix = new QPushButton(list);
             fix->setObjectName(QStringLiteral("fix%1").arg(i));
             fix->setAutoDefault(false);

@@ -165,8 +165,9 @@ void MainWindow::start() {
     m_helpPage->setShowNotice(!m_settings.saved);
     if (m_settings.pathSave == "0") {
         const CompatibilityResult written =
-            WriteCompatibilityEntry(m_paths, m_settings, [this](const std::string& text) {
-                m_messageBoxes.information(this, kProgramTitle, FromCore(text));
+            WriteCompatibilityEntry(m_paths, m_settings, [this](const std::string& path) {
+                m_messageBoxes.information(this, kProgramTitle,
+                                           QStringLiteral("Incorrect Format:\n\n%1").arg(FromCore(path)));
             });
         // Bookkeeping the seller never sees; a failure is worth a line on the console, not a message box.
         if (!written.entry) {

@@ -1,6 +1,7 @@
 #include "summary_dialog.h"
 
 #include "core_text.h"
+#include "finding_texts.h"
 #include "generator/phone_summary.h"
 #include "spell_highlighter.h"
 
@@ -83,7 +84,7 @@ void SummaryDialog::showCount() {
     m_count->setPalette(palette);
     QStringList problems;
     for (const SummaryProblem& problem : SummaryProblems(typed)) {
-        problems << FromCore(problem.message);
+        problems << SummaryProblemText(problem);
     }
     m_problems->setText(problems.join(QLatin1Char('\n')));
     m_problems->setVisible(!problems.isEmpty());

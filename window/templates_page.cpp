@@ -3,6 +3,7 @@
 #include "check/listing_check.h"
 #include "core_text.h"
 #include "desktop_services.h"
+#include "finding_texts.h"
 #include "generator/design.h"
 #include "library/file_search.h"
 #include "library/template_file.h"
@@ -229,14 +230,14 @@ void TemplatesPage::load() {
         return;
     }
     if (read.status == TemplateReadStatus::NotATemplate) {
-        warn(QStringLiteral("%1 is not a Vellumo template: %2. Nothing was loaded.")
-                 .arg(Quoted(entry), FromCore(read.reason)));
+        warn(QStringLiteral("%1 is not a Vellumo template: no [%2] section. Nothing was loaded.")
+                 .arg(Quoted(entry), QLatin1String(kTemplateSection)));
         return;
     }
     if (!read.replacedColours.empty()) {
         QStringList colours;
         for (const ReplacedColour& colour : read.replacedColours) {
-            colours << FromCore(FieldName({FieldRef::Kind::Colour, 0, colour.target})) + QLatin1Char(' ') +
+            colours << FieldName({FieldRef::Kind::Colour, 0, colour.target}) + QLatin1Char(' ') +
                            Quoted(colour.text);
         }
         warn(QStringLiteral("The template %1 holds colour values that are not colours (%2). Vellumo uses the "
