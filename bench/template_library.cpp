@@ -46,6 +46,10 @@ public:
         unexpected(label);
         return std::nullopt;
     }
+    std::optional<QString> askPassword(QWidget*, const QString&, const QString& label) override {
+        unexpected(label);
+        return std::nullopt;
+    }
     int unexpectedCount = 0;
 
 private:

@@ -101,6 +101,10 @@ public:
         note(title, label);
         return std::nullopt;
     }
+    std::optional<QString> askPassword(QWidget*, const QString& title, const QString& label) override {
+        note(title, label);
+        return std::nullopt;
+    }
     int count() const { return m_count; }
 
 private:

@@ -17,6 +17,10 @@ std::string AppPaths::ownWordsFile() const {
     return appFolder + "/My Words.txt";
 }
 
+std::string AppPaths::knownHostsFile() const {
+    return appFolder + "/known_hosts";
+}
+
 Outcome CreateFolderIfMissing(const std::string& folder) {
     if (folder.empty()) {
         return std::errc::no_such_file_or_directory;

@@ -17,6 +17,7 @@ struct AppPaths {
     std::string templateFolder() const; // appFolder + "/My Templates/"
     std::string settingsFile() const;   // appFolder + "/Settings.ini"
     std::string ownWordsFile() const;   // appFolder + "/My Words.txt": the seller's words for spelling
+    std::string knownHostsFile() const; // appFolder + "/known_hosts": the SFTP servers the seller trusts
 };
 
 // Creates the folder and its parents when missing; success when it exists as a folder afterwards.

@@ -16,16 +16,32 @@ VELLUMO_PACKAGES=(
     hunspell-fr
     hunspell-it
     hunspell-es
+    libcurl4-openssl-dev
+    libssl-dev
+    qtkeychain-qt6-dev
+    libsecret-1-0
+    qt6-image-formats-plugins
+    rclone
+    python3-pyftpdlib
+    python3-pil
+    gnome-keyring
+    dbus
     clang libclang-rt-14-dev clang-format
     xvfb xauth x11-apps openssl
     fonts-liberation2 fonts-dejavu-core
     dpkg-dev file desktop-file-utils appstream lintian
 )
 
+# Only for scripts/bench-pictures, which compares photo preparation with ImageMagick's.
+VELLUMO_BENCH_PACKAGES=(
+    imagemagick
+)
+
+# Installs VELLUMO_PACKAGES and any package named as an argument.
 vellumo_install_dependencies() {
     local missing=()
     local package
-    for package in "${VELLUMO_PACKAGES[@]}"; do
+    for package in "${VELLUMO_PACKAGES[@]}" "$@"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
             missing+=("$package")
         fi

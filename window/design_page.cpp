@@ -2,6 +2,8 @@
 
 #include "core_text.h"
 #include "generator/design.h"
+#include "picture_box_upload.h"
+#include "picture_hosting.h"
 #include "placed_controls.h"
 #include "spell_highlighter.h"
 #include "spelling.h"
@@ -156,10 +158,12 @@ std::size_t slotOf(int photoCount) {
 
 } // namespace
 
-DesignPage::DesignPage(Design& design, Spelling& spelling, QWidget* tabRow, QWidget* parent)
+DesignPage::DesignPage(Design& design, Spelling& spelling, PictureHosting& hosting, QWidget* tabRow,
+                       QWidget* parent)
     : QStackedWidget(parent)
     , m_design(design)
-    , m_spelling(spelling) {
+    , m_spelling(spelling)
+    , m_hosting(hosting) {
     setObjectName(QStringLiteral("DesignPage"));
     for (const FieldPanelLayout& layout : kFieldPanels) {
         QGroupBox* frame = AddFrame(this, QLatin1String(layout.frameName));
@@ -191,6 +195,8 @@ DesignPage::DesignPage(Design& design, Spelling& spelling, QWidget* tabRow, QWid
             case FieldKind::Picture:
                 boxes.pictures.push_back(
                     AddLineEdit(panel, place.boxName, box.x(), box.y(), box.width(), box.height()));
+                boxes.uploads.push_back(
+                    new PictureBoxUpload(boxes.pictures.back(), place.labelTop, m_hosting));
                 break;
             }
         }
@@ -245,6 +251,12 @@ void DesignPage::connectBoxes(int photoCount) {
         connect(picture, &QLineEdit::textChanged, this, [this, photoCount, row](const QString& address) {
             m_design.setField(photoCount, {FieldRef::Kind::Picture, row}, ToCore(address));
         });
+        PictureBoxUpload* upload = boxes.uploads.at(static_cast<std::size_t>(row));
+        connect(upload, &PictureBoxUpload::published, this, &DesignPage::picturePublished);
+        connect(upload, &PictureBoxUpload::severalPhotosGiven, this,
+                [this, photoCount, upload](const QStringList& files) {
+                    spreadPhotos(photoCount, upload, files);
+                });
         QPlainTextEdit* paragraph = boxes.paragraphs.at(static_cast<std::size_t>(row));
         connect(paragraph, &QPlainTextEdit::textChanged, this, [this, photoCount, row, paragraph] {
             m_design.setField(photoCount, {FieldRef::Kind::Paragraph, row},
@@ -284,8 +296,30 @@ std::vector<QWidget*> DesignPage::keyboardOrder(int photoCount) const {
     const FieldBoxes& boxes = boxesOf(photoCount);
     std::vector<QWidget*> order{boxes.title, boxes.summary};
     order.insert(order.end(), boxes.paragraphs.begin(), boxes.paragraphs.end());
-    order.insert(order.end(), boxes.pictures.begin(), boxes.pictures.end());
+    for (const PictureBoxUpload* upload : boxes.uploads) {
+        order.push_back(upload->box());
+        order.push_back(upload->button());
+    }
     return order;
+}
+
+void DesignPage::spreadPhotos(int photoCount, PictureBoxUpload* aimedAt, const QStringList& files) {
+    std::vector<PictureBoxUpload*> targets;
+    if (!aimedAt->isUploading() && aimedAt->box()->text().trimmed().isEmpty()) {
+        targets.push_back(aimedAt);
+    }
+    for (PictureBoxUpload* upload : boxesOf(photoCount).uploads) {
+        if (upload != aimedAt && !upload->isUploading() && upload->box()->text().trimmed().isEmpty()) {
+            targets.push_back(upload);
+        }
+    }
+    const auto count = std::min(targets.size(), static_cast<std::size_t>(files.size()));
+    for (std::size_t i = 0; i < count; ++i) {
+        targets.at(i)->uploadPhoto(files.at(static_cast<qsizetype>(i)));
+    }
+    if (count < static_cast<std::size_t>(files.size())) {
+        m_hosting.tellPhotosLeftOut(window(), static_cast<int>(files.size()), static_cast<int>(count));
+    }
 }
 
 void DesignPage::editSummary() {

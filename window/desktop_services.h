@@ -3,8 +3,11 @@
 #include "library/outcome.h"
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
+#include <functional>
+#include <optional>
 #include <string>
 
 class QWidget;
@@ -12,8 +15,8 @@ class QWidget;
 namespace vellumo {
 
 // What the window asks of the desktop: opening an address with its default handler, opening a file in
-// the seller's program for plain text, the clipboard, and the desktop's folder chooser. Tests record the
-// calls instead.
+// the seller's program for plain text, the clipboard, the desktop's folder and photo choosers, and its
+// keyring. Tests record the calls instead.
 class DesktopServices {
 public:
     virtual ~DesktopServices() = default;
@@ -24,6 +27,15 @@ public:
     virtual void setClipboardText(const QString& text) = 0;
     // A folder the seller picks, starting at startFolder; empty when the seller cancels.
     virtual QString chooseFolder(QWidget* parent, const QString& title, const QString& startFolder) = 0;
+    // Photo files the seller picks, of the name patterns given; none when the seller cancels.
+    virtual QStringList choosePhotos(QWidget* parent, const QString& title, const QStringList& patterns) = 0;
+    // The secret kept under the key in the desktop's keyring (Secret Service), given to done later; none
+    // when the keyring holds none or no keyring answers.
+    using SecretRead = std::function<void(std::optional<QString> secret)>;
+    virtual void readSecret(const QString& key, SecretRead done) = 0;
+    // Keeps the secret in the keyring; done learns whether a keyring took it.
+    using SecretWritten = std::function<void(bool kept)>;
+    virtual void writeSecret(const QString& key, const QString& secret, SecretWritten done) = 0;
 };
 
 class QtDesktopServices final : public DesktopServices {
@@ -32,6 +44,9 @@ public:
     Outcome openTextFile(const std::string& path) override;
     void setClipboardText(const QString& text) override;
     QString chooseFolder(QWidget* parent, const QString& title, const QString& startFolder) override;
+    QStringList choosePhotos(QWidget* parent, const QString& title, const QStringList& patterns) override;
+    void readSecret(const QString& key, SecretRead done) override;
+    void writeSecret(const QString& key, const QString& secret, SecretWritten done) override;
 };
 
 } // namespace vellumo

@@ -108,6 +108,13 @@ HelpPage::HelpPage(DesktopServices& desktop, QWidget* parent)
         top += 480;
     }
     AddBoxText(hosts, "Label43", QStringLiteral("You can find many more using Google"), 195, 2160, 375);
+    // Above the free hosts: the seller's own web space, where photos stay as long as the listing.
+    m_hostingButton =
+        AddButton(panel, "cmdPictureHosting", QStringLiteral("&Picture hosting…"),
+                  QStringLiteral("Upload your photos to your own web space (WebDAV, SFTP or FTP "
+                                 "with TLS)"),
+                  7975, 1770, 2000, 375);
+    connect(m_hostingButton, &QPushButton::clicked, this, &HelpPage::pictureHostingWanted);
 }
 
 void HelpPage::addLink(QPushButton* button, const QUrl& address) {
@@ -142,7 +149,7 @@ void HelpPage::closeHelp() {
 }
 
 std::vector<QWidget*> HelpPage::keyboardOrder() const {
-    return {m_mailingListButton, m_makerButton, m_showNoticeBox};
+    return {m_mailingListButton, m_makerButton, m_showNoticeBox, m_hostingButton};
 }
 
 } // namespace vellumo

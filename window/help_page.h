@@ -16,7 +16,8 @@ class DesktopServices;
 class HelpWindow;
 
 // The Help/About tab: the program's name and version, links to the maker, eBay and free picture hosts (the
-// hand pointer marks what can be clicked), the help guide, and "Show the notice after saving".
+// hand pointer marks what can be clicked), the seller's own picture hosting, the help guide, and "Show
+// the notice after saving".
 class HelpPage final : public QGroupBox {
     Q_OBJECT
 public:
@@ -29,6 +30,7 @@ public:
 
 signals:
     void noticeChoiceChanged(bool show);
+    void pictureHostingWanted();
 
 private:
     void addLink(QPushButton* button, const QUrl& address);
@@ -39,6 +41,7 @@ private:
     DesktopServices& m_desktop;
     QPushButton* m_mailingListButton = nullptr;
     QPushButton* m_makerButton = nullptr;
+    QPushButton* m_hostingButton = nullptr;
     QCheckBox* m_showNoticeBox = nullptr;
     QPointer<HelpWindow> m_helpWindow;
 };

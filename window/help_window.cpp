@@ -1,9 +1,11 @@
 #include "help_window.h"
 
 #include "desktop_services.h"
+#include "placed_controls.h"
 
 #include <QShortcut>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 // Outside any namespace, as the resource initialiser requires.
@@ -17,6 +19,7 @@ namespace {
 
 const QUrl kGuide(QStringLiteral("qrc:/guide/guide.html"));
 constexpr QSize kGuideSize(640, 720);
+constexpr QColor kGuideText(0x1c, 0x21, 0x40);
 
 } // namespace
 
@@ -30,6 +33,14 @@ HelpWindow::HelpWindow(DesktopServices& desktop, QWidget* parent)
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("guide"));
     m_browser->setOpenLinks(false);
+    // The guide has its own colours, dark text on a light page, like a listing in the preview: under a dark
+    // desktop theme its page stays light rather than its text going dark on dark. Links take the program's
+    // blue, not the theme's, which may be a light blue meant for dark pages.
+    QPalette page = m_browser->palette();
+    page.setColor(QPalette::Base, Qt::white);
+    page.setColor(QPalette::Text, kGuideText);
+    m_browser->setPalette(page);
+    m_browser->document()->setDefaultStyleSheet(QStringLiteral("a { color: %1; }").arg(kLinkBlue.name()));
     connect(m_browser, &QTextBrowser::anchorClicked, this, [this, &desktop](const QUrl& link) {
         if (link.scheme() == QLatin1String("https") || link.scheme() == QLatin1String("http")) {
             desktop.openUrl(link);

@@ -1,6 +1,7 @@
 #include "listing_check_dialog.h"
 
 #include "finding_texts.h"
+#include "placed_controls.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -72,9 +73,7 @@ ListingCheckDialog::ListingCheckDialog(const std::vector<Finding>& findings, QWi
         QFont bold = severity->font();
         bold.setBold(true);
         severity->setFont(bold);
-        QPalette palette = severity->palette();
-        palette.setColor(QPalette::WindowText, SeverityColour(finding.severity));
-        severity->setPalette(palette);
+        SetTextColour(severity, SeverityColour(finding.severity));
         rows->addWidget(severity);
 
         auto* message = new QLabel(FindingMessage(finding), list);

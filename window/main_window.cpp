@@ -7,6 +7,7 @@
 #include "help_page.h"
 #include "library/atomic_file.h"
 #include "message_boxes.h"
+#include "picture_hosting.h"
 #include "placed_controls.h"
 #include "platform/compatibility_entry.h"
 #include "preview_page.h"
@@ -70,7 +71,8 @@ void MainWindow::buildTabs() {
     m_pages = new QStackedWidget(this);
     m_pages->setObjectName(QStringLiteral("Frame1"));
     PlaceTwips(m_pages, 240, 1320, 10455, 5535);
-    m_designPage = new DesignPage(m_design, *m_spelling, m_tabBar, m_pages);
+    m_pictureHosting = new PictureHosting(m_paths, m_messageBoxes, m_desktop, this);
+    m_designPage = new DesignPage(m_design, *m_spelling, *m_pictureHosting, m_tabBar, m_pages);
     m_previewPage = new PreviewPage(m_design, m_paths, m_desktop, m_tabBar, m_pages);
     m_templatesPage = new TemplatesPage(m_design, m_paths, *m_spelling, m_messageBoxes, m_desktop, m_pages);
     m_helpPage = new HelpPage(m_desktop, m_pages);
@@ -117,6 +119,13 @@ void MainWindow::connectPages() {
     connect(m_colourStrip, &ColourStrip::exitClicked, this, &QWidget::close);
 
     connect(m_designPage, &DesignPage::titleChanged, m_templatesPage, &TemplatesPage::setTemplateName);
+    connect(m_designPage, &DesignPage::picturePublished, this, [this] {
+        if (selectedTab() == PreviewTab) {
+            showSelectedTab();
+        }
+    });
+    connect(m_helpPage, &HelpPage::pictureHostingWanted, this,
+            [this] { m_pictureHosting->editSettings(this); });
     connect(m_previewPage, &PreviewPage::saveRequested, m_templatesPage, &TemplatesPage::save);
     connect(m_previewPage, &PreviewPage::layoutFormChanged, this, &MainWindow::showSelectedTab);
     connect(m_previewPage, &PreviewPage::browserCreated, this, [this](QWebEngineView* view) {

@@ -18,6 +18,7 @@ class DesignPage;
 class DesktopServices;
 class HelpPage;
 class MessageBoxes;
+class PictureHosting;
 class PreviewPage;
 class SavedNotice;
 class Spelling;
@@ -52,6 +53,7 @@ public:
     QWebEngineView* browser();
     bool hasBrowser() const;
     SavedNotice* savedNotice() const;
+    PictureHosting& pictureHosting() const { return *m_pictureHosting; }
 
 signals:
     void shown();
@@ -95,6 +97,7 @@ private:
     AppSettings m_settings;
     Spelling* m_spelling = nullptr;
 
+    PictureHosting* m_pictureHosting = nullptr;
     QTabBar* m_tabBar = nullptr;
     QStackedWidget* m_pages = nullptr;
     DesignPage* m_designPage = nullptr;

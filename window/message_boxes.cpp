@@ -52,4 +52,14 @@ std::optional<QString> QtMessageBoxes::askText(QWidget* parent, const QString& t
     return answer;
 }
 
+std::optional<QString> QtMessageBoxes::askPassword(QWidget* parent, const QString& title,
+                                                   const QString& label) {
+    bool accepted = false;
+    QString answer = QInputDialog::getText(parent, title, label, QLineEdit::Password, QString(), &accepted);
+    if (!accepted) {
+        return std::nullopt;
+    }
+    return answer;
+}
+
 } // namespace vellumo

@@ -31,6 +31,9 @@ public:
     // One line of text, offered with text to start from; none when the seller cancels.
     virtual std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
                                            const QString& text) = 0;
+    // A password, typed unseen; none when the seller cancels.
+    virtual std::optional<QString> askPassword(QWidget* parent, const QString& title,
+                                               const QString& label) = 0;
 };
 
 class QtMessageBoxes final : public MessageBoxes {
@@ -43,6 +46,7 @@ public:
                                    const std::vector<Finding>& findings) override;
     std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
                                    const QString& text) override;
+    std::optional<QString> askPassword(QWidget* parent, const QString& title, const QString& label) override;
 };
 
 } // namespace vellumo

@@ -4,10 +4,10 @@
 #include "finding_texts.h"
 #include "generator/backgrounds.h"
 #include "generator/template_style.h"
+#include "program_look.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFile>
 #include <QIcon>
 #include <QPainter>
 
@@ -43,15 +43,25 @@ constexpr QSize kIconSize(32, 32);
 
 void AddPictureFile(PictureList& list, const QString& path, QSize size) {
     // A picture that is not there leaves its entry without one but keeps the numbering.
-    list.add(QFile::exists(path) ? QIcon(path) : QIcon(), size);
+    list.add(ProgramPicture(path, size), size);
+}
+
+// A picture drawn at 100 % and again with twice the pixels, so it is sharp at 150 % and 200 % too.
+template <typename Draw> QIcon DrawnAtBothScales(Draw draw) {
+    QIcon icon;
+    for (int scale : {1, 2}) {
+        icon.addPixmap(draw(scale));
+    }
+    return icon;
 }
 
 // A small landscape in a frame: a picture of the seller's own.
-QPixmap DrawOwnPictureIcon() {
-    QPixmap icon(kMiniatureSize);
+QPixmap DrawOwnPictureIcon(int scale) {
+    QPixmap icon(kMiniatureSize * scale);
     icon.fill(Qt::transparent);
     QPainter painter(&icon);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
     const QRect frame(4, 8, 40, 32);
     painter.fillRect(frame, QColor(0xA8, 0xD0, 0xF0));
     painter.setPen(Qt::NoPen);
@@ -112,21 +122,19 @@ QColor ToQColor(DisplayColour colour) {
                   static_cast<int>((colour >> 16) & 0xFFu));
 }
 
-QPixmap DrawColourSwatch(DisplayColour colour) {
-    QPixmap swatch(kSwatchWidth, kSwatchHeight);
-    swatch.fill(ToQColor(colour));
+QPixmap DrawColourSwatch(DisplayColour colour, int scale) {
+    QPixmap swatch(kSwatchWidth * scale, kSwatchHeight * scale);
+    swatch.fill(Qt::black);
     QPainter painter(&swatch);
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(Qt::NoBrush);
-    // A one-pixel pen draws the outline on the pixels it names: the right and bottom edge are the last
-    // column and row of the swatch.
-    painter.drawRect(0, 0, kSwatchWidth - 1, kSwatchHeight - 1);
+    painter.fillRect(scale, scale, (kSwatchWidth - 2) * scale, (kSwatchHeight - 2) * scale, ToQColor(colour));
     return swatch;
 }
 
 void FillColourPicker(QComboBox* picker, PictureList& swatches) {
     for (const PaletteEntry& entry : ColourPalette()) {
-        swatches.add(DrawColourSwatch(entry.displayColour), FromCore(entry.name).toUpper());
+        swatches.add(
+            DrawnAtBothScales([&entry](int scale) { return DrawColourSwatch(entry.displayColour, scale); }),
+            QSize(kSwatchWidth, kSwatchHeight), FromCore(entry.name).toUpper());
         picker->addItem(swatches.icon(swatches.count()), ColourName(entry.name));
     }
     picker->setIconSize(swatches.imageSize());
@@ -150,7 +158,7 @@ PictureList LoadBackgroundImages() {
                        QStringLiteral(":/backgrounds/%1.jpg").arg(background, 3, 10, QLatin1Char('0')),
                        kMiniatureSize);
     }
-    images.add(DrawOwnPictureIcon());
+    images.add(DrawnAtBothScales(DrawOwnPictureIcon), kMiniatureSize);
     return images;
 }
 

@@ -18,7 +18,6 @@ namespace vellumo {
 class PictureList {
 public:
     void add(const QIcon& picture, QSize size, const QString& key = {});
-    void add(const QPixmap& picture, const QString& key = {}) { add(QIcon(picture), picture.size(), key); }
     int count() const { return static_cast<int>(m_pictures.size()); }
     QIcon icon(int position) const;
     QIcon icon(const QString& key) const;
@@ -42,8 +41,9 @@ inline constexpr int kSwatchHeight = 12;
 
 QColor ToQColor(DisplayColour colour);
 
-// An opaque 32 x 12 swatch filled with the colour and framed by one black pixel on every side.
-QPixmap DrawColourSwatch(DisplayColour colour);
+// An opaque 32 x 12 swatch filled with the colour and framed by one black pixel on every side; at scale 2 the
+// same with twice the pixels.
+QPixmap DrawColourSwatch(DisplayColour colour, int scale);
 
 // The sixteen colours in palette order, each with its swatch, kept in swatches under the upper-case name;
 // "Black" selected.

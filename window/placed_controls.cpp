@@ -1,16 +1,59 @@
 #include "placed_controls.h"
 
 #include "link_label.h"
+#include "program_look.h"
 #include "twips.h"
 
+#include <QEvent>
 #include <QGroupBox>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace vellumo {
+
+namespace {
+
+// The colour a widget's text was given, kept beside it so it can be shaded again for a new background.
+constexpr char kOwnTextColour[] = "vellumoOwnTextColour";
+const QString kKeeperName = QStringLiteral("ownTextColourKeeper");
+
+void ShowOwnTextColour(QWidget* widget) {
+    const QColor own = widget->property(kOwnTextColour).value<QColor>();
+    if (!own.isValid()) {
+        return;
+    }
+    QPalette palette = widget->palette();
+    const QColor shown = ReadableOn(own, palette.color(QPalette::Window));
+    // Only on a change: setting the palette sends the next palette change.
+    if (palette.color(QPalette::WindowText) != shown) {
+        palette.setColor(QPalette::WindowText, shown);
+        widget->setPalette(palette);
+    }
+}
+
+// Shades the text again whenever the widget's palette changes: a desktop that turns to a dark theme while
+// the program runs gives every widget a new background.
+class OwnTextColourKeeper final : public QObject {
+public:
+    explicit OwnTextColourKeeper(QWidget* widget)
+        : QObject(widget) {
+        setObjectName(kKeeperName);
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::PaletteChange) {
+            ShowOwnTextColour(static_cast<QWidget*>(watched));
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption, int left, int top) {
     auto* label = new QLabel(caption, parent);
@@ -51,7 +94,8 @@ ClickableLabel* AddPicture(QWidget* parent, const char* name, const QString& res
                            int width, int height) {
     auto* picture = new ClickableLabel(parent);
     picture->setObjectName(QLatin1String(name));
-    picture->setPixmap(QPixmap(resource));
+    const QSize size = QImageReader(resource).size();
+    picture->setPicture(ProgramPicture(resource, size), size);
     picture->setAlignment(Qt::AlignCenter);
     PlaceTwips(picture, left, top, width, height);
     return picture;
@@ -76,9 +120,15 @@ QWidget* AddPagePanel(QGroupBox* page, const char* panelName) {
 }
 
 void SetTextColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
+    widget->setProperty(kOwnTextColour, colour.isValid() ? QVariant(colour) : QVariant());
+    if (!colour.isValid()) {
+        widget->setPalette(QPalette());
+        return;
+    }
+    if (widget->findChild<QObject*>(kKeeperName, Qt::FindDirectChildrenOnly) == nullptr) {
+        new OwnTextColourKeeper(widget);
+    }
+    ShowOwnTextColour(widget);
 }
 
 void SetBackground(QWidget* widget, const QColor& colour) {

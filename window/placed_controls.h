@@ -36,6 +36,9 @@ QWidget* AddBorderlessPanel(QWidget* parent, const char* name, int left, int top
 // The panel inside a page of the tab area that holds the page's controls.
 QWidget* AddPagePanel(QGroupBox* page, const char* panelName);
 
+// The widget's text in the colour, or in the nearest shade of it that reads on the widget's background, now
+// and after the palette changes (a dark desktop theme). An invalid colour gives the widget its parent's
+// palette again.
 void SetTextColour(QWidget* widget, const QColor& colour);
 void SetBackground(QWidget* widget, const QColor& colour);
 QFont WithPixelSize(QFont font, int pixels, bool bold = false, bool underline = false);

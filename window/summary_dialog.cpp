@@ -3,6 +3,7 @@
 #include "core_text.h"
 #include "finding_texts.h"
 #include "generator/phone_summary.h"
+#include "placed_controls.h"
 #include "spell_highlighter.h"
 
 #include <QDialogButtonBox>
@@ -47,9 +48,7 @@ SummaryDialog::SummaryDialog(Spelling& spelling, QWidget* parent)
     m_problems->setObjectName(QStringLiteral("lblSummaryProblems"));
     m_problems->setWordWrap(true);
     m_problems->setTextFormat(Qt::PlainText);
-    QPalette warning = m_problems->palette();
-    warning.setColor(QPalette::WindowText, kOverLimit);
-    m_problems->setPalette(warning);
+    SetTextColour(m_problems, kOverLimit);
 
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -78,10 +77,7 @@ void SummaryDialog::showCount() {
     const std::string typed = summary();
     const std::size_t length = SummaryLength(typed);
     m_count->setText(QStringLiteral("%1 of %2 characters").arg(length).arg(kSummaryLimit));
-    QPalette palette = m_count->palette();
-    palette.setColor(QPalette::WindowText,
-                     length > kSummaryLimit ? kOverLimit : QPalette().color(QPalette::WindowText));
-    m_count->setPalette(palette);
+    SetTextColour(m_count, length > kSummaryLimit ? kOverLimit : QColor());
     QStringList problems;
     for (const SummaryProblem& problem : SummaryProblems(typed)) {
         problems << SummaryProblemText(problem);

@@ -1250,11 +1250,12 @@ QImage backgroundTile(int number) {
     return tile;
 }
 
-QImage backgroundThumbnail(const QImage& tile, int number) {
-    // A corner of the tile at half size: the texture as the seller will see it, only smaller.
+QImage backgroundThumbnail(const QImage& tile, int number, int scale) {
+    // A corner of the tile at half size: the texture as the seller will see it, only smaller. The copy at
+    // twice the pixels is that corner as it is.
     const QSize size = backgroundThumbnailSize(number);
-    return tile.copy(0, 0, size.width() * 2, size.height() * 2)
-        .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage corner = tile.copy(0, 0, size.width() * 2, size.height() * 2);
+    return scale == 2 ? corner : corner.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace artwork

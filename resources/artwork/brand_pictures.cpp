@@ -93,6 +93,19 @@ void paintSeal(QPainter& painter, const QPointF& centre, double radius, bool det
     }
 }
 
+// Every other pixel of the rectangle's edge, starting at its corner.
+void paintDottedOutline(QPainter& painter, const QRect& place, const QColor& colour) {
+    for (int x = place.left(); x <= place.right(); ++x) {
+        for (int y = place.top(); y <= place.bottom(); ++y) {
+            const bool onEdge =
+                x == place.left() || x == place.right() || y == place.top() || y == place.bottom();
+            if (onEdge && (x - place.left() + y - place.top()) % 2 == 0) {
+                painter.fillRect(QRect(x, y, 1, 1), colour);
+            }
+        }
+    }
+}
+
 QRectF pixelRect(double left, double top, double width, double height) {
     // Edges on half pixels keep a 1 px outline crisp.
     return QRectF(std::round(left) + 0.5, std::round(top) + 0.5, std::round(width) - 1,
@@ -191,8 +204,8 @@ QImage templatesIcon(int size) {
     return image;
 }
 
-QImage productBanner() {
-    QImage image = opaqueImage(400, 50, Qt::white);
+QImage productBanner(int scale) {
+    QImage image = opaqueImage(400, 50, Qt::white, scale);
     QPainter painter(&image);
     prepare(painter);
 
@@ -235,10 +248,10 @@ QImage productBanner() {
     return image;
 }
 
-QImage makerBanner() {
+QImage makerBanner(int scale) {
     const int width = 311;
     const int height = 47;
-    QImage image = transparentImage(width, height);
+    QImage image = transparentImage(width, height, scale);
     QPainter painter(&image);
     prepare(painter);
 
@@ -323,10 +336,10 @@ QImage makerBanner() {
     return image;
 }
 
-QImage marketplacePicture() {
+QImage marketplacePicture(int scale) {
     const int width = 110;
     const int height = 45;
-    QImage image = transparentImage(width, height);
+    QImage image = transparentImage(width, height, scale);
     QPainter painter(&image);
     prepare(painter);
 
@@ -419,23 +432,21 @@ QImage helpIcon(int size) {
     return image;
 }
 
-QImage emptyTemplateIcon() {
-    QImage image = transparentImage(32, 32);
+QImage emptyTemplateIcon(int scale) {
+    QImage image = transparentImage(32, 32, scale);
     QPainter painter(&image);
     prepare(painter);
     const QRectF sheet = pixelRect(5, 1, 22, 30);
     paintSheet(painter, sheet, 6, true);
 
-    // Dashed outlines of a title and two rows: the places a layout would fill.
-    QPen dots(withAlpha(kInkLight, 200), 1, Qt::CustomDashLine);
-    dots.setDashPattern({1, 1});
-    painter.setPen(dots);
+    // Dotted outlines of a title and two rows: the places a layout would fill. Dots of one pixel at 100 %,
+    // filled rather than stroked, so they stay dots at any scale.
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setBrush(withAlpha(kInkLight, 40));
-    painter.drawRect(8, 5, 10, 3);
-    painter.setBrush(Qt::NoBrush);
+    painter.fillRect(QRect(9, 6, 9, 2), withAlpha(kInkLight, 40));
+    for (const QRect& place : {QRect(8, 5, 11, 4), QRect(8, 11, 8, 7), QRect(8, 20, 8, 7)}) {
+        paintDottedOutline(painter, place, withAlpha(kInkLight, 200));
+    }
     for (int top : {11, 20}) {
-        painter.drawRect(8, top, 7, 6);
         for (int line = 0; line < 3; ++line) {
             painter.fillRect(QRect(18, top + 1 + line * 2, line == 2 ? 3 : 5, 1), withAlpha(kTextGrey, 150));
         }

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 using namespace artwork;
@@ -59,26 +60,33 @@ int main(int argc, char** argv) {
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));
 
-    for (int size : {16, 32, 48}) {
+    // The desktop and the window pick the icon size nearest to what they show, from 16 px up to 256 px.
+    for (int size : {16, 32, 48, 64, 128, 256}) {
         savePng(programIcon(size), pathIn(root, "icons", QStringLiteral("vellumo-%1.png").arg(size)));
     }
 
-    savePng(programIcon(48), pathIn(root, "header", "image2.png"));
-    savePng(productBanner(), pathIn(root, "header", "banner.png"));
-    savePng(templatesIcon(48), pathIn(root, "header", "image3.png"));
+    // Every picture the window shows has a copy with twice the pixels beside it, drawn at that size.
+    const auto saveBothScales = [&root](const char* folder, const QString& name,
+                                        const std::function<QImage(int scale)>& draw) {
+        savePng(draw(1), pathIn(root, folder, name + QStringLiteral(".png")));
+        savePng(draw(2), pathIn(root, folder, name + QStringLiteral("-2x.png")));
+    };
+    saveBothScales("header", "image2", [](int scale) { return programIcon(48 * scale); });
+    saveBothScales("header", "banner", productBanner);
+    saveBothScales("header", "image3", [](int scale) { return templatesIcon(48 * scale); });
 
-    savePng(programIcon(72), pathIn(root, "help", "icon72.png"));
-    savePng(makerBanner(), pathIn(root, "help", "maker-banner.png"));
-    savePng(marketplacePicture(), pathIn(root, "help", "marketplace.png"));
-    savePng(helpIcon(48), pathIn(root, "help", "help-icon.png"));
+    saveBothScales("help", "icon72", [](int scale) { return programIcon(72 * scale); });
+    saveBothScales("help", "maker-banner", makerBanner);
+    saveBothScales("help", "marketplace", marketplacePicture);
+    saveBothScales("help", "help-icon", [](int scale) { return helpIcon(48 * scale); });
 
     // Picker order: "Select Template", then 2, 3, 4 and 5 photos, each Alternating before Inline.
-    savePng(emptyTemplateIcon(), pathIn(root, "styles", "style-1.png"));
+    saveBothScales("styles", "style-1", emptyTemplateIcon);
     for (int position = 2; position <= 9; ++position) {
         const int photoCount = position / 2 + 1;
         const bool alternating = position % 2 == 0;
-        savePng(styleMiniature(photoCount, alternating),
-                pathIn(root, "styles", QStringLiteral("style-%1.png").arg(position)));
+        saveBothScales("styles", QStringLiteral("style-%1").arg(position),
+                       [=](int scale) { return styleMiniature(photoCount, alternating, scale); });
     }
 
     std::vector<QImage> tiles;
@@ -86,7 +94,11 @@ int main(int argc, char** argv) {
         const QString name = QStringLiteral("%1.jpg").arg(number, 3, 10, QLatin1Char('0'));
         tiles.push_back(backgroundTile(number));
         saveJpeg(tiles.back(), pathIn(root, "backgrounds/full", name), 82);
-        saveJpeg(backgroundThumbnail(tiles.back(), number), pathIn(root, "backgrounds", name), 80);
+        saveJpeg(backgroundThumbnail(tiles.back(), number, 1), pathIn(root, "backgrounds", name), 80);
+        saveJpeg(
+            backgroundThumbnail(tiles.back(), number, 2),
+            pathIn(root, "backgrounds", QStringLiteral("%1-2x.jpg").arg(number, 3, 10, QLatin1Char('0'))),
+            80);
     }
     if (argc == 3) {
         saveContactSheets(tiles, QDir(QString::fromLocal8Bit(argv[2])));

@@ -100,14 +100,16 @@ void shadePixels(QImage& image, const std::function<QColor(int x, int y)>& colou
     }
 }
 
-QImage transparentImage(int width, int height) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+QImage transparentImage(int width, int height, int scale) {
+    QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
     return image;
 }
 
-QImage opaqueImage(int width, int height, const QColor& fill) {
-    QImage image(width, height, QImage::Format_RGB32);
+QImage opaqueImage(int width, int height, const QColor& fill, int scale) {
+    QImage image(width * scale, height * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(fill);
     return image;
 }

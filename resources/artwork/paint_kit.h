@@ -55,8 +55,10 @@ QColor withAlpha(const QColor& c, int alpha);
 // Fills every pixel from a function of its position.
 void shadePixels(QImage& image, const std::function<QColor(int x, int y)>& colourAt);
 
-QImage transparentImage(int width, int height);
-QImage opaqueImage(int width, int height, const QColor& fill);
+// A picture of the given size at 100 %; at scale 2 it has twice the pixels and the same drawing, for screens
+// at 150 % and more. A painter on it draws in the 100 % size's coordinates.
+QImage transparentImage(int width, int height, int scale = 1);
+QImage opaqueImage(int width, int height, const QColor& fill, int scale = 1);
 
 // Writers that fail loudly: a missing picture must stop the script.
 void savePng(const QImage& image, const QString& path);

@@ -9,24 +9,32 @@ namespace {
 
 using namespace brand;
 
-// Drawn on whole pixels without anti-aliasing: at 48 x 48 every row must stay sharp.
+// Drawn on whole pixels without anti-aliasing: at 48 x 48 every row must stay sharp. At a larger scale the
+// hill rises by the finer pixel.
 void paintPhoto(QPainter& painter, const QRect& frame) {
     QLinearGradient sky(frame.topLeft(), frame.bottomLeft());
     sky.setColorAt(0.0, shade(kPhotoSky, 1.3));
     sky.setColorAt(1.0, kPhotoSky);
     painter.fillRect(frame, sky);
     // A hill across the lower part, higher on the right, and a sun when there is room for one.
+    const int scale = static_cast<int>(painter.device()->devicePixelRatio());
     const int hillTop = frame.top() + frame.height() / 2;
-    for (int x = frame.left(); x <= frame.right(); ++x) {
-        const double along = double(x - frame.left()) / frame.width();
-        const int rise = static_cast<int>(frame.height() * 0.22 * along);
-        painter.fillRect(QRect(x, hillTop - rise, 1, frame.bottom() - hillTop + rise + 1), kPhotoHill);
+    for (int column = 0; column < frame.width() * scale; ++column) {
+        const double along = double(column) / (frame.width() * scale);
+        const double rise = static_cast<int>(frame.height() * scale * 0.22 * along) / double(scale);
+        painter.fillRect(QRectF(frame.left() + double(column) / scale, hillTop - rise, 1.0 / scale,
+                                frame.bottom() - hillTop + rise + 1),
+                         kPhotoHill);
     }
     if (frame.height() >= 8) {
         painter.fillRect(QRect(frame.left() + 2, frame.top() + 2, 2, 2), QColor(0xf6, 0xd3, 0x5b));
     }
-    painter.setPen(shade(kInkLight, 0.9));
-    painter.drawRect(frame.adjusted(0, 0, -1, -1));
+    // The frame as four strips: a pen's line would land on other pixels at another scale.
+    const QColor edge = shade(kInkLight, 0.9);
+    painter.fillRect(QRect(frame.left(), frame.top(), frame.width(), 1), edge);
+    painter.fillRect(QRect(frame.left(), frame.bottom(), frame.width(), 1), edge);
+    painter.fillRect(QRect(frame.left(), frame.top(), 1, frame.height()), edge);
+    painter.fillRect(QRect(frame.right(), frame.top(), 1, frame.height()), edge);
 }
 
 void paintParagraph(QPainter& painter, const QRect& area) {
@@ -40,9 +48,9 @@ void paintParagraph(QPainter& painter, const QRect& area) {
 
 } // namespace
 
-QImage styleMiniature(int photoCount, bool alternating) {
+QImage styleMiniature(int photoCount, bool alternating, int scale) {
     const int size = 48;
-    QImage image = opaqueImage(size, size, kInk);
+    QImage image = opaqueImage(size, size, kInk, scale);
     QPainter painter(&image);
     painter.fillRect(QRect(1, 1, size - 2, size - 2), shade(kVellum, 1.5));
 

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 // The window loads these pictures by resource path and lays them out at fixed sizes; a missing,
@@ -55,22 +56,35 @@ double MeanStep(const QImage& image, int first, int second, bool across) {
     return sum / length;
 }
 
+// A picture the window shows, and its copy with twice the pixels ("-2x" before the extension).
+void AddWithCopy(std::vector<Expected>& pictures, const QString& path, const QByteArray& format, QSize size) {
+    pictures.push_back({path, format, size});
+    const qsizetype extension = path.lastIndexOf(QLatin1Char('.'));
+    pictures.push_back(
+        {path.left(extension) + QStringLiteral("-2x") + path.mid(extension), format, size * 2});
+}
+
 std::vector<Expected> expectedPictures() {
-    std::vector<Expected> pictures{
-        {":/icons/vellumo-16.png", "png", {16, 16}},  {":/icons/vellumo-32.png", "png", {32, 32}},
-        {":/icons/vellumo-48.png", "png", {48, 48}},  {":/header/image2.png", "png", {48, 48}},
-        {":/header/banner.png", "png", {400, 50}},    {":/header/image3.png", "png", {48, 48}},
-        {":/help/icon72.png", "png", {72, 72}},       {":/help/maker-banner.png", "png", {311, 47}},
-        {":/help/marketplace.png", "png", {110, 45}}, {":/help/help-icon.png", "png", {48, 48}},
-        {":/styles/style-1.png", "png", {32, 32}},
+    std::vector<Expected> pictures;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        pictures.push_back({QStringLiteral(":/icons/vellumo-%1.png").arg(size), "png", {size, size}});
+    }
+    const std::vector<Expected> shown{
+        {":/header/image2.png", "png", {48, 48}},      {":/header/banner.png", "png", {400, 50}},
+        {":/header/image3.png", "png", {48, 48}},      {":/help/icon72.png", "png", {72, 72}},
+        {":/help/maker-banner.png", "png", {311, 47}}, {":/help/marketplace.png", "png", {110, 45}},
+        {":/help/help-icon.png", "png", {48, 48}},     {":/styles/style-1.png", "png", {32, 32}},
     };
+    for (const Expected& picture : shown) {
+        AddWithCopy(pictures, picture.path, picture.format, picture.size);
+    }
     for (int position = 2; position <= 9; ++position) {
-        pictures.push_back({QStringLiteral(":/styles/style-%1.png").arg(position), "png", {48, 48}});
+        AddWithCopy(pictures, QStringLiteral(":/styles/style-%1.png").arg(position), "png", {48, 48});
     }
     for (int number = 1; number <= 67; ++number) {
         const QSize size = number == 51 ? QSize(44, 48) : number == 55 ? QSize(48, 49) : QSize(48, 48);
-        pictures.push_back(
-            {QStringLiteral(":/backgrounds/%1.jpg").arg(number, 3, 10, QLatin1Char('0')), "jpeg", size});
+        AddWithCopy(pictures, QStringLiteral(":/backgrounds/%1.jpg").arg(number, 3, 10, QLatin1Char('0')),
+                    "jpeg", size);
         pictures.push_back({TilePath(number), "jpeg", {kTileSize, kTileSize}});
     }
     return pictures;
@@ -181,21 +195,24 @@ void ArtworkTest::backgroundLuminanceIsTheTiles() {
 void ArtworkTest::styleMiniatureShowsItsArrangement_data() {
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("photoSides"); // one letter per photo row, top to bottom
-    QTest::newRow("2 Alternating") << 2 << "LR";
-    QTest::newRow("2 Inline") << 3 << "LL";
-    QTest::newRow("3 Alternating") << 4 << "LRL";
-    QTest::newRow("3 Inline") << 5 << "LLL";
-    QTest::newRow("4 Alternating") << 6 << "LRLR";
-    QTest::newRow("4 Inline") << 7 << "LLLL";
-    QTest::newRow("5 Alternating") << 8 << "LRLRL";
-    QTest::newRow("5 Inline") << 9 << "LLLLL";
+    QTest::addColumn<QString>("copy");       // the picture itself, or its copy with twice the pixels
+    const std::vector<std::pair<const char*, const char*>> arrangements = {
+        {"2 Alternating", "LR"},   {"2 Inline", "LL"},   {"3 Alternating", "LRL"},   {"3 Inline", "LLL"},
+        {"4 Alternating", "LRLR"}, {"4 Inline", "LLLL"}, {"5 Alternating", "LRLRL"}, {"5 Inline", "LLLLL"}};
+    for (const char* copy : {"", "-2x"}) {
+        int position = 2;
+        for (const auto& [style, sides] : arrangements) {
+            QTest::addRow("%s%s", style, copy) << position++ << sides << copy;
+        }
+    }
 }
 
 void ArtworkTest::styleMiniatureShowsItsArrangement() {
     QFETCH(int, position);
     QFETCH(QString, photoSides);
-    const QImage image =
-        QImage(QStringLiteral(":/styles/style-%1.png").arg(position)).convertToFormat(QImage::Format_RGB32);
+    QFETCH(QString, copy);
+    const QImage image = QImage(QStringLiteral(":/styles/style-%1%2.png").arg(position).arg(copy))
+                             .convertToFormat(QImage::Format_RGB32);
     QVERIFY(!image.isNull());
 
     // Walk down the picture; every run of lines with sky in it is one photo, on the side where the sky is.

@@ -1,5 +1,6 @@
 // Not a test: opens the window on temporary folders, goes through its tabs and pickers, and saves a
-// screenshot of each state into the folder given as argument. Run it under a real X display (Xvfb).
+// screenshot of each state into the folder given as argument; with "--dark" after it, under a dark desktop
+// theme (Fusion with a dark palette). Run it under a real X display (Xvfb).
 
 #include "check/listing_check.h"
 #include "full_screen_view.h"
@@ -17,7 +18,9 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
@@ -27,6 +30,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTabBar>
+#include <QTcpServer>
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
@@ -98,6 +102,40 @@ void WaitForLoad(MainWindow* window) {
     loaded.wait(15000);
 }
 
+// The first upload asks for the picture hosting: the dialog with a failed test, then, set up for a server
+// on this computer that takes the connection and never answers, the upload's progress over its box.
+void ShootPictureHosting(WindowUnderTest& under) {
+    QTcpServer silent;
+    silent.listen(QHostAddress::LocalHost);
+    under.desktop.chosenPhotos = QStringList{QStringLiteral(VELLUMO_TEST_PHOTOS "/24-megapixels.jpg")};
+    QTest::mouseClick(under.child<QPushButton>("cmdPhotoAlt51"), Qt::LeftButton);
+    auto* dialog = under.window->findChild<QDialog*>(QStringLiteral("PictureHostingDialog"));
+    if (dialog == nullptr || !ShownOnScreen(dialog)) {
+        return;
+    }
+    const auto type = [dialog](const char* name, const QString& text) {
+        dialog->findChild<QLineEdit*>(QLatin1String(name))->setText(text);
+    };
+    type("txtHostingServer", QStringLiteral("dav.example-hosting.com"));
+    type("txtHostingUser", QStringLiteral("teapots"));
+    type("txtHostingPassword", QStringLiteral("correct horse"));
+    type("txtHostingFolder", QStringLiteral("public_html/photos"));
+    type("txtHostingAddress", QStringLiteral("https://www.example-pottery-studio.com/photos/"));
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdHostingTest")), Qt::LeftButton);
+    auto* result = dialog->findChild<QLabel*>(QStringLiteral("lblHostingTestResult"));
+    if (!QTest::qWaitFor([result] { return !result->text().startsWith(QLatin1String("Testing")); }, 30000)) {
+        qWarning("the hosting test did not answer in time");
+    }
+    Shoot(dialog, "picture-hosting-dialog");
+
+    type("txtHostingServer", QStringLiteral("127.0.0.1"));
+    type("txtHostingPort", QString::number(silent.serverPort()));
+    QMetaObject::invokeMethod(dialog, "accept");
+    QTest::qWait(1500);
+    Shoot(under.window.get(), "design-uploading");
+    QTest::mouseClick(under.child<QPushButton>("cmdPhotoAlt51"), Qt::LeftButton);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -106,6 +144,10 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     g_folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     UseProgramLook();
+    if (argc > 2 && QByteArray(argv[2]) == "--dark") {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QApplication::setPalette(DarkPalette());
+    }
 
     WindowUnderTest under;
     // A library with a few designs already in it, one with a name longer than the list is wide.
@@ -300,6 +342,7 @@ int main(int argc, char* argv[]) {
         menu->close();
         delete menu;
     }
+    ShootPictureHosting(under);
     window->close();
     return 0;
 }

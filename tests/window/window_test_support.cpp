@@ -122,4 +122,15 @@ QStringList Entries(const QListWidget* list) {
     return entries;
 }
 
+QPalette DarkPalette() {
+    const QColor window(0x35, 0x35, 0x35);
+    const QColor text(0xEE, 0xEE, 0xEE);
+    QPalette palette(text, window, window.lighter(150), window.darker(150), window.darker(120), text,
+                     Qt::white, QColor(0x2A, 0x2A, 0x2A), window);
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::Highlight, QColor(0x2A, 0x82, 0xDA));
+    palette.setColor(QPalette::Link, QColor(0x5A, 0xA8, 0xF0));
+    return palette;
+}
+
 } // namespace vellumo::test

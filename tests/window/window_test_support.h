@@ -9,6 +9,7 @@
 #include "program_look.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QListWidget>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -67,9 +68,15 @@ public:
         offeredTexts.append(text);
         return textAnswer;
     }
+    // The label asked with; the answer is passwordAnswer (none: cancelled).
+    std::optional<QString> askPassword(QWidget*, const QString& title, const QString& label) override {
+        messages.push_back({QStringLiteral("askPassword"), title, label});
+        return passwordAnswer;
+    }
     std::function<FindingsAnswer(const std::vector<Finding>&)> answerFindings;
     std::vector<std::vector<Finding>> shownFindings;
     std::optional<QString> textAnswer;
+    std::optional<QString> passwordAnswer;
     QStringList offeredTexts;
 };
 
@@ -85,7 +92,26 @@ public:
         ++folderQuestions;
         return chosenFolder;
     }
+    QStringList choosePhotos(QWidget*, const QString&, const QStringList&) override {
+        ++photoQuestions;
+        return chosenPhotos;
+    }
+    // A keyring in memory; with keyringAnswers false, as on a desktop without one.
+    void readSecret(const QString& key, SecretRead done) override {
+        done(keyringAnswers && secrets.contains(key) ? std::optional<QString>(secrets.value(key))
+                                                     : std::nullopt);
+    }
+    void writeSecret(const QString& key, const QString& secret, SecretWritten done) override {
+        if (keyringAnswers) {
+            secrets.insert(key, secret);
+        }
+        done(keyringAnswers);
+    }
     QList<QUrl> openedUrls;
+    QStringList chosenPhotos; // what the photo chooser answers; empty: cancelled
+    int photoQuestions = 0;
+    bool keyringAnswers = true;
+    QHash<QString, QString> secrets;
     QString chosenFolder; // what the folder chooser answers; empty: cancelled
     int folderQuestions = 0;
     std::vector<std::string> openedTextFiles;
@@ -150,6 +176,9 @@ std::string ReadFile(const std::string& path);
 [[nodiscard]] bool WriteText(const std::string& path, const std::string& text);
 
 QStringList Entries(const QListWidget* list);
+
+// A dark palette as a desktop's dark theme gives one: light text on dark grey windows and boxes.
+QPalette DarkPalette();
 
 } // namespace vellumo::test
 

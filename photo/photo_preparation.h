@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSize>
+#include <QString>
+
+#include <string>
+
+namespace vellumo {
+
+// A photo made ready for a listing: upright, in sRGB, at most 1600 pixels on its longest side, written as a
+// JPEG of quality 90 that carries no metadata at all (no EXIF or GPS position, XMP, IPTC, comments,
+// thumbnail or colour profile), so nothing about the seller's camera or whereabouts is published.
+struct PreparedPhoto {
+    QByteArray jpeg; // empty when the file cannot be used
+    QSize size;
+    std::string problem; // why not, in a sentence for the seller
+    explicit operator bool() const { return !jpeg.isEmpty(); }
+};
+
+inline constexpr int kPreparedLongestSide = 1600;
+inline constexpr int kEbayLeastLongestSide = 500;
+inline constexpr qint64 kMostPhotoPixels = 100'000'000;
+
+// JPEG, PNG and WebP; HEIC too where an installed Qt image plug-in reads it.
+QStringList PhotoFilePatterns();
+
+// Reads and prepares the photo in the file. Refuses, with the reason, a file that is not a picture, is
+// damaged, has more than 100 megapixels, or is under eBay's least 500 pixels on its longest side.
+// Safe to call from any thread.
+PreparedPhoto PreparePhoto(const QString& file);
+
+} // namespace vellumo
