@@ -6,6 +6,7 @@
 #include "photo/photo_preparation.h"
 #include "picture_hosting_dialog.h"
 #include "program_look.h"
+#include "upload_texts.h"
 
 #include <QPromise>
 #include <QtConcurrent>
@@ -77,7 +78,7 @@ PictureHosting::PictureHosting(const AppPaths& paths, MessageBoxes& messageBoxes
         if (future.resultCount() > 0) {
             outcome = future.result();
         } else {
-            outcome.problem = UploadProblem{UploadFailure::Cancelled, {}, {}};
+            outcome.problem = UploadProblem{.kind = UploadFailure::Cancelled};
         }
         finish(outcome);
     });
@@ -96,8 +97,7 @@ void PictureHosting::setConnection(const UploadConnection& connection) {
 
 QString PictureHosting::keyringKey() const {
     return QStringLiteral("picture hosting %1@%2:%3")
-        .arg(FromCore(m_settings.user), FromCore(m_settings.host))
-        .arg(PortOf(m_settings));
+        .arg(FromCore(m_settings.user), FromCore(m_settings.host), QString::number(PortOf(m_settings)));
 }
 
 QStringList PictureHosting::choosePhotos(QWidget* parent) {
@@ -222,18 +222,17 @@ void PictureHosting::finish(const PhotoOutcome& outcome) {
         proceed();
         return;
     }
-    if (!outcome.photoProblem.empty()) {
-        m_messageBoxes.warning(m_parent, kProgramTitle, FromCore(outcome.photoProblem));
+    if (outcome.photoProblem) {
+        m_messageBoxes.warning(m_parent, kProgramTitle, PhotoProblemText(*outcome.photoProblem, job.file));
     } else if (problem && problem->kind != UploadFailure::Cancelled &&
                problem->kind != UploadFailure::UnknownHostKey) {
-        m_messageBoxes.warning(m_parent, kProgramTitle, FromCore(problem->message));
+        m_messageBoxes.warning(m_parent, kProgramTitle, UploadProblemText(*problem));
     }
     if (problem && problem->kind == UploadFailure::WrongPassword) {
         m_password.reset();
         m_askRatherThanKeyring = true;
     }
-    emit job.upload->finished(outcome.photoProblem.empty() && !problem ? FromCore(outcome.address)
-                                                                       : QString());
+    emit job.upload->finished(!outcome.photoProblem && !problem ? FromCore(outcome.address) : QString());
     job.upload->deleteLater();
     if (problem && StopsTheOthers(problem->kind)) {
         dropWaiting();

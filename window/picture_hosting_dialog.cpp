@@ -3,6 +3,7 @@
 #include "core_text.h"
 #include "message_boxes.h"
 #include "placed_controls.h"
+#include "upload_texts.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -35,7 +36,7 @@ QLineEdit* AddField(QFormLayout* form, const char* name, const QString& caption,
 } // namespace
 
 QString HostKeyQuestion(const UploadProblem& problem) {
-    return FromCore(problem.message) +
+    return UploadProblemText(problem) +
            QStringLiteral("\n\nCompare it with the fingerprint your hosting provider publishes for its SFTP "
                           "server. Trust this server and remember its key?");
 }
@@ -59,9 +60,10 @@ PictureHostingDialog::PictureHostingDialog(const HostingSettings& settings,
     auto* form = new QFormLayout;
     m_protocol = new QComboBox;
     m_protocol->setObjectName(QStringLiteral("cboHostingProtocol"));
-    m_protocol->addItem(QStringLiteral("WebDAV over https"), static_cast<int>(HostingProtocol::WebDav));
-    m_protocol->addItem(QStringLiteral("SFTP"), static_cast<int>(HostingProtocol::Sftp));
-    m_protocol->addItem(QStringLiteral("FTP with TLS (FTPS)"), static_cast<int>(HostingProtocol::Ftps));
+    for (const HostingProtocol protocol :
+         {HostingProtocol::WebDav, HostingProtocol::Sftp, HostingProtocol::Ftps}) {
+        m_protocol->addItem(ProtocolCaption(protocol), static_cast<int>(protocol));
+    }
     m_protocol->setCurrentIndex(m_protocol->findData(static_cast<int>(settings.protocol)));
     form->addRow(QStringLiteral("Upload with:"), m_protocol);
     m_host = AddField(form, "txtHostingServer", QStringLiteral("Server:"), FromCore(settings.host),
@@ -130,7 +132,7 @@ void PictureHostingDialog::showUsualPort() {
 void PictureHostingDialog::accept() {
     if (const auto problem = HostingSettingsProblem(settings())) {
         SetTextColour(m_result, kFailureColour);
-        m_result->setText(FromCore(*problem));
+        m_result->setText(HostingSettingsText(*problem, settings()));
         return;
     }
     QDialog::accept();
@@ -138,8 +140,11 @@ void PictureHostingDialog::accept() {
 
 void PictureHostingDialog::runTest(const std::string& acceptedHostKey) {
     const UploadAccount account{settings(), ToCore(password())};
-    if (const auto problem = HostingSettingsProblem(account.settings)) {
-        showTestResult({{}, UploadProblem{UploadFailure::Refused, *problem, {}}});
+    if (const auto fault = HostingSettingsProblem(account.settings)) {
+        showTestResult({{},
+                        UploadProblem{.kind = UploadFailure::UnusableSettings,
+                                      .settings = account.settings,
+                                      .settingsFault = fault}});
         return;
     }
     UploadConnection connection = m_connection;
@@ -161,7 +166,7 @@ void PictureHostingDialog::showTestResult(const UploadResult& result) {
     m_result->setText(result ? QStringLiteral("The test worked: a small file went to the server, came back "
                                               "unchanged from %1 and was removed again.")
                                    .arg(FromCore(result.address))
-                             : FromCore(result.problem->message));
+                             : UploadProblemText(*result.problem));
 }
 
 } // namespace vellumo
