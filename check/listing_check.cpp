@@ -221,7 +221,7 @@ private:
         if (IsEventHandlerAttribute(attribute.name)) {
             add(FindingKind::ActiveContent, attribute.nameAt, attribute.name + "=", {}, Found::As::Attribute);
         }
-        const std::string scheme = ResolveAddress(attribute.value).scheme;
+        const std::string scheme = AddressScheme(attribute.value);
         if (isScriptScheme(scheme)) {
             add(FindingKind::ActiveContent, attribute.rawValueAt, scheme + ":", {}, Found::As::Address);
         }
@@ -490,6 +490,11 @@ std::string valueOf(const ListingFields& fields, std::string_view html, FieldRef
 
 std::vector<Finding> CheckListing(std::string_view html, const ListingFields& fields,
                                   const CheckOptions& options) {
+    return CheckListing(html, ReadHtml(html), fields, options);
+}
+
+std::vector<Finding> CheckListing(std::string_view html, const HtmlReading& reading,
+                                  const ListingFields& fields, const CheckOptions& options) {
     FieldChecker fieldChecker;
     const int photoCount = PhotoCountOfStyle(fields.style);
     if (photoCount != 0) {
@@ -524,7 +529,6 @@ std::vector<Finding> CheckListing(std::string_view html, const ListingFields& fi
     }
 
     const SourceMap map = MapListing(html, fields);
-    const HtmlReading reading = ReadHtml(html);
     FindingTally tally;
     DocumentChecker(html, map, tally, InfoOf(options.language).region).check(reading);
     std::vector<Finding> findings = std::move(fieldChecker.findings);
@@ -543,12 +547,14 @@ std::vector<Finding> CheckListing(std::string_view html, const ListingFields& fi
         }
     }
 
-    const std::size_t length = Utf8CharacterCount(html);
-    if (length > kEbayDescriptionLimit) {
-        findings.push_back({.kind = FindingKind::DescriptionTooLong,
-                            .severity = Severity::BlocksListing,
-                            .length = length,
-                            .limit = kEbayDescriptionLimit});
+    // A character takes a byte at least, so only a longer html can hold too many.
+    if (html.size() > kEbayDescriptionLimit) {
+        if (const std::size_t length = Utf8CharacterCount(html); length > kEbayDescriptionLimit) {
+            findings.push_back({.kind = FindingKind::DescriptionTooLong,
+                                .severity = Severity::BlocksListing,
+                                .length = length,
+                                .limit = kEbayDescriptionLimit});
+        }
     }
     return findings;
 }

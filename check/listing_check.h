@@ -9,6 +9,8 @@
 
 namespace vellumo {
 
+struct HtmlReading;
+
 inline constexpr std::size_t kEbayDescriptionLimit = 500000;
 
 class Speller;
@@ -26,6 +28,11 @@ struct CheckOptions {
 // listing itself is never changed. An empty result means nothing was found.
 std::vector<Finding> CheckListing(std::string_view html, const ListingFields& fields,
                                   const CheckOptions& options = {});
+
+// The same check of a listing already read with ReadHtml(html), for a caller that reads it for its own ends
+// too: the reading is the larger part of a check's work.
+std::vector<Finding> CheckListing(std::string_view html, const HtmlReading& reading,
+                                  const ListingFields& fields, const CheckOptions& options = {});
 
 // True when a finding is serious enough to stop and ask before the listing leaves the program.
 bool NeedsConfirmation(const std::vector<Finding>& findings);

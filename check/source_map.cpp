@@ -33,6 +33,10 @@ SourceMap MapListing(std::string_view html, const ListingFields& fields) {
     SourceMap map;
     std::string text = layout;
     std::vector<SourceMap::Span>& spans = map.m_spans;
+    // Each replacement writes into these and swaps them with the text and its spans, so that the buffers
+    // are allocated once for the whole assembly rather than grown afresh for each slot.
+    std::string replaced;
+    std::vector<SourceMap::Span> moved;
     // One ReplaceAll of the assembly, with the spans of the text moved, cut or replaced along with it.
     const auto replaceTraced = [&](std::string_view placed, std::string_view current, FieldRef field,
                                    std::size_t valueStart) {
@@ -40,8 +44,9 @@ SourceMap MapListing(std::string_view html, const ListingFields& fields) {
         if (positions.empty()) {
             return;
         }
-        std::string replaced;
-        std::vector<SourceMap::Span> moved;
+        replaced.clear();
+        replaced.reserve(text.size() - positions.size() * placed.size() + positions.size() * current.size());
+        moved.clear();
         std::size_t nextSpan = 0;
         const auto copyStretch = [&](std::size_t from, std::size_t to) {
             const std::size_t base = replaced.size();
@@ -66,10 +71,12 @@ SourceMap MapListing(std::string_view html, const ListingFields& fields) {
             copied = position + placed.size();
         }
         copyStretch(copied, text.size());
-        text = std::move(replaced);
-        spans = std::move(moved);
+        text.swap(replaced);
+        spans.swap(moved);
     };
-    for (const SlotReplacement& replacement : AssemblyReplacements(fields, ResetPlacedValues())) {
+    // Made once: a pristine layout's slots hold the same tokens for every listing.
+    static const PlacedValues kPristine = ResetPlacedValues();
+    for (const SlotReplacement& replacement : AssemblyReplacements(fields, kPristine)) {
         replaceTraced(replacement.placed, replacement.current, replacement.field, replacement.valueStart);
     }
     if (HoldsFooter(html)) {

@@ -27,22 +27,54 @@ bool isAsciiAlpha(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-// Blanks and control characters around an address and every tab and line break inside it mean nothing.
-std::string withoutIgnoredCharacters(std::string_view address) {
+bool isIgnoredInside(char c) {
+    return c == '\t' || c == '\n' || c == '\r';
+}
+
+std::string_view withoutLeadingBlanks(std::string_view address) {
     while (!address.empty() && static_cast<unsigned char>(address.front()) <= ' ') {
         address.remove_prefix(1);
     }
+    return address;
+}
+
+// Blanks and control characters around an address and every tab and line break inside it mean nothing.
+std::string withoutIgnoredCharacters(std::string_view address) {
+    address = withoutLeadingBlanks(address);
     while (!address.empty() && static_cast<unsigned char>(address.back()) <= ' ') {
         address.remove_suffix(1);
     }
     std::string cleaned;
     cleaned.reserve(address.size());
     for (char c : address) {
-        if (c != '\t' && c != '\n' && c != '\r') {
+        if (!isIgnoredInside(c)) {
             cleaned += c;
         }
     }
     return cleaned;
+}
+
+// The scheme an address without leading blanks opens with, in lower case and without the tabs and line
+// breaks it may hold: a letter, then letters, digits, "+", "-" or ".", up to a ":". Empty when there is none
+// and the address is relative.
+std::string ownSchemeOf(std::string_view address) {
+    std::string scheme;
+    for (const char c : address) {
+        if (isIgnoredInside(c)) {
+            continue;
+        }
+        if (c == ':') {
+            return scheme;
+        }
+        const bool schemeCharacter =
+            isAsciiAlpha(c) || (!scheme.empty() && (std::isdigit(static_cast<unsigned char>(c)) || c == '+' ||
+                                                    c == '-' || c == '.'));
+        if (!schemeCharacter) {
+            break;
+        }
+        scheme += AsciiLower(c);
+    }
+    return {};
 }
 
 std::optional<std::uint64_t> ipv4Part(std::string_view part) {
@@ -185,6 +217,11 @@ ResolvedAddress resolvedOnPage(std::string_view rest, std::string scheme, bool o
 
 } // namespace
 
+std::string AddressScheme(std::string_view address) {
+    std::string scheme = ownSchemeOf(withoutLeadingBlanks(address));
+    return scheme.empty() ? "https" : scheme;
+}
+
 std::string PercentDecoded(std::string_view text) {
     const auto hexValue = [](char c) {
         return std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : AsciiLower(c) - 'a' + 10;
@@ -205,20 +242,11 @@ std::string PercentDecoded(std::string_view text) {
 
 ResolvedAddress ResolveAddress(std::string_view address) {
     const std::string input = withoutIgnoredCharacters(address);
-    std::size_t schemeEnd = 0;
-    if (!input.empty() && isAsciiAlpha(input[0])) {
-        schemeEnd = 1;
-        while (schemeEnd < input.size() &&
-               (std::isalnum(static_cast<unsigned char>(input[schemeEnd])) || input[schemeEnd] == '+' ||
-                input[schemeEnd] == '-' || input[schemeEnd] == '.')) {
-            ++schemeEnd;
-        }
-    }
-    if (schemeEnd == 0 || schemeEnd >= input.size() || input[schemeEnd] != ':') {
+    std::string scheme = ownSchemeOf(input);
+    if (scheme.empty()) {
         return resolvedOnPage(input, "https", false);
     }
-    std::string scheme = AsciiLower(std::string_view(input).substr(0, schemeEnd));
-    const std::string_view rest = std::string_view(input).substr(schemeEnd + 1);
+    const std::string_view rest = std::string_view(input).substr(scheme.size() + 1);
     // The page's own scheme: "https:shop" is a path on the page, "https://host" and "https:\\host" hosts.
     if (scheme == "https") {
         return resolvedOnPage(rest, std::move(scheme), true);

@@ -22,6 +22,10 @@ struct ResolvedAddress {
 
 ResolvedAddress ResolveAddress(std::string_view address);
 
+// The scheme ResolveAddress gives an address, found without resolving the rest, for a caller that asks it
+// of every attribute of a listing.
+std::string AddressScheme(std::string_view address);
+
 // Text with its %XX escapes decoded to the bytes they stand for; malformed escapes stay as written.
 std::string PercentDecoded(std::string_view text);
 

@@ -18,12 +18,23 @@ endfunction()
 configure_file(${PROJECT_SOURCE_DIR}/packaging/vellumo.1.in vellumo.1 @ONLY)
 vellumo_compressed_document(${PROJECT_BINARY_DIR}/vellumo.1 ${PROJECT_BINARY_DIR}/vellumo.1.gz
                             ${CMAKE_INSTALL_MANDIR}/man1)
+# The same page in the languages of eBay's big sites, packaging/vellumo.<language>.1.in, each installed as
+# vellumo.1 in its language's folder, where man finds it for a desktop in that language.
+set(VELLUMO_MANUAL_LANGUAGES de fr it es)
+set(VELLUMO_TRANSLATED_MANUALS)
+foreach(language IN LISTS VELLUMO_MANUAL_LANGUAGES)
+  configure_file(${PROJECT_SOURCE_DIR}/packaging/vellumo.${language}.1.in man/${language}/vellumo.1 @ONLY)
+  vellumo_compressed_document(${PROJECT_BINARY_DIR}/man/${language}/vellumo.1
+                              ${PROJECT_BINARY_DIR}/man/${language}/vellumo.1.gz
+                              ${CMAKE_INSTALL_MANDIR}/${language}/man1)
+  list(APPEND VELLUMO_TRANSLATED_MANUALS ${PROJECT_BINARY_DIR}/man/${language}/vellumo.1.gz)
+endforeach()
 # The package's documents go under its Debian name, not GNUInstallDirs' project-named DOCDIR.
 set(VELLUMO_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/vellumo)
 vellumo_compressed_document(${PROJECT_SOURCE_DIR}/packaging/changelog ${PROJECT_BINARY_DIR}/changelog.gz
                             ${VELLUMO_DOC_DIR})
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${VELLUMO_DOC_DIR})
-add_custom_target(vellumo_documents ALL DEPENDS ${PROJECT_BINARY_DIR}/vellumo.1.gz
+add_custom_target(vellumo_documents ALL DEPENDS ${PROJECT_BINARY_DIR}/vellumo.1.gz ${VELLUMO_TRANSLATED_MANUALS}
                                                 ${PROJECT_BINARY_DIR}/changelog.gz)
 
 set(CPACK_GENERATOR DEB)

@@ -33,6 +33,8 @@ std::vector<SlotReplacement> AssemblyReplacements(const ListingFields& fields, c
     const FieldGroup& placedGroup = placed.fields.of(photoCount);
     const FieldGroup& current = fields.fields.of(photoCount);
     std::vector<SlotReplacement> replacements;
+    // The title, a picture and a paragraph for each photo, the background and the three colours.
+    replacements.reserve(2 * photoCount + 5);
     replacements.push_back({{FieldRef::Kind::Title}, placedGroup.title, current.title});
     // The pictures' descriptions are made from the title; they are the layout's own text, not the field.
     if (fields.layoutForm == LayoutForm::PhoneFriendly) {

@@ -56,10 +56,19 @@ std::string withTagsRenamed(std::string_view html) {
 
 // Control bytes that the parser turns into U+FFFD where a browser keeps them (and an address parser then
 // drops them from the ends of an address): each is given to the parser as a character reference to itself,
-// which it keeps, so what it reads holds the bytes a browser sees.
-bool isKeptControlByte(unsigned char c) {
-    return (c >= 0x01 && c <= 0x08) || c == 0x0B || (c >= 0x0E && c <= 0x1F) || c == 0x7F;
-}
+// which it keeps, so what it reads holds the bytes a browser sees. A table, as every byte of a listing is
+// looked up.
+constexpr std::array<bool, 256> kKeptControlBytes = [] {
+    std::array<bool, 256> kept{};
+    for (std::size_t c = 0x01; c <= 0x1F; ++c) {
+        kept[c] = c <= 0x08 || c == 0x0B || c >= 0x0E;
+    }
+    kept[0x7F] = true;
+    return kept;
+}();
+
+// An object rather than a function, so that the searches below call it inline.
+constexpr auto isKeptControlByte = [](char c) { return kKeptControlBytes[static_cast<unsigned char>(c)]; };
 
 constexpr std::size_t kReferenceLength = 6; // "&#x01;"
 
@@ -68,16 +77,16 @@ class ParserInput {
 public:
     explicit ParserInput(std::string_view html)
         : m_text(withTagsRenamed(html)) {
-        const auto kept = [](char c) { return isKeptControlByte(static_cast<unsigned char>(c)); };
-        if (std::ranges::none_of(m_text, kept)) {
+        const auto firstKept = std::ranges::find_if(m_text, isKeptControlByte) - m_text.begin();
+        if (firstKept == std::ssize(m_text)) {
             return;
         }
         const std::string renamed = std::move(m_text);
         m_text.clear();
         m_text.reserve(renamed.size());
         std::size_t copied = 0;
-        for (auto at = std::ranges::find_if(renamed, kept); at != renamed.end();
-             at = std::find_if(at + 1, renamed.end(), kept)) {
+        for (auto at = renamed.begin() + firstKept; at != renamed.end();
+             at = std::find_if(at + 1, renamed.end(), isKeptControlByte)) {
             const auto position = static_cast<std::size_t>(at - renamed.begin());
             m_text.append(renamed, copied, position - copied);
             constexpr std::string_view kDigits = "0123456789ABCDEF";

@@ -1,5 +1,7 @@
 #include "text/replace.h"
 
+#include <algorithm>
+
 namespace vellumo {
 
 namespace {
@@ -72,16 +74,29 @@ void ReplaceAll(std::string& text, std::string_view find, std::string_view with)
     if (positions.empty()) {
         return;
     }
-    std::string result;
-    result.reserve(text.size() + positions.size() * with.size() - positions.size() * find.size());
-    std::size_t copiedUpTo = 0;
-    for (const std::size_t position : positions) {
-        result.append(text, copiedUpTo, position - copiedUpTo);
-        result += with;
-        copiedUpTo = position + find.size();
+    // In place, so that an assembly of many slots does not copy the whole text for each. A shorter
+    // replacement moves the stretches between occurrences towards the front, so they are moved front to back;
+    // a longer one moves them towards the back, so back to front once the text has grown.
+    const std::size_t oldSize = text.size();
+    const auto stretchEnd = [&](std::size_t i) {
+        return i + 1 < positions.size() ? positions[i + 1] : oldSize;
+    };
+    const auto at = [&text](std::size_t index) { return text.begin() + static_cast<std::ptrdiff_t>(index); };
+    if (with.size() <= find.size()) {
+        auto to = at(positions.front());
+        for (std::size_t i = 0; i < positions.size(); ++i) {
+            to = std::ranges::copy(with, to).out;
+            to = std::copy(at(positions[i] + find.size()), at(stretchEnd(i)), to);
+        }
+        text.erase(to, text.end());
+    } else {
+        text.resize(oldSize + positions.size() * (with.size() - find.size()));
+        auto to = text.end();
+        for (std::size_t i = positions.size(); i-- > 0;) {
+            to = std::copy_backward(at(positions[i] + find.size()), at(stretchEnd(i)), to);
+            to = std::ranges::copy_backward(with, to).out;
+        }
     }
-    result.append(text, copiedUpTo);
-    text = std::move(result);
 }
 
 } // namespace vellumo

@@ -76,8 +76,7 @@ void MainWindow::buildTabs() {
     m_previewPage = new PreviewPage(m_design, m_paths, m_desktop, m_tabBar, m_pages);
     m_templatesPage = new TemplatesPage(m_design, m_paths, *m_spelling, m_messageBoxes, m_desktop, m_pages);
     m_helpPage = new HelpPage(m_desktop, m_pages);
-    for (QWidget* page : {static_cast<QWidget*>(m_designPage), static_cast<QWidget*>(m_previewPage),
-                          static_cast<QWidget*>(m_templatesPage), static_cast<QWidget*>(m_helpPage)}) {
+    for (QWidget* page : QWidgetList{m_designPage, m_previewPage, m_templatesPage, m_helpPage}) {
         m_pages->addWidget(page);
     }
 }
@@ -231,8 +230,7 @@ bool MainWindow::event(QEvent* event) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F12) {
-        // An unhandled key press travels from the focused control up through its parents; act on the first
-        // delivery only.
+        // A key press travels up from the focused control through its parents: act on the first delivery.
         QWidget* focused = QApplication::focusWidget();
         auto* receiver = qobject_cast<QWidget*>(watched);
         if (receiver != nullptr && receiver->window() == this && receiver == (focused ? focused : this)) {

@@ -30,6 +30,10 @@ TEST_P(ResolveAddressTest, LeadsWhereABrowserGoes) {
     EXPECT_EQ(resolved.schemeRelative, GetParam().schemeRelative);
 }
 
+TEST_P(ResolveAddressTest, SchemeAloneIsTheResolvedOne) {
+    EXPECT_EQ(AddressScheme(GetParam().written), GetParam().scheme);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Written, ResolveAddressTest,
     testing::Values(

@@ -108,7 +108,7 @@ void ShootPictureHosting(WindowUnderTest& under) {
     QTcpServer silent;
     silent.listen(QHostAddress::LocalHost);
     under.desktop.chosenPhotos = QStringList{QStringLiteral(VELLUMO_TEST_PHOTOS "/24-megapixels.jpg")};
-    QTest::mouseClick(under.child<QPushButton>("cmdPhotoAlt51"), Qt::LeftButton);
+    QTest::mouseClick(under.child<QPushButton>("cmdPhotoAlt33"), Qt::LeftButton);
     auto* dialog = under.window->findChild<QDialog*>(QStringLiteral("PictureHostingDialog"));
     if (dialog == nullptr || !ShownOnScreen(dialog)) {
         return;
@@ -133,7 +133,7 @@ void ShootPictureHosting(WindowUnderTest& under) {
     QMetaObject::invokeMethod(dialog, "accept");
     QTest::qWait(1500);
     Shoot(under.window.get(), "design-uploading");
-    QTest::mouseClick(under.child<QPushButton>("cmdPhotoAlt51"), Qt::LeftButton);
+    QTest::mouseClick(under.child<QPushButton>("cmdPhotoAlt33"), Qt::LeftButton);
 }
 
 } // namespace
