@@ -37,13 +37,13 @@ QColor SeverityColour(Severity severity) {
 QString SeverityCaption(Severity severity) {
     switch (severity) {
     case Severity::BlocksListing:
-        return QStringLiteral("eBay blocks this");
+        return ListingCheckDialog::tr("eBay blocks this");
     case Severity::HiddenFromBuyers:
-        return QStringLiteral("Buyers will not see this");
+        return ListingCheckDialog::tr("Buyers will not see this");
     case Severity::Advice:
         break;
     }
-    return QStringLiteral("Advice");
+    return ListingCheckDialog::tr("Advice");
 }
 
 void OrderBySeverity(std::vector<Finding>& findings) {
@@ -58,10 +58,8 @@ ListingCheckDialog::ListingCheckDialog(const std::vector<Finding>& findings, QWi
     setModal(true);
     setMinimumWidth(kDialogWidth);
 
-    auto* heading =
-        new QLabel(QStringLiteral("Before this listing is saved and copied for eBay, look at what "
-                                  "Vellumo found in it:"),
-                   this);
+    auto* heading = new QLabel(
+        tr("Before this listing is saved and copied for eBay, look at what Vellumo found in it:"), this);
     heading->setWordWrap(true);
 
     auto* list = new QWidget;
@@ -109,9 +107,9 @@ ListingCheckDialog::ListingCheckDialog(const std::vector<Finding>& findings, QWi
     scroll->setMaximumHeight(kMaxListHeight);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* copyAnyway = buttons->addButton(QStringLiteral("Copy anyway"), QDialogButtonBox::AcceptRole);
+    QPushButton* copyAnyway = buttons->addButton(tr("Copy anyway"), QDialogButtonBox::AcceptRole);
     copyAnyway->setObjectName(QStringLiteral("copyAnyway"));
-    QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("cancel"));
     // Nothing leaves the program by a stray Enter.
     cancel->setDefault(true);

@@ -101,17 +101,15 @@ QString PictureHosting::keyringKey() const {
 }
 
 QStringList PictureHosting::choosePhotos(QWidget* parent) {
-    return m_desktop.choosePhotos(parent, QStringLiteral("Photos to upload"), PhotoFilePatterns());
+    return m_desktop.choosePhotos(parent, tr("Photos to upload"), PhotoFilePatterns());
 }
 
 void PictureHosting::tellPhotosLeftOut(QWidget* parent, int given, int taken) {
     m_messageBoxes.information(
         parent, kProgramTitle,
-        QStringLiteral("%1 photos were given, but the layout has only %2 empty picture "
-                       "boxes left: the other %3 were not uploaded.")
-            .arg(given)
-            .arg(taken)
-            .arg(given - taken));
+        tr("%1 photos were given, but the layout has only %2 empty picture boxes left: the other %3 were not "
+           "uploaded.")
+            .arg(QString::number(given), QString::number(taken), QString::number(given - taken)));
 }
 
 void PictureHosting::loadSettings() {
@@ -185,9 +183,8 @@ void PictureHosting::obtainPassword() {
 void PictureHosting::askPassword() {
     const std::optional<QString> typed = m_messageBoxes.askPassword(
         m_parent, kProgramTitle,
-        QStringLiteral(
-            "The password of \"%1\" on %2 (Vellumo keeps it in the desktop's keyring, or in memory "
-            "until it closes where there is no keyring):")
+        tr("The password of \"%1\" on %2 (Vellumo keeps it in the desktop's keyring, or in memory until it "
+           "closes where there is no keyring):")
             .arg(FromCore(m_settings.user), FromCore(m_settings.host)));
     if (!typed) {
         dropWaiting();
@@ -276,7 +273,7 @@ void PictureHosting::keepSettings(const HostingSettings& settings, const QString
     m_settings = settings;
     if (const Outcome saved = SaveHostingSettings(m_paths, m_settings); !saved) {
         m_messageBoxes.warning(m_parent, kProgramTitle,
-                               QStringLiteral("The picture hosting settings could not be saved in %1: %2.")
+                               tr("The picture hosting settings could not be saved in %1: %2.")
                                    .arg(FromCore(m_paths.settingsFile()), FromCore(saved.message())));
     }
     if (!password.isEmpty()) {
