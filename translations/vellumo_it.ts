@@ -5,641 +5,641 @@
     <name>vellumo::ColourStrip</name>
     <message>
         <source>Select Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli i colori</translation>
     </message>
     <message>
         <source>Borders</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordi</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo</translation>
     </message>
     <message>
         <source>No Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno sfondo</translation>
     </message>
     <message>
         <source>Export backgrounds…</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta sfondi…</translation>
     </message>
     <message>
         <source>Save the full-size background pictures in a folder, ready to upload to a picture host</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva le immagini di sfondo a grandezza piena in una cartella, pronte da caricare su un servizio di hosting di immagini</translation>
     </message>
     <message>
         <source>The chosen background</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo sfondo scelto</translation>
     </message>
     <message>
         <source>All %1 backgrounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i %1 sfondi</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Background %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo %1</translation>
     </message>
     <message>
         <source>Export backgrounds to</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta gli sfondi in</translation>
     </message>
     <message>
         <source>1 of the pictures is in %1 already. Replace them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Una delle immagini si trova già in %1. Sostituirla?</translation>
     </message>
     <message numerus="yes">
         <source>%n of the pictures are in %1 already. Replace them?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n delle immagini si trova già in %1. Sostituirla?</numerusform>
+            <numerusform>%n delle immagini si trovano già in %1. Sostituirle?</numerusform>
         </translation>
     </message>
     <message>
         <source>The backgrounds could not be saved in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli sfondi non si sono potuti salvare in %1: %2.</translation>
     </message>
     <message>
         <source>Background %1 is saved in %2 as %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo sfondo %1 è salvato in %2 come %3.</translation>
     </message>
     <message>
         <source>The %1 backgrounds are saved in %2, as %3 to %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>I %1 sfondi sono salvati in %2, da %3 a %4.</translation>
     </message>
     <message>
         <source>Upload the picture you want to a picture host, then pick &quot;%1&quot; in the background list and give its https address: buyers see the background from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricate l&apos;immagine che volete su un servizio di hosting di immagini, poi scegliete «%1» nell&apos;elenco degli sfondi e indicatene l&apos;indirizzo https: gli acquirenti vedono lo sfondo da lì.</translation>
     </message>
 </context>
 <context>
     <name>vellumo::DesignPage</name>
     <message>
         <source>Product Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo dell&apos;oggetto</translation>
     </message>
     <message>
         <source>First Paragraph</source>
-        <translation type="unfinished"></translation>
+        <translation>Primo paragrafo</translation>
     </message>
     <message>
         <source>Second Paragraph</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondo paragrafo</translation>
     </message>
     <message>
         <source>First Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima immagine</translation>
     </message>
     <message>
         <source>Second Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Seconda immagine</translation>
     </message>
     <message>
         <source>Third Paragraph</source>
-        <translation type="unfinished"></translation>
+        <translation>Terzo paragrafo</translation>
     </message>
     <message>
         <source>Third Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Terza immagine</translation>
     </message>
     <message>
         <source>Fourth Paragraph</source>
-        <translation type="unfinished"></translation>
+        <translation>Quarto paragrafo</translation>
     </message>
     <message>
         <source>Fifth Paragraph</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinto paragrafo</translation>
     </message>
     <message>
         <source>Fifth Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinta immagine</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Riepilogo</translation>
     </message>
     <message>
         <source>eBay&apos;s phone summary: up to %1 characters that buyers on a phone see first</source>
-        <translation type="unfinished"></translation>
+        <translation>Il riepilogo per dispositivi mobili di eBay: fino a %1 caratteri che gli acquirenti vedono per primi sul telefono</translation>
     </message>
     <message>
         <source>Spelling:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortografia:</translation>
     </message>
     <message>
         <source>The language of your listing: the title, paragraphs and summary are spell-checked in it, and the check before Save looks for phone numbers as its eBay site&apos;s country writes them</source>
-        <translation type="unfinished"></translation>
+        <translation>La lingua della vostra inserzione: titolo, paragrafi e riepilogo vengono controllati in questa lingua, e il controllo prima del salvataggio cerca i numeri di telefono come li scrive il paese del suo sito eBay</translation>
     </message>
     <message>
         <source>Fourth Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Quarta immagine</translation>
     </message>
 </context>
 <context>
     <name>vellumo::DesktopServices</name>
     <message>
         <source>Photos (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto (%1)</translation>
     </message>
 </context>
 <context>
     <name>vellumo::FindingTexts</name>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> e </translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>First Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>La prima immagine</translation>
     </message>
     <message>
         <source>First Paragraph</source>
-        <translation type="unfinished"></translation>
+        <translation>Il primo paragrafo</translation>
     </message>
     <message>
         <source>Second Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>La seconda immagine</translation>
     </message>
     <message>
         <source>Second Paragraph</source>
-        <translation type="unfinished"></translation>
+        <translation>Il secondo paragrafo</translation>
     </message>
     <message>
         <source>Third Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>La terza immagine</translation>
     </message>
     <message>
         <source>Third Paragraph</source>
-        <translation type="unfinished"></translation>
+        <translation>Il terzo paragrafo</translation>
     </message>
     <message>
         <source>Fourth Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>La quarta immagine</translation>
     </message>
     <message>
         <source>Fourth Paragraph</source>
-        <translation type="unfinished"></translation>
+        <translation>Il quarto paragrafo</translation>
     </message>
     <message>
         <source>Fifth Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>La quinta immagine</translation>
     </message>
     <message>
         <source>Fifth Paragraph</source>
-        <translation type="unfinished"></translation>
+        <translation>Il quinto paragrafo</translation>
     </message>
     <message numerus="yes">
         <source>%Ln more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln altro</numerusform>
+            <numerusform>altri %Ln</numerusform>
         </translation>
     </message>
     <message>
         <source>a %1 element</source>
-        <translation type="unfinished"></translation>
+        <translation>un elemento %1</translation>
     </message>
     <message numerus="yes">
         <source>%Ln %1 elements</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln elemento %1</numerusform>
+            <numerusform>%Ln elementi %1</numerusform>
         </translation>
     </message>
     <message>
         <source>an %1 attribute</source>
-        <translation type="unfinished"></translation>
+        <translation>un attributo %1</translation>
     </message>
     <message numerus="yes">
         <source>%Ln %1 attributes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln attributo %1</numerusform>
+            <numerusform>%Ln attributi %1</numerusform>
         </translation>
     </message>
     <message>
         <source>a %1 address</source>
-        <translation type="unfinished"></translation>
+        <translation>un indirizzo %1</translation>
     </message>
     <message numerus="yes">
         <source>%Ln %1 addresses</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln indirizzo %1</numerusform>
+            <numerusform>%Ln indirizzi %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n other kinds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n altro tipo</numerusform>
+            <numerusform>altri %n tipi</numerusform>
         </translation>
     </message>
     <message>
         <source>a font from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>un font da %1</translation>
     </message>
     <message>
         <source>a style sheet from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>un foglio di stile da %1</translation>
     </message>
     <message>
         <source>%1 has no address: buyers will see a broken picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non ha un indirizzo: gli acquirenti vedranno un&apos;immagine rotta.</translation>
     </message>
     <message>
         <source>%1 still reads &quot;Default&quot; (its template was incomplete): buyers will see a broken picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 riporta ancora «Default» (il modello era incompleto): gli acquirenti vedranno un&apos;immagine rotta.</translation>
     </message>
     <message>
         <source>%1 is a file on this computer (%2). Buyers cannot see it: put the picture on a picture host and use its https:// address.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è un file su questo computer (%2). Gli acquirenti non possono vederlo: mettete l&apos;immagine su un servizio di hosting di immagini e usatene l&apos;indirizzo https://.</translation>
     </message>
     <message>
         <source>%1 uses an http:// address. eBay shows pictures only from https:// addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 usa un indirizzo http://. eBay mostra solo immagini da indirizzi https://.</translation>
     </message>
     <message>
         <source>%1 (%2) is a web address without https: in front. On eBay&apos;s pages it works; with https: in front it works wherever the listing is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) è un indirizzo web senza https: davanti. Sulle pagine di eBay funziona; con https: davanti funziona ovunque venga mostrata l&apos;inserzione.</translation>
     </message>
     <message>
         <source>%1 is not a web address (%2): buyers will see a broken picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un indirizzo web (%2): gli acquirenti vedranno un&apos;immagine rotta.</translation>
     </message>
     <message>
         <source>%1 is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è vuoto.</translation>
     </message>
     <message>
         <source>%1 still reads &quot;Default&quot;: its template was incomplete. Type the text you want.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 riporta ancora «Default»: il modello era incompleto. Scrivete il testo che volete.</translation>
     </message>
     <message>
         <source>%1 is &quot;%2&quot;, not a colour written as # and six hexadecimal digits: buyers&apos; browsers show some other colour.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è «%2», non un colore scritto come # seguito da sei cifre esadecimali: i browser degli acquirenti mostrano un altro colore.</translation>
     </message>
     <message>
         <source>%1 contains %2. eBay refuses listings with active content (&quot;Disallowed JavaScript/HTML Syntax&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene %2. eBay rifiuta le inserzioni con contenuti attivi («Disallowed JavaScript/HTML Syntax»).</translation>
     </message>
     <message>
         <source>%1 links to %2. eBay does not allow links that lead buyers off eBay, and may remove the listing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rimanda a %2. eBay non consente link che portano gli acquirenti fuori da eBay e può rimuovere l&apos;inserzione.</translation>
     </message>
     <message numerus="yes">
         <source>%1 links to %Ln places off eBay (%2). eBay does not allow links that lead buyers off eBay, and may remove the listing.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 rimanda a %Ln destinazione fuori da eBay (%2). eBay non consente link che portano gli acquirenti fuori da eBay e può rimuovere l&apos;inserzione.</numerusform>
+            <numerusform>%1 rimanda a %Ln destinazioni fuori da eBay (%2). eBay non consente link che portano gli acquirenti fuori da eBay e può rimuovere l&apos;inserzione.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 loads %2 off eBay: what comes from there can restyle or hide the whole listing. Put the styles into the listing itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 carica %2 fuori da eBay: ciò che arriva da lì può cambiare l&apos;aspetto dell&apos;intera inserzione o nasconderla. Mettete gli stili nell&apos;inserzione stessa.</translation>
     </message>
     <message numerus="yes">
         <source>%1 loads %Ln style sheets and fonts (%2) off eBay: what comes from there can restyle or hide the whole listing. Put the styles into the listing itself.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 carica %Ln foglio di stile o font (%2) fuori da eBay: ciò che arriva da lì può cambiare l&apos;aspetto dell&apos;intera inserzione o nasconderla. Mettete gli stili nell&apos;inserzione stessa.</numerusform>
+            <numerusform>%1 carica %Ln fogli di stile e font (%2) fuori da eBay: ciò che arriva da lì può cambiare l&apos;aspetto dell&apos;intera inserzione o nasconderla. Mettete gli stili nell&apos;inserzione stessa.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 contains the e-mail address %2. eBay does not allow contact details in listings, and may remove the listing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene l&apos;indirizzo e-mail %2. eBay non consente recapiti nelle inserzioni e può rimuovere l&apos;inserzione.</translation>
     </message>
     <message numerus="yes">
         <source>%1 contains %Ln e-mail addresses (%2). eBay does not allow contact details in listings, and may remove the listing.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 contiene %Ln indirizzo e-mail (%2). eBay non consente recapiti nelle inserzioni e può rimuovere l&apos;inserzione.</numerusform>
+            <numerusform>%1 contiene %Ln indirizzi e-mail (%2). eBay non consente recapiti nelle inserzioni e può rimuovere l&apos;inserzione.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 contains the phone number %2. eBay does not allow contact details in listings, and may remove the listing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene il numero di telefono %2. eBay non consente recapiti nelle inserzioni e può rimuovere l&apos;inserzione.</translation>
     </message>
     <message numerus="yes">
         <source>%1 contains %Ln phone numbers (%2). eBay does not allow contact details in listings, and may remove the listing.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 contiene %Ln numero di telefono (%2). eBay non consente recapiti nelle inserzioni e può rimuovere l&apos;inserzione.</numerusform>
+            <numerusform>%1 contiene %Ln numeri di telefono (%2). eBay non consente recapiti nelle inserzioni e può rimuovere l&apos;inserzione.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 shows a picture from an http:// address (%2). eBay shows pictures only from https:// addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mostra un&apos;immagine da un indirizzo http:// (%2). eBay mostra solo immagini da indirizzi https://.</translation>
     </message>
     <message numerus="yes">
         <source>%1 shows %Ln pictures from http:// addresses (%2). eBay shows pictures only from https:// addresses.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 mostra %Ln immagine da indirizzi http:// (%2). eBay mostra solo immagini da indirizzi https://.</numerusform>
+            <numerusform>%1 mostra %Ln immagini da indirizzi http:// (%2). eBay mostra solo immagini da indirizzi https://.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 links to an http:// address (%2). eBay accepts only https:// links in listings.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rimanda a un indirizzo http:// (%2). eBay accetta nelle inserzioni solo link https://.</translation>
     </message>
     <message numerus="yes">
         <source>%1 links to %Ln http:// addresses (%2). eBay accepts only https:// links in listings.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 rimanda a %Ln indirizzo http:// (%2). eBay accetta nelle inserzioni solo link https://.</numerusform>
+            <numerusform>%1 rimanda a %Ln indirizzi http:// (%2). eBay accetta nelle inserzioni solo link https://.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 uses %2, a web address without https: in front. On eBay&apos;s pages it works; with https: in front it works wherever the listing is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 usa %2, un indirizzo web senza https: davanti. Sulle pagine di eBay funziona; con https: davanti funziona ovunque venga mostrata l&apos;inserzione.</translation>
     </message>
     <message>
         <source>%1 shows a picture that is not on the web (%2): buyers will see a broken picture. Put the picture on a picture host and use its https:// address.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mostra un&apos;immagine che non è online (%2): gli acquirenti vedranno un&apos;immagine rotta. Mettete l&apos;immagine su un servizio di hosting di immagini e usatene l&apos;indirizzo https://.</translation>
     </message>
     <message numerus="yes">
         <source>%1 shows %Ln pictures that are not on the web (%2): buyers will see a broken picture. Put the picture on a picture host and use its https:// address.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 mostra %Ln immagine che non è online (%2): gli acquirenti vedranno un&apos;immagine rotta. Mettete l&apos;immagine su un servizio di hosting di immagini e usatene l&apos;indirizzo https://.</numerusform>
+            <numerusform>%1 mostra %Ln immagini che non sono online (%2): gli acquirenti vedranno immagini rotte. Mettete le immagini su un servizio di hosting di immagini e usatene gli indirizzi https://.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 opens a comment (&lt;!--) and never closes it: buyers see nothing of the listing after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 apre un commento (&lt;!--) e non lo chiude mai: gli acquirenti non vedono nulla dell&apos;inserzione che segue.</translation>
     </message>
     <message>
         <source>%1 opens a %2 element and never closes it: buyers see the rest of the listing as code.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 apre un elemento %2 e non lo chiude mai: gli acquirenti vedono il resto dell&apos;inserzione come codice.</translation>
     </message>
     <message>
         <source>%1 opens a %2 element and never closes it: buyers see nothing of the listing after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 apre un elemento %2 e non lo chiude mai: gli acquirenti non vedono nulla dell&apos;inserzione che segue.</translation>
     </message>
     <message>
         <source>%1 ends inside a tag (%2): the listing&apos;s own markup after it is read as part of that tag, and part of the listing breaks.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 finisce dentro un tag (%2): il markup proprio dell&apos;inserzione che segue viene letto come parte di quel tag, e una parte dell&apos;inserzione si rompe.</translation>
     </message>
     <message>
         <source>%1 nests elements more than %2 deep, deeper than browsers show as written. The check read the listing only up to there: what comes after it is not checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 annida elementi per più di %2 livelli, più a fondo di quanto i browser mostrino come scritto. Il controllo ha letto l&apos;inserzione solo fino a quel punto: ciò che segue non è controllato.</translation>
     </message>
     <message>
         <source>%1 has a tag with more than %2 attributes. The check read the listing only up to there: what comes after it is not checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha un tag con più di %2 attributi. Il controllo ha letto l&apos;inserzione solo fino a quel punto: ciò che segue non è controllato.</translation>
     </message>
     <message>
         <source>%1 goes past %2 elements and texts in all, more than a listing needs. The check read the listing only up to there: what comes after it is not checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 supera in tutto %2 elementi e testi, più di quanti ne servano a un&apos;inserzione. Il controllo ha letto l&apos;inserzione solo fino a quel punto: ciò che segue non è controllato.</translation>
     </message>
     <message>
         <source>Text colour %1 on background %2 has a contrast of %3. Buyers need at least %4 to read it, most of all on a phone in daylight.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il colore del testo %1 sullo sfondo %2 ha un contrasto di %3. Gli acquirenti hanno bisogno di almeno %4 per leggerlo, soprattutto su un telefono alla luce del giorno.</translation>
     </message>
     <message>
         <source>Text colour %1 on the Background colour %2 has a contrast of %3. Buyers need at least %4 to read it, most of all on a phone in daylight.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il colore del testo %1 sul colore dello sfondo %2 ha un contrasto di %3. Gli acquirenti hanno bisogno di almeno %4 per leggerlo, soprattutto su un telefono alla luce del giorno.</translation>
     </message>
     <message>
         <source>No colour of the palette reads well on both the Background colour and the background picture: change one of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun colore della tavolozza si legge bene sia sul colore dello sfondo sia sull&apos;immagine di sfondo: cambiate uno dei due.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2?)</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» (%2?)</translation>
     </message>
     <message>
         <source>%1 has a word the dictionary does not know: %2. A typo makes buyers trust a listing less, and a misspelled brand is not found in a search.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene una parola che il dizionario non conosce: %2. Un errore di battitura fa fidare meno gli acquirenti, e una marca scritta male non viene trovata nella ricerca.</translation>
     </message>
     <message numerus="yes">
         <source>%1 has %Ln words the dictionary does not know: %2. A typo makes buyers trust a listing less, and a misspelled brand is not found in a search.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 contiene %Ln parola che il dizionario non conosce: %2. Un errore di battitura fa fidare meno gli acquirenti, e una marca scritta male non viene trovata nella ricerca.</numerusform>
+            <numerusform>%1 contiene %Ln parole che il dizionario non conosce: %2. Un errore di battitura fa fidare meno gli acquirenti, e una marca scritta male non viene trovata nella ricerca.</numerusform>
         </translation>
     </message>
     <message>
         <source>The phone summary has %1 characters; eBay shows %2 and drops the rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il riepilogo per dispositivi mobili ha %1 caratteri; eBay ne mostra %2 e tralascia il resto.</translation>
     </message>
     <message>
         <source> and more</source>
-        <translation type="unfinished"></translation>
+        <translation> e altri</translation>
     </message>
     <message>
         <source>The phone summary holds markup eBay does not take there (%1); only lists (&lt;ul&gt;, &lt;ol&gt;, &lt;li&gt;), line breaks and &amp;nbsp; show on a phone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il riepilogo per dispositivi mobili contiene markup che eBay lì non accetta (%1); su un telefono compaiono solo elenchi (&lt;ul&gt;, &lt;ol&gt;, &lt;li&gt;), a capo e &amp;nbsp;.</translation>
     </message>
     <message>
         <source>Buyers will not see the background until the picture is online where their browsers can load it. Click &quot;%1&quot;, upload the picture to a picture host, then pick &quot;%2&quot; in the background list and give its https address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli acquirenti non vedranno lo sfondo finché l&apos;immagine non sarà online, dove i loro browser possono caricarla. Fate clic su «%1», caricate l&apos;immagine su un servizio di hosting di immagini, poi scegliete «%2» nell&apos;elenco degli sfondi e indicatene l&apos;indirizzo https.</translation>
     </message>
     <message>
         <source>Buyers will not see background %1 until the picture is online where their browsers can load it. Click &quot;%2&quot;, upload the picture to a picture host, then pick &quot;%3&quot; in the background list and give its https address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli acquirenti non vedranno lo sfondo %1 finché l&apos;immagine non sarà online, dove i loro browser possono caricarla. Fate clic su «%2», caricate l&apos;immagine su un servizio di hosting di immagini, poi scegliete «%3» nell&apos;elenco degli sfondi e indicatene l&apos;indirizzo https.</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Il titolo</translation>
     </message>
     <message>
         <source>Background Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;immagine di sfondo</translation>
     </message>
     <message>
         <source>Borders colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Il colore dei bordi</translation>
     </message>
     <message>
         <source>Text colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Il colore del testo</translation>
     </message>
     <message>
         <source>Background colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Il colore dello sfondo</translation>
     </message>
     <message>
         <source>The credit footer</source>
-        <translation type="unfinished"></translation>
+        <translation>La dicitura a piè di pagina</translation>
     </message>
     <message>
         <source>Phone Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Il riepilogo per dispositivi mobili</translation>
     </message>
     <message>
         <source>The listing</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;inserzione</translation>
     </message>
     <message>
         <source>The description is %1 characters long, tags included. eBay refuses descriptions over %2 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>La descrizione dell&apos;oggetto è lunga %1 caratteri, tag compresi. eBay rifiuta descrizioni oltre %2 caratteri.</translation>
     </message>
     <message>
         <source>Use %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa %1</translation>
     </message>
     <message>
         <source>Use https://</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa https://</translation>
     </message>
     <message>
         <source>Put https: in front</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi https: davanti</translation>
     </message>
     <message>
         <source>Take the phone number out</source>
-        <translation type="unfinished"></translation>
+        <translation>Togli il numero di telefono</translation>
     </message>
     <message numerus="yes">
         <source>Take the phone numbers out</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Togli il numero di telefono</numerusform>
+            <numerusform>Togli i numeri di telefono</numerusform>
         </translation>
     </message>
     <message>
         <source>Close it with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudilo con %1</translation>
     </message>
     <message>
         <source>Keep the credit without the link off eBay</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni la dicitura senza il link fuori da eBay</translation>
     </message>
     <message>
         <source>more</source>
-        <translation type="unfinished"></translation>
+        <translation>altre</translation>
     </message>
     <message>
         <source>Correct to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Correggi in %1</translation>
     </message>
     <message>
         <source>%1 : 1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : 1</translation>
     </message>
 </context>
 <context>
     <name>vellumo::FullScreenView</name>
     <message>
         <source>Phone (375 px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefono (375 px)</translation>
     </message>
     <message>
         <source>eBay description (700 px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrizione eBay (700 px)</translation>
     </message>
     <message>
         <source>Full width</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza intera</translation>
     </message>
     <message>
         <source>Show the listing at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza dell&apos;inserzione:</translation>
     </message>
     <message>
         <source>Esc closes this view</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc chiude questa vista</translation>
     </message>
 </context>
 <context>
     <name>vellumo::HelpPage</name>
     <message>
         <source>Brenvik 2000 Web Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Sito web di Brenvik 2000</translation>
     </message>
     <message>
         <source>eBay Web Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Sito web di eBay</translation>
     </message>
     <message>
         <source>&amp;Join the Brenvik mailing list</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mailing list di Brenvik</translation>
     </message>
     <message>
         <source>Join our mailing list</source>
-        <translation type="unfinished"></translation>
+        <translation>Iscrivetevi alla nostra mailing list</translation>
     </message>
     <message>
         <source>Visit Brenvik 2000</source>
-        <translation type="unfinished"></translation>
+        <translation>Visitate Brenvik 2000</translation>
     </message>
     <message>
         <source>Show the notice after saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra l&apos;avviso dopo il salvataggio</translation>
     </message>
     <message>
         <source>Vellumo Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida di Vellumo</translation>
     </message>
     <message>
         <source>Free Image Hosting Sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Hosting di immagini gratuiti</translation>
     </message>
     <message>
         <source>You can find many more using Google</source>
-        <translation type="unfinished"></translation>
+        <translation>Con Google ne trovate molti altri</translation>
     </message>
     <message>
         <source>&amp;Picture hosting…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hosting delle foto…</translation>
     </message>
     <message>
         <source>Upload your photos to your own web space (WebDAV, SFTP or FTP with TLS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricate le vostre foto sul vostro spazio web (WebDAV, SFTP o FTP con TLS)</translation>
     </message>
 </context>
 <context>
     <name>vellumo::HelpWindow</name>
     <message>
         <source>Vellumo Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida di Vellumo</translation>
     </message>
 </context>
 <context>
     <name>vellumo::ListingCheckDialog</name>
     <message>
         <source>eBay blocks this</source>
-        <translation type="unfinished"></translation>
+        <translation>eBay lo blocca</translation>
     </message>
     <message>
         <source>Buyers will not see this</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli acquirenti non lo vedranno</translation>
     </message>
     <message>
         <source>Advice</source>
-        <translation type="unfinished"></translation>
+        <translation>Consiglio</translation>
     </message>
     <message>
         <source>Before this listing is saved and copied for eBay, look at what Vellumo found in it:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima che questa inserzione venga salvata e copiata per eBay, guardate che cosa vi ha trovato Vellumo:</translation>
     </message>
     <message>
         <source>Copy anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia comunque</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -648,273 +648,275 @@
         <source>Incorrect Format:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato non corretto:
+
+%1</translation>
     </message>
     <message>
         <source>Save changes to the design before closing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvare le modifiche alla composizione prima di chiudere?</translation>
     </message>
     <message>
         <source>Please select a Template Style, fill in the title and all other fields before previewing.  Alternatively you may load an existing template from the My Templates tab.    </source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliete uno stile di modello e compilate il titolo e tutti gli altri campi prima dell&apos;anteprima.  In alternativa potete caricare un modello esistente dalla scheda «I miei modelli».    </translation>
     </message>
     <message>
         <source>The https address of your background picture, once it is on a picture host:</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indirizzo https della vostra immagine di sfondo, una volta caricata su un servizio di hosting di immagini:</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be the background: it must be a whole https:// address (buyers&apos; browsers show no picture from other addresses), without blanks or quotes. The background stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non può essere lo sfondo: deve essere un indirizzo https:// completo (i browser degli acquirenti non mostrano immagini da altri indirizzi), senza spazi né virgolette. Lo sfondo resta com&apos;era.</translation>
     </message>
     <message>
         <source>Your choice could not be saved in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vostra scelta non si è potuta salvare in %1: %2.</translation>
     </message>
 </context>
 <context>
     <name>vellumo::Palette</name>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Bianco</translation>
     </message>
     <message>
         <source>Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>Marrone</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>Oliva</translation>
     </message>
     <message>
         <source>Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>Blu navy</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Viola</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde acqua</translation>
     </message>
     <message>
         <source>Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Grigio</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Argento</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rosso</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>Lime</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Giallo</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blu</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>Fucsia</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Acqua</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Nero</translation>
     </message>
 </context>
 <context>
     <name>vellumo::PickerLists</name>
     <message>
         <source>Select Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona modello</translation>
     </message>
     <message>
         <source>2 Alternating Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>2 foto alternate</translation>
     </message>
     <message>
         <source>2 Inline Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>2 foto allineate a sinistra</translation>
     </message>
     <message>
         <source>3 Alternating Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>3 foto alternate</translation>
     </message>
     <message>
         <source>3 Inline Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>3 foto allineate a sinistra</translation>
     </message>
     <message>
         <source>4 Alternating Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>4 foto alternate</translation>
     </message>
     <message>
         <source>4 Inline Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>4 foto allineate a sinistra</translation>
     </message>
     <message>
         <source>5 Alternating Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>5 foto alternate</translation>
     </message>
     <message>
         <source>5 Inline Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>5 foto allineate a sinistra</translation>
     </message>
     <message>
         <source>No Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno sfondo</translation>
     </message>
     <message>
         <source>Your own picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>La tua immagine…</translation>
     </message>
 </context>
 <context>
     <name>vellumo::PictureBoxUpload</name>
     <message>
         <source>Upload photo…</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica foto…</translation>
     </message>
     <message>
         <source>Choose a photo on this computer: Vellumo uploads it to your picture hosting and puts its address here. You can also drop photos on the box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliete una foto su questo computer: Vellumo la carica sul vostro hosting delle foto e ne inserisce qui l&apos;indirizzo. Potete anche trascinare le foto sulla casella.</translation>
     </message>
     <message>
         <source>Uploading the photo… %p%</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento della foto… %p%</translation>
     </message>
     <message>
         <source>Cancel upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla caricamento</translation>
     </message>
 </context>
 <context>
     <name>vellumo::PictureHosting</name>
     <message>
         <source>Photos to upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto da caricare</translation>
     </message>
     <message>
         <source>%1 photos were given, but the layout has only %2 empty picture boxes left: the other %3 were not uploaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sono state date %1 foto, ma il layout ha solo %2 caselle di immagine vuote: le altre %3 non sono state caricate.</translation>
     </message>
     <message>
         <source>The password of &quot;%1&quot; on %2 (Vellumo keeps it in the desktop&apos;s keyring, or in memory until it closes where there is no keyring):</source>
-        <translation type="unfinished"></translation>
+        <translation>La password di «%1» su %2 (Vellumo la conserva nel portachiavi del desktop o, dove non c&apos;è, in memoria finché non viene chiuso):</translation>
     </message>
     <message>
         <source>The picture hosting settings could not be saved in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le impostazioni dell&apos;hosting delle foto non si sono potute salvare in %1: %2.</translation>
     </message>
 </context>
 <context>
     <name>vellumo::PictureHostingDialog</name>
     <message>
         <source>Compare it with the fingerprint your hosting provider publishes for its SFTP server. Trust this server and remember its key?</source>
-        <translation type="unfinished"></translation>
+        <translation>Confrontatela con l&apos;impronta che il vostro provider di hosting pubblica per il suo server SFTP. Fidarsi di questo server e ricordarne la chiave?</translation>
     </message>
     <message>
         <source>Picture Hosting</source>
-        <translation type="unfinished"></translation>
+        <translation>Hosting delle foto</translation>
     </message>
     <message>
         <source>Vellumo uploads your photos to your own web space and puts their https addresses into the picture boxes. Most hosting packages offer WebDAV, SFTP or FTP with TLS: your provider&apos;s help pages name the server, and the web address of each folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo carica le vostre foto sul vostro spazio web e ne inserisce gli indirizzi https nelle caselle delle immagini. La maggior parte dei pacchetti di hosting offre WebDAV, SFTP o FTP con TLS: le pagine di aiuto del vostro provider indicano il server e l&apos;indirizzo web di ogni cartella.</translation>
     </message>
     <message>
         <source>Upload with:</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica con:</translation>
     </message>
     <message>
         <source>Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Server:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta:</translation>
     </message>
     <message>
         <source>User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome utente:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Password:</translation>
     </message>
     <message>
         <source>kept in your desktop&apos;s keyring</source>
-        <translation type="unfinished"></translation>
+        <translation>conservata nel portachiavi del desktop</translation>
     </message>
     <message>
         <source>Folder on the server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella sul server:</translation>
     </message>
     <message>
         <source>Its public address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo pubblico:</translation>
     </message>
     <message>
         <source>&amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prova</translation>
     </message>
     <message>
         <source>Uploads a small file, loads it from the public address and removes it</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica un piccolo file, lo scarica dall&apos;indirizzo pubblico e lo rimuove</translation>
     </message>
     <message>
         <source>Testing…</source>
-        <translation type="unfinished"></translation>
+        <translation>Prova in corso…</translation>
     </message>
     <message>
         <source>The test worked: a small file went to the server, came back unchanged from %1 and was removed again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La prova è riuscita: un piccolo file è andato sul server, è tornato invariato da %1 ed è stato rimosso.</translation>
     </message>
 </context>
 <context>
     <name>vellumo::PreviewPage</name>
     <message>
         <source>This preview is for checking colors only and the listing may appear distorted.  To see how the listing will actually look click the Full Screen button.  To save the finished Template and code click the Save button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa anteprima serve solo a controllare i colori e l&apos;inserzione può apparire deformata.  Per vederla com&apos;è davvero fate clic su «Schermo intero».  Per salvare il modello e il codice fate clic su «Salva».</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Save the template and copy the code to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva il modello e copia il codice negli appunti</translation>
     </message>
     <message>
         <source>Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Schermo intero</translation>
     </message>
     <message>
         <source>Preview your listing full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda l&apos;inserzione a schermo intero</translation>
     </message>
     <message>
         <source>Phone-friendly layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout per cellulari</translation>
     </message>
     <message>
         <source>Pictures scale down and long words wrap, so the listing fits a phone&apos;s screen; on a wide screen it looks the same</source>
-        <translation type="unfinished"></translation>
+        <translation>Le immagini si riducono e le parole lunghe vanno a capo, così l&apos;inserzione sta nello schermo di un telefono; su uno schermo largo appare uguale</translation>
     </message>
 </context>
 <context>
@@ -923,357 +925,360 @@
         <source>Vellumo is already running on your designs (in %1), but it does not answer.
 
 If its window is hidden or no longer responds, close it, or end Vellumo in your system monitor, then start Vellumo again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo è già in esecuzione sulle vostre composizioni (in %1), ma non risponde.
+
+Se la sua finestra è nascosta o non risponde più, chiudetela, oppure terminate Vellumo nel monitor di sistema, poi avviate di nuovo Vellumo.</translation>
     </message>
 </context>
 <context>
     <name>vellumo::SavedNotice</name>
     <message>
         <source>Template Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Modello salvato</translation>
     </message>
     <message>
         <source>Your Template and Html code file have been saved and are available in the My Templates tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il vostro modello e il file del codice HTML sono salvati nella scheda «I miei modelli».</translation>
     </message>
     <message>
         <source>The HTML code has been copied to the clipboard and saved in My Templates. In eBay&apos;s listing form, switch the description editor to HTML and paste it there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codice HTML è stato copiato negli appunti e salvato in «I miei modelli». Nel modulo di inserzione di eBay passate l&apos;editor della descrizione in modalità HTML e incollatelo lì.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Don&apos;t show this message again</source>
-        <translation type="unfinished"></translation>
+        <translation>Non mostrare più questo messaggio</translation>
     </message>
 </context>
 <context>
     <name>vellumo::Spelling</name>
     <message>
         <source>Spelling is off: the %1 dictionary could not be opened (%2/%3.dic: %4). Install the Debian package %5 to check spelling in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il controllo ortografico è spento: il dizionario %1 non si è potuto aprire (%2/%3.dic: %4). Installate il pacchetto Debian %5 per controllare l&apos;ortografia in %1.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be added to your words in %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non si è potuto aggiungere alle vostre parole in %2: %3.</translation>
     </message>
 </context>
 <context>
     <name>vellumo::SpellingMenu</name>
     <message>
         <source>No suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun suggerimento</translation>
     </message>
     <message>
         <source>Add to dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi al dizionario</translation>
     </message>
     <message>
         <source>Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignora</translation>
     </message>
 </context>
 <context>
     <name>vellumo::SummaryDialog</name>
     <message>
         <source>Phone Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Riepilogo per dispositivi mobili</translation>
     </message>
     <message>
         <source>eBay&apos;s apps and phone pages show this summary first, before the buyer opens the full description. Keep it to the points a buyer decides on. Plain text and line breaks; lists (&amp;lt;ul&amp;gt;, &amp;lt;ol&amp;gt;, &amp;lt;li&amp;gt;), &amp;lt;br&amp;gt; and &amp;amp;nbsp; are the only markup eBay takes. Leave it empty for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le app e le pagine per dispositivi mobili di eBay mostrano per primo questo riepilogo, prima che l&apos;acquirente apra la descrizione completa. Limitatevi ai punti su cui un acquirente decide. Testo semplice e a capo; elenchi (&amp;lt;ul&amp;gt;, &amp;lt;ol&amp;gt;, &amp;lt;li&amp;gt;), &amp;lt;br&amp;gt; e &amp;amp;nbsp; sono l&apos;unico markup che eBay accetta. Lasciatelo vuoto per non averne nessuno.</translation>
     </message>
     <message>
         <source>%1 of %2 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 di %2 caratteri</translation>
     </message>
 </context>
 <context>
     <name>vellumo::TemplatesPage</name>
     <message>
         <source>&quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»</translation>
     </message>
     <message>
         <source>at %1 it is too large to be a template (a template file holds at most %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>con %1 è troppo grande per essere un modello (un file di modello occupa al massimo %2)</translation>
     </message>
     <message>
         <source>Saved Templates</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelli salvati</translation>
     </message>
     <message>
         <source>Saved Html Codes for Listings</source>
-        <translation type="unfinished"></translation>
+        <translation>Codici HTML salvati delle inserzioni</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Delete selected template and file</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina il modello e il file selezionati</translation>
     </message>
     <message>
         <source>Load selected template</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica il modello selezionato</translation>
     </message>
     <message>
         <source>Open selected file</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri il file selezionato</translation>
     </message>
     <message>
         <source>Name of Template to Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del modello da salvare</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Save template and file as</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva il modello e il file come</translation>
     </message>
     <message>
         <source>Please select a template to load     </source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionate un modello da caricare     </translation>
     </message>
     <message>
         <source>%1 is not a template Vellumo can load: the name of a template ends in 2, 3, 4 or 5, the number of its photos.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un modello che Vellumo può caricare: il nome di un modello finisce con 2, 3, 4 o 5, il numero delle sue foto.</translation>
     </message>
     <message>
         <source>The template %1 is no longer in My Templates; nothing was loaded. The lists now show what the folder holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il modello %1 non è più in «I miei modelli»; non è stato caricato nulla. Gli elenchi ora mostrano ciò che contiene la cartella.</translation>
     </message>
     <message>
         <source>The template %1 could not be read: %2. Nothing was loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il modello %1 non si è potuto leggere: %2. Non è stato caricato nulla.</translation>
     </message>
     <message>
         <source>%1 is not a Vellumo template: no [%2] section. Nothing was loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un modello di Vellumo: manca la sezione [%2]. Non è stato caricato nulla.</translation>
     </message>
     <message>
         <source>The template %1 holds colour values that are not colours (%2). Vellumo uses the default colours instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il modello %1 contiene valori di colore che non sono colori (%2). Vellumo usa al loro posto i colori predefiniti.</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>A design named %1 is saved already. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Una composizione chiamata %1 è già salvata. Sostituirla?</translation>
     </message>
     <message>
         <source>Please select a Template Style and fill in its fields before saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliete uno stile di modello e compilatene i campi prima di salvare.</translation>
     </message>
     <message>
         <source>Please type a name for the template in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivete un nome per il modello in «%1».</translation>
     </message>
     <message>
         <source>The name %1 is too long for a file name: a template name may have at most %2 bytes (an accented letter takes two), and this one has %3. Please shorten it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome %1 è troppo lungo per un nome di file: un nome di modello può avere al massimo %2 byte (una lettera accentata ne occupa due), e questo ne ha %3. Accorciatelo.</translation>
     </message>
     <message>
         <source>The template %1 could not be saved in %2: %3. Nothing was copied to the clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il modello %1 non si è potuto salvare in %2: %3. Non è stato copiato nulla negli appunti.</translation>
     </message>
     <message>
         <source>Please select a template or code file to delete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionate un modello o un file di codice da eliminare.</translation>
     </message>
     <message>
         <source>Delete the design %1, its template and its Html code file?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare la composizione %1, il suo modello e il suo file di codice HTML?</translation>
     </message>
     <message>
         <source>Delete the template %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare il modello %1?</translation>
     </message>
     <message>
         <source>Delete the Html code file %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare il file di codice HTML %1?</translation>
     </message>
     <message>
         <source>Not everything could be deleted from %1: %2. The lists show what is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non si è potuto eliminare tutto da %1: %2. Gli elenchi mostrano ciò che resta.</translation>
     </message>
     <message>
         <source>Please select an Html code file to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionate un file di codice HTML da aprire.</translation>
     </message>
     <message>
         <source>The Html code file %1 is no longer in My Templates. The lists now show what the folder holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file di codice HTML %1 non è più in «I miei modelli». Gli elenchi ora mostrano ciò che contiene la cartella.</translation>
     </message>
     <message>
         <source>no program for text files is set up on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>su questo computer non è configurato alcun programma per i file di testo</translation>
     </message>
     <message>
         <source>The Html code file %1 could not be opened: %2. You will find it at
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file di codice HTML %1 non si è potuto aprire: %2. Lo trovate in
+%3</translation>
     </message>
 </context>
 <context>
     <name>vellumo::UploadTexts</name>
     <message>
         <source>Plain FTP is not offered: it sends your password and your photos unencrypted. Choose &quot;%1&quot; or SFTP; most hosting packages offer both.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;FTP semplice non è previsto: invia la vostra password e le vostre foto senza cifratura. Scegliete «%1» o SFTP; la maggior parte dei pacchetti di hosting li offre entrambi.</translation>
     </message>
     <message>
         <source>WebDAV over http is not offered: it sends your password and your photos unencrypted. Use the server&apos;s https address.</source>
-        <translation type="unfinished"></translation>
+        <translation>WebDAV su http non è previsto: invia la vostra password e le vostre foto senza cifratura. Usate l&apos;indirizzo https del server.</translation>
     </message>
     <message>
         <source>Please give the server&apos;s name, such as dav.example.com.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicate il nome del server, per esempio dav.example.com.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a server name: give only the name, such as dav.example.com, and the port in its own box.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non è un nome di server: indicate solo il nome, per esempio dav.example.com, e la porta nella sua casella.</translation>
     </message>
     <message>
         <source>The port must be a number from 1 to 65535, or empty for the usual one.</source>
-        <translation type="unfinished"></translation>
+        <translation>La porta deve essere un numero da 1 a 65535, oppure restare vuota per quella consueta.</translation>
     </message>
     <message>
         <source>Please give the user name of your hosting account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicate il nome utente del vostro account di hosting.</translation>
     </message>
     <message>
         <source>The public address must begin with https://: eBay shows no pictures from http:// addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indirizzo pubblico deve iniziare con https://: eBay non mostra immagini da indirizzi http://.</translation>
     </message>
     <message>
         <source>Please give the public address where buyers&apos; browsers find the folder&apos;s pictures, such as https://www.example.com/photos/.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicate l&apos;indirizzo pubblico dove i browser degli acquirenti trovano le immagini della cartella, per esempio https://www.example.com/photos/.</translation>
     </message>
     <message>
         <source>The upload could not start: libcurl did not initialise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il caricamento non è potuto partire: libcurl non si è inizializzata.</translation>
     </message>
     <message>
         <source>The server %1 refused the user name &quot;%2&quot; or its password. Check them under Picture hosting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server %1 ha rifiutato il nome utente «%2» o la sua password. Controllateli in «Hosting delle foto».</translation>
     </message>
     <message>
         <source>The SFTP server %1 is not known yet. It identifies itself with the key %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server SFTP %1 non è ancora noto. Si identifica con la chiave %2.</translation>
     </message>
     <message>
         <source>The SFTP server %1 no longer shows the key you trusted before; it now shows %2. A reinstalled server does this, and so does someone listening in between. The upload was refused. Once your hosting provider confirms the new key, remove the line of this server from %3 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server SFTP %1 non mostra più la chiave di cui vi siete fidati; ora mostra %2. Lo fa un server reinstallato, ma anche qualcuno che ascolta nel mezzo. Il caricamento è stato rifiutato. Quando il vostro provider di hosting conferma la nuova chiave, togliete la riga di questo server da %3 e riprovate.</translation>
     </message>
     <message>
         <source>The key of %1 could not be kept in %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>La chiave di %1 non si è potuta conservare in %2: %3.</translation>
     </message>
     <message>
         <source>The connection to %1 is not trusted: %2. Nothing was sent. Ask your hosting provider for a certificate this computer trusts.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connessione a %1 non è affidabile: %2. Non è stato inviato nulla. Chiedete al vostro provider di hosting un certificato di cui questo computer si fidi.</translation>
     </message>
     <message>
         <source>The server %1 could not be reached: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server %1 non è raggiungibile: %2.</translation>
     </message>
     <message>
         <source>The server %1 stopped answering: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server %1 ha smesso di rispondere: %2.</translation>
     </message>
     <message>
         <source>The server %1 has no room for the photo (%2). Free some space in your web space and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server %1 non ha spazio per la foto (%2). Liberate spazio nel vostro spazio web e riprovate.</translation>
     </message>
     <message>
         <source>The photo is on the server, but %1 answers 404 Not Found: the public address does not lead to the folder &quot;%2&quot;. Check both under Picture hosting.</source>
-        <translation type="unfinished"></translation>
+        <translation>La foto è sul server, ma %1 risponde 404 Not Found: l&apos;indirizzo pubblico non porta alla cartella «%2». Controllate entrambi in «Hosting delle foto».</translation>
     </message>
     <message>
         <source>The photo is on the server, but %1 gives back something else than was sent: the public address does not lead to the folder &quot;%2&quot;. Check both under Picture hosting.</source>
-        <translation type="unfinished"></translation>
+        <translation>La foto è sul server, ma %1 restituisce qualcosa di diverso da ciò che è stato inviato: l&apos;indirizzo pubblico non porta alla cartella «%2». Controllate entrambi in «Hosting delle foto».</translation>
     </message>
     <message>
         <source>The upload was cancelled; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il caricamento è stato annullato; non è stato cambiato nulla.</translation>
     </message>
     <message>
         <source>The server %1 refused the upload: %2 (answer %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server %1 ha rifiutato il caricamento: %2 (risposta %3).</translation>
     </message>
     <message>
         <source>The server %1 refused the upload: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server %1 ha rifiutato il caricamento: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non si è potuto aprire: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a photo Vellumo can read: it takes JPEG, PNG and WebP pictures.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non è una foto che Vellumo sa leggere: accetta immagini JPEG, PNG e WebP.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is damaged: its picture data is incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» è danneggiato: i suoi dati d&apos;immagine sono incompleti.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has %2 megapixels; Vellumo takes photos of up to %3 megapixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ha %2 megapixel; Vellumo accetta foto fino a %3 megapixel.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is %2 x %3 pixels; eBay asks for at least %4 pixels on the longest side. Please use a larger photo.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» è di %2 x %3 pixel; eBay chiede almeno %4 pixel sul lato più lungo. Usate una foto più grande.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is damaged: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» è danneggiato: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be converted: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non si è potuto convertire: %2.</translation>
     </message>
     <message>
         <source>WebDAV over https</source>
-        <translation type="unfinished"></translation>
+        <translation>WebDAV su https</translation>
     </message>
     <message>
         <source>SFTP</source>
-        <translation type="unfinished"></translation>
+        <translation>SFTP</translation>
     </message>
     <message>
         <source>FTP with TLS (FTPS)</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP con TLS (FTPS)</translation>
     </message>
     <message>
         <source>The photo is on the server, but its public address %1 could not be loaded. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La foto è sul server, ma il suo indirizzo pubblico %1 non si è potuto caricare. %2</translation>
     </message>
 </context>
 <context>
     <name>vellumo::WindowFrame</name>
     <message>
         <source>Design</source>
-        <translation type="unfinished"></translation>
+        <translation>Composizione</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima</translation>
     </message>
     <message>
         <source>My Templates</source>
-        <translation type="unfinished"></translation>
+        <translation>I miei modelli</translation>
     </message>
     <message>
         <source>Help/About</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto/Informazioni</translation>
     </message>
 </context>
 </TS>
