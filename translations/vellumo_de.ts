@@ -123,7 +123,7 @@
     </message>
     <message>
         <source>Summary</source>
-        <translation>Zusammenfassung</translation>
+        <translation>Kurztext</translation>
     </message>
     <message>
         <source>eBay&apos;s phone summary: up to %1 characters that buyers on a phone see first</source>
@@ -681,7 +681,7 @@
     </message>
     <message>
         <source>Maroon</source>
-        <translation>Kastanienbraun</translation>
+        <translation>Weinrot</translation>
     </message>
     <message>
         <source>Green</source>
@@ -693,7 +693,7 @@
     </message>
     <message>
         <source>Navy</source>
-        <translation>Marineblau</translation>
+        <translation>Marine</translation>
     </message>
     <message>
         <source>Purple</source>
@@ -803,7 +803,7 @@
     </message>
     <message>
         <source>Cancel upload</source>
-        <translation>Hochladen abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -942,7 +942,7 @@ Wenn sein Fenster verborgen ist oder nicht mehr reagiert, schließen Sie es oder
     </message>
     <message>
         <source>The HTML code has been copied to the clipboard and saved in My Templates. In eBay&apos;s listing form, switch the description editor to HTML and paste it there.</source>
-        <translation>Der HTML-Code ist in der Zwischenablage und unter „Meine Vorlagen“ gespeichert. Schalten Sie in eBays Angebotsformular den Editor der Artikelbeschreibung auf HTML um und fügen Sie ihn dort ein.</translation>
+        <translation>Der HTML-Code ist in der Zwischenablage und unter „Meine Vorlagen“. Schalten Sie im Angebotsformular von eBay die Artikelbeschreibung auf HTML um und fügen Sie ihn ein.</translation>
     </message>
     <message>
         <source>OK</source>

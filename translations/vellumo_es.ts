@@ -693,7 +693,7 @@
     </message>
     <message>
         <source>Navy</source>
-        <translation>Azul marino</translation>
+        <translation>Marino</translation>
     </message>
     <message>
         <source>Purple</source>
@@ -701,7 +701,7 @@
     </message>
     <message>
         <source>Teal</source>
-        <translation>Verde azulado</translation>
+        <translation>Petróleo</translation>
     </message>
     <message>
         <source>Gray</source>
@@ -733,7 +733,7 @@
     </message>
     <message>
         <source>Aqua</source>
-        <translation>Aguamarina</translation>
+        <translation>Cian</translation>
     </message>
     <message>
         <source>Black</source>
@@ -892,7 +892,7 @@
     <name>vellumo::PreviewPage</name>
     <message>
         <source>This preview is for checking colors only and the listing may appear distorted.  To see how the listing will actually look click the Full Screen button.  To save the finished Template and code click the Save button.</source>
-        <translation>Esta vista previa solo sirve para comprobar los colores y el anuncio puede verse deformado.  Para ver su aspecto real, haz clic en «Pantalla completa».  Para guardar la plantilla y el código, haz clic en «Guardar».</translation>
+        <translation>Esta vista previa solo sirve para comprobar los colores y el anuncio puede verse deformado.  Para ver su aspecto real, haz clic en «Vista completa».  Para guardar la plantilla y el código, haz clic en «Guardar».</translation>
     </message>
     <message>
         <source>Save</source>
@@ -904,7 +904,7 @@
     </message>
     <message>
         <source>Full Screen</source>
-        <translation>Pantalla completa</translation>
+        <translation>Vista completa</translation>
     </message>
     <message>
         <source>Preview your listing full screen</source>
@@ -942,7 +942,7 @@ Si su ventana está oculta o ya no responde, ciérrala, o termina Vellumo en tu 
     </message>
     <message>
         <source>The HTML code has been copied to the clipboard and saved in My Templates. In eBay&apos;s listing form, switch the description editor to HTML and paste it there.</source>
-        <translation>El código HTML se ha copiado al portapapeles y se ha guardado en «Mis plantillas». En el formulario del anuncio de eBay, cambia el editor de la descripción a HTML y pégalo ahí.</translation>
+        <translation>El código HTML está en el portapapeles y en «Mis plantillas». En el formulario del anuncio de eBay, cambia la descripción a HTML y pégalo ahí.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1022,11 +1022,11 @@ Si su ventana está oculta o ya no responde, ciérrala, o termina Vellumo en tu 
     </message>
     <message>
         <source>Load selected template</source>
-        <translation>Cargar la plantilla seleccionada</translation>
+        <translation>Cargar la plantilla elegida</translation>
     </message>
     <message>
         <source>Open selected file</source>
-        <translation>Abrir el archivo seleccionado</translation>
+        <translation>Abrir el archivo elegido</translation>
     </message>
     <message>
         <source>Name of Template to Save</source>

@@ -601,7 +601,7 @@
     </message>
     <message>
         <source>&amp;Picture hosting…</source>
-        <translation>&amp;Hébergement des photos…</translation>
+        <translation>&amp;Hébergement photos…</translation>
     </message>
     <message>
         <source>Upload your photos to your own web space (WebDAV, SFTP or FTP with TLS)</source>
@@ -693,7 +693,7 @@
     </message>
     <message>
         <source>Navy</source>
-        <translation>Bleu marine</translation>
+        <translation>Marine</translation>
     </message>
     <message>
         <source>Purple</source>
@@ -717,7 +717,7 @@
     </message>
     <message>
         <source>Lime</source>
-        <translation>Citron vert</translation>
+        <translation>Vert vif</translation>
     </message>
     <message>
         <source>Yellow</source>
@@ -752,7 +752,7 @@
     </message>
     <message>
         <source>2 Inline Photos</source>
-        <translation>2 photos alignées à gauche</translation>
+        <translation>2 photos à gauche</translation>
     </message>
     <message>
         <source>3 Alternating Photos</source>
@@ -760,7 +760,7 @@
     </message>
     <message>
         <source>3 Inline Photos</source>
-        <translation>3 photos alignées à gauche</translation>
+        <translation>3 photos à gauche</translation>
     </message>
     <message>
         <source>4 Alternating Photos</source>
@@ -768,7 +768,7 @@
     </message>
     <message>
         <source>4 Inline Photos</source>
-        <translation>4 photos alignées à gauche</translation>
+        <translation>4 photos à gauche</translation>
     </message>
     <message>
         <source>5 Alternating Photos</source>
@@ -776,7 +776,7 @@
     </message>
     <message>
         <source>5 Inline Photos</source>
-        <translation>5 photos alignées à gauche</translation>
+        <translation>5 photos à gauche</translation>
     </message>
     <message>
         <source>No Background</source>
@@ -791,7 +791,7 @@
     <name>vellumo::PictureBoxUpload</name>
     <message>
         <source>Upload photo…</source>
-        <translation>Mettre en ligne la photo…</translation>
+        <translation>Mettre en ligne…</translation>
     </message>
     <message>
         <source>Choose a photo on this computer: Vellumo uploads it to your picture hosting and puts its address here. You can also drop photos on the box.</source>
@@ -942,7 +942,7 @@ Si sa fenêtre est cachée ou ne réagit plus, fermez-la, ou arrêtez Vellumo da
     </message>
     <message>
         <source>The HTML code has been copied to the clipboard and saved in My Templates. In eBay&apos;s listing form, switch the description editor to HTML and paste it there.</source>
-        <translation>Le code HTML a été copié dans le presse-papiers et enregistré dans «&#xa0;Mes modèles&#xa0;». Dans le formulaire de mise en vente d&apos;eBay, passez l&apos;éditeur de la description en mode HTML et collez-le là.</translation>
+        <translation>Le code HTML est dans le presse-papiers et dans «&#xa0;Mes modèles&#xa0;». Dans le formulaire de mise en vente d&apos;eBay, passez la description en mode HTML et collez-le.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1022,7 +1022,7 @@ Si sa fenêtre est cachée ou ne réagit plus, fermez-la, ou arrêtez Vellumo da
     </message>
     <message>
         <source>Load selected template</source>
-        <translation>Charger le modèle sélectionné</translation>
+        <translation>Charger le modèle choisi</translation>
     </message>
     <message>
         <source>Open selected file</source>

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="it">
 <context>
     <name>vellumo::ColourStrip</name>
@@ -75,15 +74,15 @@
         <translation>I %1 sfondi sono salvati in %2, da %3 a %4.</translation>
     </message>
     <message>
-        <source>Upload the picture you want to a picture host, then pick &quot;%1&quot; in the background list and give its https address: buyers see the background from there.</source>
-        <translation>Caricate l&apos;immagine che volete su un servizio di hosting di immagini, poi scegliete «%1» nell&apos;elenco degli sfondi e indicatene l&apos;indirizzo https: gli acquirenti vedono lo sfondo da lì.</translation>
+        <source>Upload the picture you want to a picture host, then pick "%1" in the background list and give its https address: buyers see the background from there.</source>
+        <translation>Caricate l'immagine che volete su un servizio di hosting di immagini, poi scegliete «%1» nell'elenco degli sfondi e indicatene l'indirizzo https: gli acquirenti vedono lo sfondo da lì.</translation>
     </message>
 </context>
 <context>
     <name>vellumo::DesignPage</name>
     <message>
         <source>Product Title</source>
-        <translation>Titolo dell&apos;oggetto</translation>
+        <translation>Titolo dell'oggetto</translation>
     </message>
     <message>
         <source>First Paragraph</source>
@@ -126,7 +125,7 @@
         <translation>Riepilogo</translation>
     </message>
     <message>
-        <source>eBay&apos;s phone summary: up to %1 characters that buyers on a phone see first</source>
+        <source>eBay's phone summary: up to %1 characters that buyers on a phone see first</source>
         <translation>Il riepilogo per dispositivi mobili di eBay: fino a %1 caratteri che gli acquirenti vedono per primi sul telefono</translation>
     </message>
     <message>
@@ -134,7 +133,7 @@
         <translation>Ortografia:</translation>
     </message>
     <message>
-        <source>The language of your listing: the title, paragraphs and summary are spell-checked in it, and the check before Save looks for phone numbers as its eBay site&apos;s country writes them</source>
+        <source>The language of your listing: the title, paragraphs and summary are spell-checked in it, and the check before Save looks for phone numbers as its eBay site's country writes them</source>
         <translation>La lingua della vostra inserzione: titolo, paragrafi e riepilogo vengono controllati in questa lingua, e il controllo prima del salvataggio cerca i numeri di telefono come li scrive il paese del suo sito eBay</translation>
     </message>
     <message>
@@ -260,91 +259,91 @@
     </message>
     <message>
         <source>%1 has no address: buyers will see a broken picture.</source>
-        <translation>%1 non ha un indirizzo: gli acquirenti vedranno un&apos;immagine rotta.</translation>
+        <translation>%1 non ha un indirizzo: gli acquirenti vedranno un'immagine rotta.</translation>
     </message>
     <message>
-        <source>%1 still reads &quot;Default&quot; (its template was incomplete): buyers will see a broken picture.</source>
-        <translation>%1 riporta ancora «Default» (il modello era incompleto): gli acquirenti vedranno un&apos;immagine rotta.</translation>
+        <source>%1 still reads "Default" (its template was incomplete): buyers will see a broken picture.</source>
+        <translation>%1 riporta ancora «Default» (il modello era incompleto): gli acquirenti vedranno un'immagine rotta.</translation>
     </message>
     <message>
         <source>%1 is a file on this computer (%2). Buyers cannot see it: put the picture on a picture host and use its https:// address.</source>
-        <translation>%1 è un file su questo computer (%2). Gli acquirenti non possono vederlo: mettete l&apos;immagine su un servizio di hosting di immagini e usatene l&apos;indirizzo https://.</translation>
+        <translation>%1 è un file su questo computer (%2). Gli acquirenti non possono vederlo: mettete l'immagine su un servizio di hosting di immagini e usatene l'indirizzo https://.</translation>
     </message>
     <message>
         <source>%1 uses an http:// address. eBay shows pictures only from https:// addresses.</source>
         <translation>%1 usa un indirizzo http://. eBay mostra solo immagini da indirizzi https://.</translation>
     </message>
     <message>
-        <source>%1 (%2) is a web address without https: in front. On eBay&apos;s pages it works; with https: in front it works wherever the listing is shown.</source>
-        <translation>%1 (%2) è un indirizzo web senza https: davanti. Sulle pagine di eBay funziona; con https: davanti funziona ovunque venga mostrata l&apos;inserzione.</translation>
+        <source>%1 (%2) is a web address without https: in front. On eBay's pages it works; with https: in front it works wherever the listing is shown.</source>
+        <translation>%1 (%2) è un indirizzo web senza https: davanti. Sulle pagine di eBay funziona; con https: davanti funziona ovunque venga mostrata l'inserzione.</translation>
     </message>
     <message>
         <source>%1 is not a web address (%2): buyers will see a broken picture.</source>
-        <translation>%1 non è un indirizzo web (%2): gli acquirenti vedranno un&apos;immagine rotta.</translation>
+        <translation>%1 non è un indirizzo web (%2): gli acquirenti vedranno un'immagine rotta.</translation>
     </message>
     <message>
         <source>%1 is empty.</source>
         <translation>%1 è vuoto.</translation>
     </message>
     <message>
-        <source>%1 still reads &quot;Default&quot;: its template was incomplete. Type the text you want.</source>
+        <source>%1 still reads "Default": its template was incomplete. Type the text you want.</source>
         <translation>%1 riporta ancora «Default»: il modello era incompleto. Scrivete il testo che volete.</translation>
     </message>
     <message>
-        <source>%1 is &quot;%2&quot;, not a colour written as # and six hexadecimal digits: buyers&apos; browsers show some other colour.</source>
+        <source>%1 is "%2", not a colour written as # and six hexadecimal digits: buyers' browsers show some other colour.</source>
         <translation>%1 è «%2», non un colore scritto come # seguito da sei cifre esadecimali: i browser degli acquirenti mostrano un altro colore.</translation>
     </message>
     <message>
-        <source>%1 contains %2. eBay refuses listings with active content (&quot;Disallowed JavaScript/HTML Syntax&quot;).</source>
+        <source>%1 contains %2. eBay refuses listings with active content ("Disallowed JavaScript/HTML Syntax").</source>
         <translation>%1 contiene %2. eBay rifiuta le inserzioni con contenuti attivi («Disallowed JavaScript/HTML Syntax»).</translation>
     </message>
     <message>
         <source>%1 links to %2. eBay does not allow links that lead buyers off eBay, and may remove the listing.</source>
-        <translation>%1 rimanda a %2. eBay non consente link che portano gli acquirenti fuori da eBay e può rimuovere l&apos;inserzione.</translation>
+        <translation>%1 rimanda a %2. eBay non consente link che portano gli acquirenti fuori da eBay e può rimuovere l'inserzione.</translation>
     </message>
     <message numerus="yes">
         <source>%1 links to %Ln places off eBay (%2). eBay does not allow links that lead buyers off eBay, and may remove the listing.</source>
         <translation>
-            <numerusform>%1 rimanda a %Ln destinazione fuori da eBay (%2). eBay non consente link che portano gli acquirenti fuori da eBay e può rimuovere l&apos;inserzione.</numerusform>
-            <numerusform>%1 rimanda a %Ln destinazioni fuori da eBay (%2). eBay non consente link che portano gli acquirenti fuori da eBay e può rimuovere l&apos;inserzione.</numerusform>
+            <numerusform>%1 rimanda a %Ln destinazione fuori da eBay (%2). eBay non consente link che portano gli acquirenti fuori da eBay e può rimuovere l'inserzione.</numerusform>
+            <numerusform>%1 rimanda a %Ln destinazioni fuori da eBay (%2). eBay non consente link che portano gli acquirenti fuori da eBay e può rimuovere l'inserzione.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 loads %2 off eBay: what comes from there can restyle or hide the whole listing. Put the styles into the listing itself.</source>
-        <translation>%1 carica %2 fuori da eBay: ciò che arriva da lì può cambiare l&apos;aspetto dell&apos;intera inserzione o nasconderla. Mettete gli stili nell&apos;inserzione stessa.</translation>
+        <translation>%1 carica %2 fuori da eBay: ciò che arriva da lì può cambiare l'aspetto dell'intera inserzione o nasconderla. Mettete gli stili nell'inserzione stessa.</translation>
     </message>
     <message numerus="yes">
         <source>%1 loads %Ln style sheets and fonts (%2) off eBay: what comes from there can restyle or hide the whole listing. Put the styles into the listing itself.</source>
         <translation>
-            <numerusform>%1 carica %Ln foglio di stile o font (%2) fuori da eBay: ciò che arriva da lì può cambiare l&apos;aspetto dell&apos;intera inserzione o nasconderla. Mettete gli stili nell&apos;inserzione stessa.</numerusform>
-            <numerusform>%1 carica %Ln fogli di stile e font (%2) fuori da eBay: ciò che arriva da lì può cambiare l&apos;aspetto dell&apos;intera inserzione o nasconderla. Mettete gli stili nell&apos;inserzione stessa.</numerusform>
+            <numerusform>%1 carica %Ln foglio di stile o font (%2) fuori da eBay: ciò che arriva da lì può cambiare l'aspetto dell'intera inserzione o nasconderla. Mettete gli stili nell'inserzione stessa.</numerusform>
+            <numerusform>%1 carica %Ln fogli di stile e font (%2) fuori da eBay: ciò che arriva da lì può cambiare l'aspetto dell'intera inserzione o nasconderla. Mettete gli stili nell'inserzione stessa.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 contains the e-mail address %2. eBay does not allow contact details in listings, and may remove the listing.</source>
-        <translation>%1 contiene l&apos;indirizzo e-mail %2. eBay non consente recapiti nelle inserzioni e può rimuovere l&apos;inserzione.</translation>
+        <translation>%1 contiene l'indirizzo e-mail %2. eBay non consente recapiti nelle inserzioni e può rimuovere l'inserzione.</translation>
     </message>
     <message numerus="yes">
         <source>%1 contains %Ln e-mail addresses (%2). eBay does not allow contact details in listings, and may remove the listing.</source>
         <translation>
-            <numerusform>%1 contiene %Ln indirizzo e-mail (%2). eBay non consente recapiti nelle inserzioni e può rimuovere l&apos;inserzione.</numerusform>
-            <numerusform>%1 contiene %Ln indirizzi e-mail (%2). eBay non consente recapiti nelle inserzioni e può rimuovere l&apos;inserzione.</numerusform>
+            <numerusform>%1 contiene %Ln indirizzo e-mail (%2). eBay non consente recapiti nelle inserzioni e può rimuovere l'inserzione.</numerusform>
+            <numerusform>%1 contiene %Ln indirizzi e-mail (%2). eBay non consente recapiti nelle inserzioni e può rimuovere l'inserzione.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 contains the phone number %2. eBay does not allow contact details in listings, and may remove the listing.</source>
-        <translation>%1 contiene il numero di telefono %2. eBay non consente recapiti nelle inserzioni e può rimuovere l&apos;inserzione.</translation>
+        <translation>%1 contiene il numero di telefono %2. eBay non consente recapiti nelle inserzioni e può rimuovere l'inserzione.</translation>
     </message>
     <message numerus="yes">
         <source>%1 contains %Ln phone numbers (%2). eBay does not allow contact details in listings, and may remove the listing.</source>
         <translation>
-            <numerusform>%1 contiene %Ln numero di telefono (%2). eBay non consente recapiti nelle inserzioni e può rimuovere l&apos;inserzione.</numerusform>
-            <numerusform>%1 contiene %Ln numeri di telefono (%2). eBay non consente recapiti nelle inserzioni e può rimuovere l&apos;inserzione.</numerusform>
+            <numerusform>%1 contiene %Ln numero di telefono (%2). eBay non consente recapiti nelle inserzioni e può rimuovere l'inserzione.</numerusform>
+            <numerusform>%1 contiene %Ln numeri di telefono (%2). eBay non consente recapiti nelle inserzioni e può rimuovere l'inserzione.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 shows a picture from an http:// address (%2). eBay shows pictures only from https:// addresses.</source>
-        <translation>%1 mostra un&apos;immagine da un indirizzo http:// (%2). eBay mostra solo immagini da indirizzi https://.</translation>
+        <translation>%1 mostra un'immagine da un indirizzo http:// (%2). eBay mostra solo immagini da indirizzi https://.</translation>
     </message>
     <message numerus="yes">
         <source>%1 shows %Ln pictures from http:// addresses (%2). eBay shows pictures only from https:// addresses.</source>
@@ -365,47 +364,47 @@
         </translation>
     </message>
     <message>
-        <source>%1 uses %2, a web address without https: in front. On eBay&apos;s pages it works; with https: in front it works wherever the listing is shown.</source>
-        <translation>%1 usa %2, un indirizzo web senza https: davanti. Sulle pagine di eBay funziona; con https: davanti funziona ovunque venga mostrata l&apos;inserzione.</translation>
+        <source>%1 uses %2, a web address without https: in front. On eBay's pages it works; with https: in front it works wherever the listing is shown.</source>
+        <translation>%1 usa %2, un indirizzo web senza https: davanti. Sulle pagine di eBay funziona; con https: davanti funziona ovunque venga mostrata l'inserzione.</translation>
     </message>
     <message>
         <source>%1 shows a picture that is not on the web (%2): buyers will see a broken picture. Put the picture on a picture host and use its https:// address.</source>
-        <translation>%1 mostra un&apos;immagine che non è online (%2): gli acquirenti vedranno un&apos;immagine rotta. Mettete l&apos;immagine su un servizio di hosting di immagini e usatene l&apos;indirizzo https://.</translation>
+        <translation>%1 mostra un'immagine che non è online (%2): gli acquirenti vedranno un'immagine rotta. Mettete l'immagine su un servizio di hosting di immagini e usatene l'indirizzo https://.</translation>
     </message>
     <message numerus="yes">
         <source>%1 shows %Ln pictures that are not on the web (%2): buyers will see a broken picture. Put the picture on a picture host and use its https:// address.</source>
         <translation>
-            <numerusform>%1 mostra %Ln immagine che non è online (%2): gli acquirenti vedranno un&apos;immagine rotta. Mettete l&apos;immagine su un servizio di hosting di immagini e usatene l&apos;indirizzo https://.</numerusform>
+            <numerusform>%1 mostra %Ln immagine che non è online (%2): gli acquirenti vedranno un'immagine rotta. Mettete l'immagine su un servizio di hosting di immagini e usatene l'indirizzo https://.</numerusform>
             <numerusform>%1 mostra %Ln immagini che non sono online (%2): gli acquirenti vedranno immagini rotte. Mettete le immagini su un servizio di hosting di immagini e usatene gli indirizzi https://.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 opens a comment (&lt;!--) and never closes it: buyers see nothing of the listing after it.</source>
-        <translation>%1 apre un commento (&lt;!--) e non lo chiude mai: gli acquirenti non vedono nulla dell&apos;inserzione che segue.</translation>
+        <translation>%1 apre un commento (&lt;!--) e non lo chiude mai: gli acquirenti non vedono nulla dell'inserzione che segue.</translation>
     </message>
     <message>
         <source>%1 opens a %2 element and never closes it: buyers see the rest of the listing as code.</source>
-        <translation>%1 apre un elemento %2 e non lo chiude mai: gli acquirenti vedono il resto dell&apos;inserzione come codice.</translation>
+        <translation>%1 apre un elemento %2 e non lo chiude mai: gli acquirenti vedono il resto dell'inserzione come codice.</translation>
     </message>
     <message>
         <source>%1 opens a %2 element and never closes it: buyers see nothing of the listing after it.</source>
-        <translation>%1 apre un elemento %2 e non lo chiude mai: gli acquirenti non vedono nulla dell&apos;inserzione che segue.</translation>
+        <translation>%1 apre un elemento %2 e non lo chiude mai: gli acquirenti non vedono nulla dell'inserzione che segue.</translation>
     </message>
     <message>
-        <source>%1 ends inside a tag (%2): the listing&apos;s own markup after it is read as part of that tag, and part of the listing breaks.</source>
-        <translation>%1 finisce dentro un tag (%2): il markup proprio dell&apos;inserzione che segue viene letto come parte di quel tag, e una parte dell&apos;inserzione si rompe.</translation>
+        <source>%1 ends inside a tag (%2): the listing's own markup after it is read as part of that tag, and part of the listing breaks.</source>
+        <translation>%1 finisce dentro un tag (%2): il markup proprio dell'inserzione che segue viene letto come parte di quel tag, e una parte dell'inserzione si rompe.</translation>
     </message>
     <message>
         <source>%1 nests elements more than %2 deep, deeper than browsers show as written. The check read the listing only up to there: what comes after it is not checked.</source>
-        <translation>%1 annida elementi per più di %2 livelli, più a fondo di quanto i browser mostrino come scritto. Il controllo ha letto l&apos;inserzione solo fino a quel punto: ciò che segue non è controllato.</translation>
+        <translation>%1 annida elementi per più di %2 livelli, più a fondo di quanto i browser mostrino come scritto. Il controllo ha letto l'inserzione solo fino a quel punto: ciò che segue non è controllato.</translation>
     </message>
     <message>
         <source>%1 has a tag with more than %2 attributes. The check read the listing only up to there: what comes after it is not checked.</source>
-        <translation>%1 ha un tag con più di %2 attributi. Il controllo ha letto l&apos;inserzione solo fino a quel punto: ciò che segue non è controllato.</translation>
+        <translation>%1 ha un tag con più di %2 attributi. Il controllo ha letto l'inserzione solo fino a quel punto: ciò che segue non è controllato.</translation>
     </message>
     <message>
         <source>%1 goes past %2 elements and texts in all, more than a listing needs. The check read the listing only up to there: what comes after it is not checked.</source>
-        <translation>%1 supera in tutto %2 elementi e testi, più di quanti ne servano a un&apos;inserzione. Il controllo ha letto l&apos;inserzione solo fino a quel punto: ciò che segue non è controllato.</translation>
+        <translation>%1 supera in tutto %2 elementi e testi, più di quanti ne servano a un'inserzione. Il controllo ha letto l'inserzione solo fino a quel punto: ciò che segue non è controllato.</translation>
     </message>
     <message>
         <source>Text colour %1 on background %2 has a contrast of %3. Buyers need at least %4 to read it, most of all on a phone in daylight.</source>
@@ -417,14 +416,14 @@
     </message>
     <message>
         <source>No colour of the palette reads well on both the Background colour and the background picture: change one of them.</source>
-        <translation>Nessun colore della tavolozza si legge bene sia sul colore dello sfondo sia sull&apos;immagine di sfondo: cambiate uno dei due.</translation>
+        <translation>Nessun colore della tavolozza si legge bene sia sul colore dello sfondo sia sull'immagine di sfondo: cambiate uno dei due.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot;</source>
+        <source>"%1"</source>
         <translation>«%1»</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; (%2?)</source>
+        <source>"%1" (%2?)</source>
         <translation>«%1» (%2?)</translation>
     </message>
     <message>
@@ -451,12 +450,12 @@
         <translation>Il riepilogo per dispositivi mobili contiene markup che eBay lì non accetta (%1); su un telefono compaiono solo elenchi (&lt;ul&gt;, &lt;ol&gt;, &lt;li&gt;), a capo e &amp;nbsp;.</translation>
     </message>
     <message>
-        <source>Buyers will not see the background until the picture is online where their browsers can load it. Click &quot;%1&quot;, upload the picture to a picture host, then pick &quot;%2&quot; in the background list and give its https address.</source>
-        <translation>Gli acquirenti non vedranno lo sfondo finché l&apos;immagine non sarà online, dove i loro browser possono caricarla. Fate clic su «%1», caricate l&apos;immagine su un servizio di hosting di immagini, poi scegliete «%2» nell&apos;elenco degli sfondi e indicatene l&apos;indirizzo https.</translation>
+        <source>Buyers will not see the background until the picture is online where their browsers can load it. Click "%1", upload the picture to a picture host, then pick "%2" in the background list and give its https address.</source>
+        <translation>Gli acquirenti non vedranno lo sfondo finché l'immagine non sarà online, dove i loro browser possono caricarla. Fate clic su «%1», caricate l'immagine su un servizio di hosting di immagini, poi scegliete «%2» nell'elenco degli sfondi e indicatene l'indirizzo https.</translation>
     </message>
     <message>
-        <source>Buyers will not see background %1 until the picture is online where their browsers can load it. Click &quot;%2&quot;, upload the picture to a picture host, then pick &quot;%3&quot; in the background list and give its https address.</source>
-        <translation>Gli acquirenti non vedranno lo sfondo %1 finché l&apos;immagine non sarà online, dove i loro browser possono caricarla. Fate clic su «%2», caricate l&apos;immagine su un servizio di hosting di immagini, poi scegliete «%3» nell&apos;elenco degli sfondi e indicatene l&apos;indirizzo https.</translation>
+        <source>Buyers will not see background %1 until the picture is online where their browsers can load it. Click "%2", upload the picture to a picture host, then pick "%3" in the background list and give its https address.</source>
+        <translation>Gli acquirenti non vedranno lo sfondo %1 finché l'immagine non sarà online, dove i loro browser possono caricarla. Fate clic su «%2», caricate l'immagine su un servizio di hosting di immagini, poi scegliete «%3» nell'elenco degli sfondi e indicatene l'indirizzo https.</translation>
     </message>
     <message>
         <source>Title</source>
@@ -464,7 +463,7 @@
     </message>
     <message>
         <source>Background Picture</source>
-        <translation>L&apos;immagine di sfondo</translation>
+        <translation>L'immagine di sfondo</translation>
     </message>
     <message>
         <source>Borders colour</source>
@@ -488,11 +487,11 @@
     </message>
     <message>
         <source>The listing</source>
-        <translation>L&apos;inserzione</translation>
+        <translation>L'inserzione</translation>
     </message>
     <message>
         <source>The description is %1 characters long, tags included. eBay refuses descriptions over %2 characters.</source>
-        <translation>La descrizione dell&apos;oggetto è lunga %1 caratteri, tag compresi. eBay rifiuta descrizioni oltre %2 caratteri.</translation>
+        <translation>La descrizione dell'oggetto è lunga %1 caratteri, tag compresi. eBay rifiuta descrizioni oltre %2 caratteri.</translation>
     </message>
     <message>
         <source>Use %1</source>
@@ -554,7 +553,7 @@
     </message>
     <message>
         <source>Show the listing at:</source>
-        <translation>Larghezza dell&apos;inserzione:</translation>
+        <translation>Larghezza dell'inserzione:</translation>
     </message>
     <message>
         <source>Esc closes this view</source>
@@ -585,7 +584,7 @@
     </message>
     <message>
         <source>Show the notice after saving</source>
-        <translation>Mostra l&apos;avviso dopo il salvataggio</translation>
+        <translation>Mostra l'avviso dopo il salvataggio</translation>
     </message>
     <message>
         <source>Vellumo Help</source>
@@ -658,15 +657,15 @@
     </message>
     <message>
         <source>Please select a Template Style, fill in the title and all other fields before previewing.  Alternatively you may load an existing template from the My Templates tab.    </source>
-        <translation>Scegliete uno stile di modello e compilate il titolo e tutti gli altri campi prima dell&apos;anteprima.  In alternativa potete caricare un modello esistente dalla scheda «I miei modelli».    </translation>
+        <translation>Scegliete uno stile di modello e compilate il titolo e tutti gli altri campi prima dell'anteprima.  In alternativa potete caricare un modello esistente dalla scheda «I miei modelli».    </translation>
     </message>
     <message>
         <source>The https address of your background picture, once it is on a picture host:</source>
-        <translation>L&apos;indirizzo https della vostra immagine di sfondo, una volta caricata su un servizio di hosting di immagini:</translation>
+        <translation>L'indirizzo https della vostra immagine di sfondo, una volta caricata su un servizio di hosting di immagini:</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; cannot be the background: it must be a whole https:// address (buyers&apos; browsers show no picture from other addresses), without blanks or quotes. The background stays as it was.</source>
-        <translation>«%1» non può essere lo sfondo: deve essere un indirizzo https:// completo (i browser degli acquirenti non mostrano immagini da altri indirizzi), senza spazi né virgolette. Lo sfondo resta com&apos;era.</translation>
+        <source>"%1" cannot be the background: it must be a whole https:// address (buyers' browsers show no picture from other addresses), without blanks or quotes. The background stays as it was.</source>
+        <translation>«%1» non può essere lo sfondo: deve essere un indirizzo https:// completo (i browser degli acquirenti non mostrano immagini da altri indirizzi), senza spazi né virgolette. Lo sfondo resta com'era.</translation>
     </message>
     <message>
         <source>Your choice could not be saved in %1: %2.</source>
@@ -701,7 +700,7 @@
     </message>
     <message>
         <source>Teal</source>
-        <translation>Verde acqua</translation>
+        <translation>Ottanio</translation>
     </message>
     <message>
         <source>Gray</source>
@@ -752,7 +751,7 @@
     </message>
     <message>
         <source>2 Inline Photos</source>
-        <translation>2 foto allineate a sinistra</translation>
+        <translation>2 foto a sinistra</translation>
     </message>
     <message>
         <source>3 Alternating Photos</source>
@@ -760,7 +759,7 @@
     </message>
     <message>
         <source>3 Inline Photos</source>
-        <translation>3 foto allineate a sinistra</translation>
+        <translation>3 foto a sinistra</translation>
     </message>
     <message>
         <source>4 Alternating Photos</source>
@@ -768,7 +767,7 @@
     </message>
     <message>
         <source>4 Inline Photos</source>
-        <translation>4 foto allineate a sinistra</translation>
+        <translation>4 foto a sinistra</translation>
     </message>
     <message>
         <source>5 Alternating Photos</source>
@@ -776,7 +775,7 @@
     </message>
     <message>
         <source>5 Inline Photos</source>
-        <translation>5 foto allineate a sinistra</translation>
+        <translation>5 foto a sinistra</translation>
     </message>
     <message>
         <source>No Background</source>
@@ -795,7 +794,7 @@
     </message>
     <message>
         <source>Choose a photo on this computer: Vellumo uploads it to your picture hosting and puts its address here. You can also drop photos on the box.</source>
-        <translation>Scegliete una foto su questo computer: Vellumo la carica sul vostro hosting delle foto e ne inserisce qui l&apos;indirizzo. Potete anche trascinare le foto sulla casella.</translation>
+        <translation>Scegliete una foto su questo computer: Vellumo la carica sul vostro hosting delle foto e ne inserisce qui l'indirizzo. Potete anche trascinare le foto sulla casella.</translation>
     </message>
     <message>
         <source>Uploading the photo… %p%</source>
@@ -803,7 +802,7 @@
     </message>
     <message>
         <source>Cancel upload</source>
-        <translation>Annulla caricamento</translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -817,27 +816,27 @@
         <translation>Sono state date %1 foto, ma il layout ha solo %2 caselle di immagine vuote: le altre %3 non sono state caricate.</translation>
     </message>
     <message>
-        <source>The password of &quot;%1&quot; on %2 (Vellumo keeps it in the desktop&apos;s keyring, or in memory until it closes where there is no keyring):</source>
-        <translation>La password di «%1» su %2 (Vellumo la conserva nel portachiavi del desktop o, dove non c&apos;è, in memoria finché non viene chiuso):</translation>
+        <source>The password of "%1" on %2 (Vellumo keeps it in the desktop's keyring, or in memory until it closes where there is no keyring):</source>
+        <translation>La password di «%1» su %2 (Vellumo la conserva nel portachiavi del desktop o, dove non c'è, in memoria finché non viene chiuso):</translation>
     </message>
     <message>
         <source>The picture hosting settings could not be saved in %1: %2.</source>
-        <translation>Le impostazioni dell&apos;hosting delle foto non si sono potute salvare in %1: %2.</translation>
+        <translation>Le impostazioni dell'hosting delle foto non si sono potute salvare in %1: %2.</translation>
     </message>
 </context>
 <context>
     <name>vellumo::PictureHostingDialog</name>
     <message>
         <source>Compare it with the fingerprint your hosting provider publishes for its SFTP server. Trust this server and remember its key?</source>
-        <translation>Confrontatela con l&apos;impronta che il vostro provider di hosting pubblica per il suo server SFTP. Fidarsi di questo server e ricordarne la chiave?</translation>
+        <translation>Confrontatela con l'impronta che il vostro provider di hosting pubblica per il suo server SFTP. Fidarsi di questo server e ricordarne la chiave?</translation>
     </message>
     <message>
         <source>Picture Hosting</source>
         <translation>Hosting delle foto</translation>
     </message>
     <message>
-        <source>Vellumo uploads your photos to your own web space and puts their https addresses into the picture boxes. Most hosting packages offer WebDAV, SFTP or FTP with TLS: your provider&apos;s help pages name the server, and the web address of each folder.</source>
-        <translation>Vellumo carica le vostre foto sul vostro spazio web e ne inserisce gli indirizzi https nelle caselle delle immagini. La maggior parte dei pacchetti di hosting offre WebDAV, SFTP o FTP con TLS: le pagine di aiuto del vostro provider indicano il server e l&apos;indirizzo web di ogni cartella.</translation>
+        <source>Vellumo uploads your photos to your own web space and puts their https addresses into the picture boxes. Most hosting packages offer WebDAV, SFTP or FTP with TLS: your provider's help pages name the server, and the web address of each folder.</source>
+        <translation>Vellumo carica le vostre foto sul vostro spazio web e ne inserisce gli indirizzi https nelle caselle delle immagini. La maggior parte dei pacchetti di hosting offre WebDAV, SFTP o FTP con TLS: le pagine di aiuto del vostro provider indicano il server e l'indirizzo web di ogni cartella.</translation>
     </message>
     <message>
         <source>Upload with:</source>
@@ -860,7 +859,7 @@
         <translation>Password:</translation>
     </message>
     <message>
-        <source>kept in your desktop&apos;s keyring</source>
+        <source>kept in your desktop's keyring</source>
         <translation>conservata nel portachiavi del desktop</translation>
     </message>
     <message>
@@ -877,7 +876,7 @@
     </message>
     <message>
         <source>Uploads a small file, loads it from the public address and removes it</source>
-        <translation>Carica un piccolo file, lo scarica dall&apos;indirizzo pubblico e lo rimuove</translation>
+        <translation>Carica un piccolo file, lo scarica dall'indirizzo pubblico e lo rimuove</translation>
     </message>
     <message>
         <source>Testing…</source>
@@ -892,7 +891,7 @@
     <name>vellumo::PreviewPage</name>
     <message>
         <source>This preview is for checking colors only and the listing may appear distorted.  To see how the listing will actually look click the Full Screen button.  To save the finished Template and code click the Save button.</source>
-        <translation>Questa anteprima serve solo a controllare i colori e l&apos;inserzione può apparire deformata.  Per vederla com&apos;è davvero fate clic su «Schermo intero».  Per salvare il modello e il codice fate clic su «Salva».</translation>
+        <translation>Questa anteprima serve solo a controllare i colori e l'inserzione può apparire deformata.  Per vederla com'è davvero fate clic su «Schermo intero».  Per salvare il modello e il codice fate clic su «Salva».</translation>
     </message>
     <message>
         <source>Save</source>
@@ -908,15 +907,15 @@
     </message>
     <message>
         <source>Preview your listing full screen</source>
-        <translation>Guarda l&apos;inserzione a schermo intero</translation>
+        <translation>Guarda l'inserzione a schermo intero</translation>
     </message>
     <message>
         <source>Phone-friendly layout</source>
         <translation>Layout per cellulari</translation>
     </message>
     <message>
-        <source>Pictures scale down and long words wrap, so the listing fits a phone&apos;s screen; on a wide screen it looks the same</source>
-        <translation>Le immagini si riducono e le parole lunghe vanno a capo, così l&apos;inserzione sta nello schermo di un telefono; su uno schermo largo appare uguale</translation>
+        <source>Pictures scale down and long words wrap, so the listing fits a phone's screen; on a wide screen it looks the same</source>
+        <translation>Le immagini si riducono e le parole lunghe vanno a capo, così l'inserzione sta nello schermo di un telefono; su uno schermo largo appare uguale</translation>
     </message>
 </context>
 <context>
@@ -941,15 +940,15 @@ Se la sua finestra è nascosta o non risponde più, chiudetela, oppure terminate
         <translation>Il vostro modello e il file del codice HTML sono salvati nella scheda «I miei modelli».</translation>
     </message>
     <message>
-        <source>The HTML code has been copied to the clipboard and saved in My Templates. In eBay&apos;s listing form, switch the description editor to HTML and paste it there.</source>
-        <translation>Il codice HTML è stato copiato negli appunti e salvato in «I miei modelli». Nel modulo di inserzione di eBay passate l&apos;editor della descrizione in modalità HTML e incollatelo lì.</translation>
+        <source>The HTML code has been copied to the clipboard and saved in My Templates. In eBay's listing form, switch the description editor to HTML and paste it there.</source>
+        <translation>Il codice HTML è stato copiato negli appunti e salvato in «I miei modelli». Nel modulo di inserzione di eBay passate l'editor della descrizione in modalità HTML e incollatelo lì.</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <source>Don&apos;t show this message again</source>
+        <source>Don't show this message again</source>
         <translation>Non mostrare più questo messaggio</translation>
     </message>
 </context>
@@ -957,10 +956,10 @@ Se la sua finestra è nascosta o non risponde più, chiudetela, oppure terminate
     <name>vellumo::Spelling</name>
     <message>
         <source>Spelling is off: the %1 dictionary could not be opened (%2/%3.dic: %4). Install the Debian package %5 to check spelling in %1.</source>
-        <translation>Il controllo ortografico è spento: il dizionario %1 non si è potuto aprire (%2/%3.dic: %4). Installate il pacchetto Debian %5 per controllare l&apos;ortografia in %1.</translation>
+        <translation>Il controllo ortografico è spento: il dizionario %1 non si è potuto aprire (%2/%3.dic: %4). Installate il pacchetto Debian %5 per controllare l'ortografia in %1.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; could not be added to your words in %2: %3.</source>
+        <source>"%1" could not be added to your words in %2: %3.</source>
         <translation>«%1» non si è potuto aggiungere alle vostre parole in %2: %3.</translation>
     </message>
 </context>
@@ -986,8 +985,8 @@ Se la sua finestra è nascosta o non risponde più, chiudetela, oppure terminate
         <translation>Riepilogo per dispositivi mobili</translation>
     </message>
     <message>
-        <source>eBay&apos;s apps and phone pages show this summary first, before the buyer opens the full description. Keep it to the points a buyer decides on. Plain text and line breaks; lists (&amp;lt;ul&amp;gt;, &amp;lt;ol&amp;gt;, &amp;lt;li&amp;gt;), &amp;lt;br&amp;gt; and &amp;amp;nbsp; are the only markup eBay takes. Leave it empty for none.</source>
-        <translation>Le app e le pagine per dispositivi mobili di eBay mostrano per primo questo riepilogo, prima che l&apos;acquirente apra la descrizione completa. Limitatevi ai punti su cui un acquirente decide. Testo semplice e a capo; elenchi (&amp;lt;ul&amp;gt;, &amp;lt;ol&amp;gt;, &amp;lt;li&amp;gt;), &amp;lt;br&amp;gt; e &amp;amp;nbsp; sono l&apos;unico markup che eBay accetta. Lasciatelo vuoto per non averne nessuno.</translation>
+        <source>eBay's apps and phone pages show this summary first, before the buyer opens the full description. Keep it to the points a buyer decides on. Plain text and line breaks; lists (&amp;lt;ul&amp;gt;, &amp;lt;ol&amp;gt;, &amp;lt;li&amp;gt;), &amp;lt;br&amp;gt; and &amp;amp;nbsp; are the only markup eBay takes. Leave it empty for none.</source>
+        <translation>Le app e le pagine per dispositivi mobili di eBay mostrano per primo questo riepilogo, prima che l'acquirente apra la descrizione completa. Limitatevi ai punti su cui un acquirente decide. Testo semplice e a capo; elenchi (&amp;lt;ul&amp;gt;, &amp;lt;ol&amp;gt;, &amp;lt;li&amp;gt;), &amp;lt;br&amp;gt; e &amp;amp;nbsp; sono l'unico markup che eBay accetta. Lasciatelo vuoto per non averne nessuno.</translation>
     </message>
     <message>
         <source>%1 of %2 characters</source>
@@ -997,7 +996,7 @@ Se la sua finestra è nascosta o non risponde più, chiudetela, oppure terminate
 <context>
     <name>vellumo::TemplatesPage</name>
     <message>
-        <source>&quot;%1&quot;</source>
+        <source>"%1"</source>
         <translation>«%1»</translation>
     </message>
     <message>
@@ -1022,7 +1021,7 @@ Se la sua finestra è nascosta o non risponde più, chiudetela, oppure terminate
     </message>
     <message>
         <source>Load selected template</source>
-        <translation>Carica il modello selezionato</translation>
+        <translation>Carica il modello scelto</translation>
     </message>
     <message>
         <source>Open selected file</source>
@@ -1077,7 +1076,7 @@ Se la sua finestra è nascosta o non risponde più, chiudetela, oppure terminate
         <translation>Scegliete uno stile di modello e compilatene i campi prima di salvare.</translation>
     </message>
     <message>
-        <source>Please type a name for the template in &quot;%1&quot;.</source>
+        <source>Please type a name for the template in "%1".</source>
         <translation>Scrivete un nome per il modello in «%1».</translation>
     </message>
     <message>
@@ -1130,19 +1129,19 @@ Se la sua finestra è nascosta o non risponde più, chiudetela, oppure terminate
 <context>
     <name>vellumo::UploadTexts</name>
     <message>
-        <source>Plain FTP is not offered: it sends your password and your photos unencrypted. Choose &quot;%1&quot; or SFTP; most hosting packages offer both.</source>
-        <translation>L&apos;FTP semplice non è previsto: invia la vostra password e le vostre foto senza cifratura. Scegliete «%1» o SFTP; la maggior parte dei pacchetti di hosting li offre entrambi.</translation>
+        <source>Plain FTP is not offered: it sends your password and your photos unencrypted. Choose "%1" or SFTP; most hosting packages offer both.</source>
+        <translation>L'FTP semplice non è previsto: invia la vostra password e le vostre foto senza cifratura. Scegliete «%1» o SFTP; la maggior parte dei pacchetti di hosting li offre entrambi.</translation>
     </message>
     <message>
-        <source>WebDAV over http is not offered: it sends your password and your photos unencrypted. Use the server&apos;s https address.</source>
-        <translation>WebDAV su http non è previsto: invia la vostra password e le vostre foto senza cifratura. Usate l&apos;indirizzo https del server.</translation>
+        <source>WebDAV over http is not offered: it sends your password and your photos unencrypted. Use the server's https address.</source>
+        <translation>WebDAV su http non è previsto: invia la vostra password e le vostre foto senza cifratura. Usate l'indirizzo https del server.</translation>
     </message>
     <message>
-        <source>Please give the server&apos;s name, such as dav.example.com.</source>
+        <source>Please give the server's name, such as dav.example.com.</source>
         <translation>Indicate il nome del server, per esempio dav.example.com.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a server name: give only the name, such as dav.example.com, and the port in its own box.</source>
+        <source>"%1" is not a server name: give only the name, such as dav.example.com, and the port in its own box.</source>
         <translation>«%1» non è un nome di server: indicate solo il nome, per esempio dav.example.com, e la porta nella sua casella.</translation>
     </message>
     <message>
@@ -1155,18 +1154,18 @@ Se la sua finestra è nascosta o non risponde più, chiudetela, oppure terminate
     </message>
     <message>
         <source>The public address must begin with https://: eBay shows no pictures from http:// addresses.</source>
-        <translation>L&apos;indirizzo pubblico deve iniziare con https://: eBay non mostra immagini da indirizzi http://.</translation>
+        <translation>L'indirizzo pubblico deve iniziare con https://: eBay non mostra immagini da indirizzi http://.</translation>
     </message>
     <message>
-        <source>Please give the public address where buyers&apos; browsers find the folder&apos;s pictures, such as https://www.example.com/photos/.</source>
-        <translation>Indicate l&apos;indirizzo pubblico dove i browser degli acquirenti trovano le immagini della cartella, per esempio https://www.example.com/photos/.</translation>
+        <source>Please give the public address where buyers' browsers find the folder's pictures, such as https://www.example.com/photos/.</source>
+        <translation>Indicate l'indirizzo pubblico dove i browser degli acquirenti trovano le immagini della cartella, per esempio https://www.example.com/photos/.</translation>
     </message>
     <message>
         <source>The upload could not start: libcurl did not initialise.</source>
         <translation>Il caricamento non è potuto partire: libcurl non si è inizializzata.</translation>
     </message>
     <message>
-        <source>The server %1 refused the user name &quot;%2&quot; or its password. Check them under Picture hosting.</source>
+        <source>The server %1 refused the user name "%2" or its password. Check them under Picture hosting.</source>
         <translation>Il server %1 ha rifiutato il nome utente «%2» o la sua password. Controllateli in «Hosting delle foto».</translation>
     </message>
     <message>
@@ -1198,12 +1197,12 @@ Se la sua finestra è nascosta o non risponde più, chiudetela, oppure terminate
         <translation>Il server %1 non ha spazio per la foto (%2). Liberate spazio nel vostro spazio web e riprovate.</translation>
     </message>
     <message>
-        <source>The photo is on the server, but %1 answers 404 Not Found: the public address does not lead to the folder &quot;%2&quot;. Check both under Picture hosting.</source>
-        <translation>La foto è sul server, ma %1 risponde 404 Not Found: l&apos;indirizzo pubblico non porta alla cartella «%2». Controllate entrambi in «Hosting delle foto».</translation>
+        <source>The photo is on the server, but %1 answers 404 Not Found: the public address does not lead to the folder "%2". Check both under Picture hosting.</source>
+        <translation>La foto è sul server, ma %1 risponde 404 Not Found: l'indirizzo pubblico non porta alla cartella «%2». Controllate entrambi in «Hosting delle foto».</translation>
     </message>
     <message>
-        <source>The photo is on the server, but %1 gives back something else than was sent: the public address does not lead to the folder &quot;%2&quot;. Check both under Picture hosting.</source>
-        <translation>La foto è sul server, ma %1 restituisce qualcosa di diverso da ciò che è stato inviato: l&apos;indirizzo pubblico non porta alla cartella «%2». Controllate entrambi in «Hosting delle foto».</translation>
+        <source>The photo is on the server, but %1 gives back something else than was sent: the public address does not lead to the folder "%2". Check both under Picture hosting.</source>
+        <translation>La foto è sul server, ma %1 restituisce qualcosa di diverso da ciò che è stato inviato: l'indirizzo pubblico non porta alla cartella «%2». Controllate entrambi in «Hosting delle foto».</translation>
     </message>
     <message>
         <source>The upload was cancelled; nothing was changed.</source>
@@ -1218,31 +1217,31 @@ Se la sua finestra è nascosta o non risponde più, chiudetela, oppure terminate
         <translation>Il server %1 ha rifiutato il caricamento: %2.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; could not be opened: %2.</source>
+        <source>"%1" could not be opened: %2.</source>
         <translation>«%1» non si è potuto aprire: %2.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a photo Vellumo can read: it takes JPEG, PNG and WebP pictures.</source>
+        <source>"%1" is not a photo Vellumo can read: it takes JPEG, PNG and WebP pictures.</source>
         <translation>«%1» non è una foto che Vellumo sa leggere: accetta immagini JPEG, PNG e WebP.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is damaged: its picture data is incomplete.</source>
-        <translation>«%1» è danneggiato: i suoi dati d&apos;immagine sono incompleti.</translation>
+        <source>"%1" is damaged: its picture data is incomplete.</source>
+        <translation>«%1» è danneggiato: i suoi dati d'immagine sono incompleti.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; has %2 megapixels; Vellumo takes photos of up to %3 megapixels.</source>
+        <source>"%1" has %2 megapixels; Vellumo takes photos of up to %3 megapixels.</source>
         <translation>«%1» ha %2 megapixel; Vellumo accetta foto fino a %3 megapixel.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is %2 x %3 pixels; eBay asks for at least %4 pixels on the longest side. Please use a larger photo.</source>
+        <source>"%1" is %2 x %3 pixels; eBay asks for at least %4 pixels on the longest side. Please use a larger photo.</source>
         <translation>«%1» è di %2 x %3 pixel; eBay chiede almeno %4 pixel sul lato più lungo. Usate una foto più grande.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is damaged: %2.</source>
+        <source>"%1" is damaged: %2.</source>
         <translation>«%1» è danneggiato: %2.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; could not be converted: %2.</source>
+        <source>"%1" could not be converted: %2.</source>
         <translation>«%1» non si è potuto convertire: %2.</translation>
     </message>
     <message>

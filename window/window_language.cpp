@@ -28,7 +28,8 @@ QString WindowLanguageFor(const QStringList& uiLanguages) {
     return kEnglish;
 }
 
-WindowTranslation::WindowTranslation(const QString& language) {
+WindowTranslation::WindowTranslation(const QString& language)
+    : m_previousLocale(QLocale()) {
     // The desktop's own way of writing numbers where it is of the same language ("de_CH"), the language's
     // usual one otherwise: an English window on a Dutch desktop writes 1,500 as its sentences expect.
     const QLocale system = QLocale::system();
@@ -44,6 +45,11 @@ WindowTranslation::WindowTranslation(const QString& language) {
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(&m_qtTexts);
     }
+}
+
+// The translators take themselves out as they go.
+WindowTranslation::~WindowTranslation() {
+    QLocale::setDefault(m_previousLocale);
 }
 
 QUrl GuidePage() {

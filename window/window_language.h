@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
@@ -21,10 +22,12 @@ QString WindowLanguageFor(const QStringList& uiLanguages);
 class WindowTranslation final {
 public:
     explicit WindowTranslation(const QString& language);
+    ~WindowTranslation();
     WindowTranslation(const WindowTranslation&) = delete;
     WindowTranslation& operator=(const WindowTranslation&) = delete;
 
 private:
+    QLocale m_previousLocale;
     QTranslator m_windowTexts;
     QTranslator m_qtTexts;
 };
