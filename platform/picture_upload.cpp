@@ -219,6 +219,13 @@ private:
         }
         curl_easy_setopt(curl, CURLOPT_RESOLVE, m_resolve.get());
         curl_easy_setopt(curl, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_ALL));
+        if (settings().protocol == HostingProtocol::Ftps) {
+            // libcurl before 8.9 can lose the end of an FTPS upload under TLS 1.3: it never reads the session
+            // tickets a server sends on the data connection, so closing it resets the connection and the
+            // server drops what it had not read yet.
+            curl_easy_setopt(curl, CURLOPT_SSLVERSION,
+                             static_cast<long>(CURL_SSLVERSION_TLSv1_2) | CURL_SSLVERSION_MAX_TLSv1_2);
+        }
         // Passwords only: a key of the user's own from ~/.ssh is not this account's.
         curl_easy_setopt(curl, CURLOPT_SSH_AUTH_TYPES,
                          static_cast<long>(CURLSSH_AUTH_PASSWORD | CURLSSH_AUTH_KEYBOARD));
