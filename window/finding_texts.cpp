@@ -34,10 +34,6 @@ public:
 
 namespace {
 
-constexpr std::size_t kExamplesNamed = 3;
-constexpr std::size_t kActiveKindsNamed = 6;
-constexpr std::size_t kWordsNamed = 6;
-
 // The palette's names, which the colour picker shows and the check names in its fixes.
 constexpr std::array<const char*, kPaletteSize> kColourNames = {
     QT_TRANSLATE_NOOP("vellumo::Palette", "White"),  QT_TRANSLATE_NOOP("vellumo::Palette", "Maroon"),
@@ -49,6 +45,11 @@ constexpr std::array<const char*, kPaletteSize> kColourNames = {
     QT_TRANSLATE_NOOP("vellumo::Palette", "Blue"),   QT_TRANSLATE_NOOP("vellumo::Palette", "Fuchsia"),
     QT_TRANSLATE_NOOP("vellumo::Palette", "Aqua"),   QT_TRANSLATE_NOOP("vellumo::Palette", "Black"),
 };
+
+// A count with the window language's digit grouping: "1,500".
+QString CountText(std::size_t count) {
+    return QLocale().toString(static_cast<qulonglong>(count));
+}
 
 // "a, b and c", in the window's language.
 QString Joined(const QStringList& parts) {
@@ -467,10 +468,6 @@ QString ColourName(std::string_view name) {
 
 QString ContrastText(double ratio) {
     return FindingTexts::tr("%1 : 1").arg(QLocale().toString(ShownContrast(ratio), 'f', 1));
-}
-
-QString CountText(std::size_t count) {
-    return QLocale().toString(static_cast<qulonglong>(count));
 }
 
 } // namespace vellumo

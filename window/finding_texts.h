@@ -24,7 +24,5 @@ QString SummaryProblemText(const SummaryProblem& problem);
 QString ColourName(std::string_view name);
 // A contrast ratio as the seller reads it, rounded down to a tenth: "4.4 : 1".
 QString ContrastText(double ratio);
-// A count with the window language's digit grouping: "1,500".
-QString CountText(std::size_t count);
 
 } // namespace vellumo
