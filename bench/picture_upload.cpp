@@ -10,6 +10,7 @@
 #include "test_servers.h"
 #include "window/desktop_services.h"
 #include "window/picture_hosting.h"
+#include "window/upload_texts.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -31,7 +32,7 @@ void PrepareTwentyFourMegapixels(benchmark::State& state) {
     for (auto _ : state) {
         const PreparedPhoto photo = PreparePhoto(kPhoto);
         if (!photo) {
-            state.SkipWithError(photo.problem.c_str());
+            state.SkipWithError(PhotoProblemText(*photo.problem, kPhoto).toStdString().c_str());
             return;
         }
         benchmark::DoNotOptimize(photo.jpeg.data());
@@ -73,7 +74,7 @@ void UploadToLoopbackWebDav(benchmark::State& state) {
         const UploadResult result =
             UploadPicture(loopback.space.account(), loopback.space.connection(), bytes, {});
         if (!result) {
-            state.SkipWithError(result.problem->message.c_str());
+            state.SkipWithError(UploadProblemText(*result.problem).toStdString().c_str());
             return;
         }
     }

@@ -1,8 +1,8 @@
 #include "finding_tally.h"
 
 #include "generator/promotional_footer.h"
+#include "html/html_reading.h"
 #include "text/letter_case.h"
-#include "text/numbers.h"
 
 #include <algorithm>
 
@@ -10,7 +10,10 @@ namespace vellumo {
 
 namespace {
 
+// The first few of what a group met are named; the rest are counted.
 constexpr std::size_t kExamplesNamed = 3;
+// Active content is named by kind ("2 <script> elements"), so more kinds are named.
+constexpr std::size_t kActiveKindsNamed = 6;
 constexpr std::size_t kLongestExample = 60;
 
 std::string shortened(std::string_view text) {
@@ -25,35 +28,6 @@ std::string shortened(std::string_view text) {
     return std::string(text.substr(0, cut)) + "\xE2\x80\xA6";
 }
 
-std::string joined(const std::vector<std::string>& parts) {
-    std::string text;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        text += i == 0 ? "" : i + 1 == parts.size() ? " and " : ", ";
-        text += parts[i];
-    }
-    return text;
-}
-
-// "a.example, b.example, c.example and 4 more".
-std::string examples(const std::vector<std::pair<std::string, std::size_t>>& counts) {
-    std::vector<std::string> named;
-    for (std::size_t i = 0; i < std::min(counts.size(), kExamplesNamed); ++i) {
-        named.push_back(shortened(counts[i].first));
-    }
-    if (counts.size() > kExamplesNamed) {
-        named.push_back(WithThousands(counts.size() - kExamplesNamed) + " more");
-    }
-    return joined(named);
-}
-
-// "a <script> element", "3 onclick= attributes", "a javascript: address".
-std::string countedActiveContent(const std::string& what, std::size_t count) {
-    if (count == 1) {
-        return (what.starts_with("on") ? "an " : "a ") + what;
-    }
-    return WithThousands(count) + " " + what + (what.ends_with("address") ? "es" : "s");
-}
-
 std::string closerOf(std::string_view opening) {
     if (opening == "<!--") {
         return "-->";
@@ -61,102 +35,35 @@ std::string closerOf(std::string_view opening) {
     return "</" + std::string(opening.substr(1));
 }
 
-std::string message(Problem problem, const std::string& name,
-                    const std::vector<std::pair<std::string, std::size_t>>& counts) {
-    const std::size_t different = counts.size();
-    const std::string& first = counts.front().first;
-    switch (problem) {
-    case Problem::ActiveContent: {
-        std::vector<std::string> parts;
-        for (std::size_t i = 0; i < std::min(different, 2 * kExamplesNamed); ++i) {
-            parts.push_back(countedActiveContent(counts[i].first, counts[i].second));
-        }
-        if (different > 2 * kExamplesNamed) {
-            parts.push_back(std::to_string(different - 2 * kExamplesNamed) + " other kinds");
-        }
-        return name + " contains " + joined(parts) +
-               ". eBay refuses listings with active content (\"Disallowed JavaScript/HTML Syntax\").";
-    }
-    case Problem::OffEbayLink:
-        return name + " links to " +
-               (different == 1 ? shortened(first)
-                               : WithThousands(different) + " places off eBay (" + examples(counts) + ")") +
-               ". eBay does not allow links that lead buyers off eBay, and may remove the listing.";
-    case Problem::OffEbayStyling:
-        return name + " loads " +
-               (different == 1
-                    ? shortened(first)
-                    : WithThousands(different) + " style sheets and fonts (" + examples(counts) + ")") +
-               " off eBay: what comes from there can restyle or hide the whole listing. Put the styles into "
-               "the "
-               "listing itself.";
-    case Problem::MailAddress:
-        return name + " contains " +
-               (different == 1 ? "the e-mail address " + shortened(first)
-                               : WithThousands(different) + " e-mail addresses (" + examples(counts) + ")") +
-               ". eBay does not allow contact details in listings, and may remove the listing.";
-    case Problem::PhoneNumber:
-        return name + " contains " +
-               (different == 1 ? "the phone number " + shortened(first)
-                               : WithThousands(different) + " phone numbers (" + examples(counts) + ")") +
-               ". eBay does not allow contact details in listings, and may remove the listing.";
-    case Problem::HttpPicture:
-        return name + " shows " +
-               (different == 1 ? "a picture from an http:// address (" + shortened(first) + ")"
-                               : WithThousands(different) + " pictures from http:// addresses (" +
-                                     examples(counts) + ")") +
-               ". eBay shows pictures only from https:// addresses.";
-    case Problem::HttpLink:
-        return name + " links to " +
-               (different == 1 ? "an http:// address (" + shortened(first) + ")"
-                               : WithThousands(different) + " http:// addresses (" + examples(counts) + ")") +
-               ". eBay accepts only https:// links in listings.";
-    case Problem::SchemeRelative:
-        return name + " uses " + (different == 1 ? shortened(first) : examples(counts)) +
-               ", a web address without https: in front. On eBay's pages it works; with https: in front it "
-               "works wherever the listing is shown.";
-    case Problem::PictureNotOnWeb:
-        return name + " shows " + (different == 1 ? "a picture" : WithThousands(different) + " pictures") +
-               " that " + (different == 1 ? "is" : "are") + " not on the web (" + examples(counts) +
-               "): buyers will see a broken picture. Put the picture on a picture host and use its https:// "
-               "address.";
-    case Problem::HiddenRest: {
-        const bool shownAsCode = first == "<xmp>" || first == "<textarea>" || first == "<plaintext>";
-        return name + " opens " + (first == "<!--" ? "a comment (<!--)" : "a " + first + " element") +
-               " and never closes it: buyers " +
-               (shownAsCode ? "see the rest of the listing as code."
-                            : "see nothing of the listing after it.");
-    }
-    case Problem::UnfinishedTag:
-        return name + " ends inside a tag (" + shortened(first) +
-               "): the listing's own markup after it is read as part of that tag, and part of the listing "
-               "breaks.";
-    case Problem::CheckStopped:
-        return name + " " + first +
-               ". The check read the listing only up to there: what comes after it is not checked.";
-    }
-    return {};
-}
-
-Severity severityOf(Problem problem) {
-    switch (problem) {
-    case Problem::ActiveContent:
-    case Problem::OffEbayLink:
-    case Problem::MailAddress:
-    case Problem::PhoneNumber:
-    case Problem::HttpLink:
+Severity severityOf(FindingKind kind) {
+    switch (kind) {
+    case FindingKind::ActiveContent:
+    case FindingKind::OffEbayLink:
+    case FindingKind::MailAddress:
+    case FindingKind::PhoneNumber:
+    case FindingKind::HttpLink:
         return Severity::BlocksListing;
-    case Problem::HttpPicture:
-    case Problem::OffEbayStyling:
-    case Problem::PictureNotOnWeb:
-    case Problem::HiddenRest:
-    case Problem::UnfinishedTag:
-    case Problem::CheckStopped:
-        return Severity::HiddenFromBuyers;
-    case Problem::SchemeRelative:
+    case FindingKind::SchemeRelative:
+        return Severity::Advice;
+    default:
         break;
     }
-    return Severity::Advice;
+    return Severity::HiddenFromBuyers;
+}
+
+// The limit of the check's reading that a kind tells was passed; 0 for the other kinds.
+std::size_t limitOf(FindingKind kind) {
+    switch (kind) {
+    case FindingKind::NestedTooDeep:
+        return kDeepestNesting;
+    case FindingKind::TooManyAttributes:
+        return kMostAttributes;
+    case FindingKind::TooManyNodes:
+        return kMostNodes;
+    default:
+        break;
+    }
+    return 0;
 }
 
 // The occurrences' positions in order, each once.
@@ -194,11 +101,11 @@ std::optional<std::string> withHttps(std::string_view value,
 // The field's value without the occurrences; none when one of them does not stand there as it was read.
 std::optional<std::string> without(std::string_view value,
                                    const std::vector<std::pair<std::size_t, std::size_t>>& fixAt,
-                                   const std::vector<std::pair<std::string, std::size_t>>& counts) {
+                                   const std::vector<Found>& counts) {
     std::string rest;
     std::size_t copied = 0;
     for (const auto& [at, what] : inOrder(fixAt)) {
-        const std::string& text = counts.at(what).first;
+        const std::string& text = counts.at(what).text;
         if (at < copied || !value.substr(std::min(at, value.size())).starts_with(text)) {
             return std::nullopt;
         }
@@ -211,27 +118,27 @@ std::optional<std::string> without(std::string_view value,
 
 } // namespace
 
-FindingTally::Group& FindingTally::groupOf(Problem problem, const std::optional<FieldRef>& field) {
-    const auto matches = [&](const Group& group) { return group.problem == problem && group.field == field; };
+FindingTally::Group& FindingTally::groupOf(FindingKind kind, const std::optional<FieldRef>& field) {
+    const auto matches = [&](const Group& group) { return group.kind == kind && group.field == field; };
     if (m_lastGroup < m_groups.size() && matches(m_groups[m_lastGroup])) {
         return m_groups[m_lastGroup];
     }
     const auto found = std::ranges::find_if(m_groups, matches);
     m_lastGroup = static_cast<std::size_t>(found - m_groups.begin());
     if (found == m_groups.end()) {
-        m_groups.push_back({problem, field, {}, {}, {}, true});
+        m_groups.push_back({kind, field, {}, {}, {}, true});
     }
     return m_groups[m_lastGroup];
 }
 
-void FindingTally::add(Problem problem, std::optional<FieldRef> field, std::string_view what,
+void FindingTally::add(FindingKind kind, std::optional<FieldRef> field, Found::As as, std::string_view what,
                        std::optional<std::size_t> fixAt) {
-    Group& group = groupOf(problem, field);
-    const auto [entry, inserted] = group.indexOf.try_emplace(std::string(what), group.counts.size());
+    Group& group = groupOf(kind, field);
+    const auto [entry, inserted] = group.indexOf.try_emplace({as, std::string(what)}, group.counts.size());
     if (inserted) {
-        group.counts.emplace_back(what, 0);
+        group.counts.push_back({.as = as, .text = std::string(what), .count = 0});
     }
-    ++group.counts[entry->second].second;
+    ++group.counts[entry->second].count;
     if (fixAt) {
         group.fixAt.emplace_back(*fixAt, entry->second);
     } else {
@@ -242,46 +149,58 @@ void FindingTally::add(Problem problem, std::optional<FieldRef> field, std::stri
 std::vector<Finding> FindingTally::findings(const std::function<std::string(FieldRef)>& valueOf) const {
     std::vector<Finding> findings;
     for (const Group& group : m_groups) {
-        const std::string name = group.field ? FieldName(*group.field) : "The listing";
-        Finding finding{severityOf(group.problem), group.field, message(group.problem, name, group.counts),
-                        std::nullopt};
+        Finding finding{.kind = group.kind,
+                        .severity = severityOf(group.kind),
+                        .field = group.field,
+                        .different = group.counts.size(),
+                        .limit = limitOf(group.kind)};
+        const std::size_t named =
+            std::min(group.counts.size(),
+                     group.kind == FindingKind::ActiveContent ? kActiveKindsNamed : kExamplesNamed);
+        for (std::size_t i = 0; i < named; ++i) {
+            Found example = group.counts[i];
+            example.text = shortened(example.text);
+            finding.found.push_back(std::move(example));
+        }
         if (group.field) {
             const FieldRef field = *group.field;
             std::optional<std::string> fixed;
-            std::string caption;
-            switch (group.problem) {
-            case Problem::HttpPicture:
-            case Problem::HttpLink:
-            case Problem::SchemeRelative: {
-                const bool schemeRelative = group.problem == Problem::SchemeRelative;
+            FieldFix fix{.field = field};
+            switch (group.kind) {
+            case FindingKind::HttpPicture:
+            case FindingKind::HttpLink:
+            case FindingKind::SchemeRelative: {
+                const bool schemeRelative = group.kind == FindingKind::SchemeRelative;
                 if (group.fixable) {
                     fixed = withHttps(valueOf(field), group.fixAt, schemeRelative);
                 }
-                caption = schemeRelative ? "Put https: in front" : "Use https://";
+                fix.kind = schemeRelative ? FixKind::PutHttpsInFront : FixKind::UseHttps;
                 break;
             }
-            case Problem::PhoneNumber:
+            case FindingKind::PhoneNumber:
                 if (group.fixable) {
                     fixed = without(valueOf(field), group.fixAt, group.counts);
                 }
-                caption =
-                    group.fixAt.size() == 1 ? "Take the phone number out" : "Take the phone numbers out";
+                fix.kind = FixKind::TakeOut;
+                fix.count = group.fixAt.size();
                 break;
-            case Problem::HiddenRest:
-                fixed = valueOf(field) + closerOf(group.counts.front().first);
-                caption = "Close it with " + closerOf(group.counts.front().first);
+            case FindingKind::HiddenRest:
+                fixed = valueOf(field) + closerOf(group.counts.front().text);
+                fix.kind = FixKind::CloseWith;
+                fix.shown = {closerOf(group.counts.front().text)};
                 break;
-            case Problem::OffEbayLink:
+            case FindingKind::OffEbayLink:
                 if (field.kind == FieldRef::Kind::Footer) {
                     fixed = CreditFooter();
-                    caption = "Keep the credit without the link off eBay";
+                    fix.kind = FixKind::KeepCreditWithoutLink;
                 }
                 break;
             default:
                 break;
             }
             if (fixed) {
-                finding.fix = FieldFix{field, std::move(*fixed), std::move(caption)};
+                fix.newValue = std::move(*fixed);
+                finding.fix = std::move(fix);
             }
         }
         findings.push_back(std::move(finding));

@@ -19,7 +19,6 @@
 #include "generator/template_style.h"
 #include "html/html_reading.h"
 #include "text/letter_case.h"
-#include "text/numbers.h"
 #include "text/utf8.h"
 
 #include <algorithm>
@@ -65,41 +64,28 @@ public:
     std::vector<Finding> findings;
 
     void checkAddress(FieldRef field, std::string_view address) {
-        const std::string name = FieldName(field);
         const std::string_view bare = trimmed(address);
         if (bare.empty()) {
-            add(Severity::HiddenFromBuyers, field,
-                name + " has no address: buyers will see a broken picture.");
+            add(FindingKind::NoAddress, Severity::HiddenFromBuyers, field);
             return;
         }
         if (bare == "Default") {
-            add(Severity::HiddenFromBuyers, field,
-                name + " still reads \"Default\" (its template was incomplete): buyers will see a broken "
-                       "picture.");
+            add(FindingKind::DefaultAddress, Severity::HiddenFromBuyers, field);
             return;
         }
         if (isLocalPath(bare)) {
-            add(Severity::HiddenFromBuyers, field,
-                name + " is a file on this computer (" + std::string(bare) +
-                    "). Buyers cannot see it: put the picture on a picture host and use its https:// "
-                    "address.");
+            add(FindingKind::LocalFile, Severity::HiddenFromBuyers, field, bare);
             return;
         }
         const ResolvedAddress resolved = ResolveAddress(bare);
         if (resolved.scheme == "http") {
-            const std::string secure = "https:" + std::string(bare.substr(5));
-            add(Severity::HiddenFromBuyers, field,
-                name + " uses an http:// address. eBay shows pictures only from https:// addresses.",
-                FieldFix{field, secure, "Use " + secure});
+            add(FindingKind::HttpAddress, Severity::HiddenFromBuyers, field, {},
+                useAddress(field, "https:" + std::string(bare.substr(5))));
             return;
         }
         if (resolved.schemeRelative) {
-            const std::string secure = "https:" + std::string(bare);
-            add(Severity::Advice, field,
-                name + " (" + std::string(bare) +
-                    ") is a web address without https: in front. On eBay's pages it works; with https: in "
-                    "front it works wherever the listing is shown.",
-                FieldFix{field, secure, "Use " + secure});
+            add(FindingKind::SchemeRelativeAddress, Severity::Advice, field, bare,
+                useAddress(field, "https:" + std::string(bare)));
             return;
         }
         if (resolved.ownScheme && resolved.scheme == "https" &&
@@ -112,21 +98,16 @@ public:
             !resolved.ownScheme && bare.substr(0, hostEnd).find('.') != std::string_view::npos &&
             hostEnd < bare.size() && bare.find_first_of(" \"<>") == std::string_view::npos;
         if (looksLikeHostAndPath) {
-            const std::string withScheme = "https://" + std::string(bare);
-            fix = FieldFix{field, withScheme, "Use " + withScheme};
+            fix = useAddress(field, "https://" + std::string(bare));
         }
-        add(Severity::HiddenFromBuyers, field,
-            name + " is not a web address (" + std::string(bare) + "): buyers will see a broken picture.",
-            std::move(fix));
+        add(FindingKind::NotAWebAddress, Severity::HiddenFromBuyers, field, bare, std::move(fix));
     }
 
     void checkFilled(FieldRef field, std::string_view text) {
         if (trimmed(text).empty()) {
-            add(Severity::Advice, field, FieldName(field) + " is empty.");
+            add(FindingKind::EmptyText, Severity::Advice, field);
         } else if (text == "Default") {
-            add(Severity::Advice, field,
-                FieldName(field) +
-                    " still reads \"Default\": its template was incomplete. Type the text you want.");
+            add(FindingKind::DefaultText, Severity::Advice, field);
         }
     }
 
@@ -137,16 +118,25 @@ public:
         const FieldRef field{FieldRef::Kind::Colour, 0, target};
         const std::string_view standard = DefaultColour(target);
         const PaletteEntry* entry = PaletteEntryByHtmlValue(standard);
-        add(Severity::HiddenFromBuyers, field,
-            FieldName(field) + " is \"" + std::string(colour.substr(0, 40)) +
-                "\", not a colour written as # and six hexadecimal digits: buyers' browsers show some other "
-                "colour.",
-            FieldFix{field, std::string(standard), "Use " + std::string(entry->name)});
+        add(FindingKind::NotAColour, Severity::HiddenFromBuyers, field, colour.substr(0, 40),
+            FieldFix{.field = field,
+                     .newValue = std::string(standard),
+                     .kind = FixKind::UseColour,
+                     .shown = {std::string(entry->name)}});
     }
 
-    void add(Severity severity, std::optional<FieldRef> field, std::string message,
+    void add(FindingKind kind, Severity severity, std::optional<FieldRef> field, std::string_view found = {},
              std::optional<FieldFix> fix = std::nullopt) {
-        findings.push_back({severity, field, std::move(message), std::move(fix)});
+        Finding finding{.kind = kind, .severity = severity, .field = field, .fix = std::move(fix)};
+        if (!found.empty()) {
+            finding.found.push_back({.text = std::string(found)});
+        }
+        findings.push_back(std::move(finding));
+    }
+
+private:
+    static FieldFix useAddress(FieldRef field, std::string address) {
+        return FieldFix{.field = field, .newValue = address, .kind = FixKind::UseAddress, .shown = {address}};
     }
 };
 
@@ -179,49 +169,47 @@ public:
             checkText(text);
         }
         if (reading.limit) {
-            add(Problem::CheckStopped, reading.limit->at, limitReached(reading.limit->kind));
+            add(limitReached(reading.limit->kind), reading.limit->at, {});
         }
         for (const HtmlComment& comment : reading.comments) {
             const SourceMap::Origin origin = m_map.originOf(comment.at);
             if (origin.source == SourceMap::Source::Field && comment.end > origin.end) {
                 if (comment.bogus) {
-                    add(Problem::UnfinishedTag, comment.at,
+                    add(FindingKind::UnfinishedTag, comment.at,
                         m_html.substr(comment.at, std::min(origin.end - comment.at, kLongestTagShown)));
                 } else {
-                    add(Problem::HiddenRest, comment.at, "<!--");
+                    add(FindingKind::HiddenRest, comment.at, "<!--");
                 }
             }
         }
     }
 
 private:
-    static std::string limitReached(HtmlLimit::Kind kind) {
+    static FindingKind limitReached(HtmlLimit::Kind kind) {
         switch (kind) {
         case HtmlLimit::Kind::Nesting:
-            return "nests elements more than " + WithThousands(kDeepestNesting) +
-                   " deep, deeper than browsers show as written";
+            return FindingKind::NestedTooDeep;
         case HtmlLimit::Kind::Attributes:
-            return "has a tag with more than " + WithThousands(kMostAttributes) + " attributes";
+            return FindingKind::TooManyAttributes;
         case HtmlLimit::Kind::Nodes:
-            return "goes past " + WithThousands(kMostNodes) +
-                   " elements and texts in all, more than a listing needs";
+            break;
         }
-        return {};
+        return FindingKind::TooManyNodes;
     }
 
     void checkElement(const HtmlElement& element) {
         if (IsActiveElement(element.name)) {
-            add(Problem::ActiveContent, element.at, "<" + element.name + "> element");
+            add(FindingKind::ActiveContent, element.at, "<" + element.name + ">", {}, Found::As::Element);
         }
         // Markup a field opens and the layout's own markup closes.
         const SourceMap::Origin origin = m_map.originOf(element.at);
         if (origin.source == SourceMap::Source::Field) {
             if (element.tagEnd > origin.end) {
-                add(Problem::UnfinishedTag, element.at,
+                add(FindingKind::UnfinishedTag, element.at,
                     m_html.substr(element.at, std::min(origin.end - element.at, kLongestTagShown)));
             } else if (ContentShownOf(element.name) != ContentShown::AsMarkup &&
                        element.contentEnd > origin.end) {
-                add(Problem::HiddenRest, element.at, "<" + element.name + ">");
+                add(FindingKind::HiddenRest, element.at, "<" + element.name + ">");
             }
         }
         for (const HtmlAttribute& attribute : element.attributes) {
@@ -231,11 +219,11 @@ private:
 
     void checkAttribute(const HtmlElement& element, const HtmlAttribute& attribute) {
         if (IsEventHandlerAttribute(attribute.name)) {
-            add(Problem::ActiveContent, attribute.nameAt, attribute.name + "= attribute");
+            add(FindingKind::ActiveContent, attribute.nameAt, attribute.name + "=", {}, Found::As::Attribute);
         }
         const std::string scheme = AddressScheme(attribute.value);
         if (isScriptScheme(scheme)) {
-            add(Problem::ActiveContent, attribute.rawValueAt, scheme + ": address");
+            add(FindingKind::ActiveContent, attribute.rawValueAt, scheme + ":", {}, Found::As::Address);
         }
         // The layout's own picture, background and colour slots are checked field by field.
         if (m_map.originOf(attribute.nameAt).source == SourceMap::Source::Layout) {
@@ -314,35 +302,35 @@ private:
         }
         if (resolved.scheme == "data") {
             if (use == AddressUse::Link) {
-                add(Problem::ActiveContent, rawFrom, "data: address");
+                add(FindingKind::ActiveContent, rawFrom, "data:", {}, Found::As::Address);
             }
             return;
         }
         if (resolved.scheme == "mailto") {
             const std::string mailboxes = PercentDecoded(resolved.path);
             for (const TextMatch& mailbox : MailAddressesIn(mailboxes)) {
-                add(Problem::MailAddress, rawFrom, mailbox.text);
+                add(FindingKind::MailAddress, rawFrom, mailbox.text);
             }
             return;
         }
         if (use == AddressUse::Link) {
             if (isWebScheme(resolved.scheme) && !resolved.host.empty() && !IsEbayHost(resolved.host)) {
-                add(Problem::OffEbayLink, rawFrom, resolved.host);
+                add(FindingKind::OffEbayLink, rawFrom, resolved.host);
             } else if (!isWebScheme(resolved.scheme) && resolved.scheme != "about") {
-                add(Problem::OffEbayLink, rawFrom, bare);
+                add(FindingKind::OffEbayLink, rawFrom, bare);
             }
             if (resolved.scheme == "http") {
-                add(Problem::HttpLink, rawFrom, bare, fixPosition(rawFrom, rawTo, bare, "http:"));
+                add(FindingKind::HttpLink, rawFrom, bare, fixPosition(rawFrom, rawTo, bare, "http:"));
             }
             return;
         }
         if (resolved.scheme == "http") {
-            add(Problem::HttpPicture, rawFrom, bare, fixPosition(rawFrom, rawTo, bare, "http:"));
+            add(FindingKind::HttpPicture, rawFrom, bare, fixPosition(rawFrom, rawTo, bare, "http:"));
         } else if (resolved.schemeRelative) {
-            add(Problem::SchemeRelative, rawFrom, bare, fixPosition(rawFrom, rawTo, bare, "//"));
+            add(FindingKind::SchemeRelative, rawFrom, bare, fixPosition(rawFrom, rawTo, bare, "//"));
         } else if (!resolved.ownScheme || !isWebScheme(resolved.scheme)) {
             // A path on eBay's page, a file, or a scheme no browser fetches a picture by.
-            add(Problem::PictureNotOnWeb, rawFrom, bare);
+            add(FindingKind::PictureNotOnWeb, rawFrom, bare);
         }
     }
 
@@ -364,19 +352,19 @@ private:
         if (bare.empty() || resolved.scheme == "data" || isScriptScheme(resolved.scheme)) {
             return;
         }
-        const std::string what =
-            fetched.use == StyleSheetAddress::Use::StyleSheet ? "a style sheet from " : "a font from ";
+        const Found::As as =
+            fetched.use == StyleSheetAddress::Use::StyleSheet ? Found::As::StyleSheet : Found::As::Font;
         if (!isWebScheme(resolved.scheme)) {
-            add(Problem::OffEbayStyling, rawFrom, what + std::string(bare));
+            add(FindingKind::OffEbayStyling, rawFrom, bare, {}, as);
             return;
         }
         if (!resolved.host.empty() && !IsEbayHost(resolved.host)) {
-            add(Problem::OffEbayStyling, rawFrom, what + resolved.host);
+            add(FindingKind::OffEbayStyling, rawFrom, resolved.host, {}, as);
         }
         if (resolved.scheme == "http") {
-            add(Problem::HttpPicture, rawFrom, bare, fixPosition(rawFrom, rawTo, bare, "http:"));
+            add(FindingKind::HttpPicture, rawFrom, bare, fixPosition(rawFrom, rawTo, bare, "http:"));
         } else if (resolved.schemeRelative) {
-            add(Problem::SchemeRelative, rawFrom, bare, fixPosition(rawFrom, rawTo, bare, "//"));
+            add(FindingKind::SchemeRelative, rawFrom, bare, fixPosition(rawFrom, rawTo, bare, "//"));
         }
     }
 
@@ -416,16 +404,16 @@ private:
             const std::size_t at = positions.of(match.at);
             switch (contact) {
             case Contact::Mail:
-                add(Problem::MailAddress, at, match.text);
+                add(FindingKind::MailAddress, at, match.text);
                 break;
             case Contact::Phone:
-                add(Problem::PhoneNumber, at, match.text, positionInValue(at));
+                add(FindingKind::PhoneNumber, at, match.text, positionInValue(at));
                 break;
             case Contact::Web: {
                 const bool bare = StartsWithIgnoringCase(match.text, "www.");
                 const ResolvedAddress resolved = ResolveAddress(bare ? "https://" + match.text : match.text);
                 if (!resolved.host.empty() && !IsEbayHost(resolved.host)) {
-                    add(Problem::OffEbayLink, at, resolved.host);
+                    add(FindingKind::OffEbayLink, at, resolved.host);
                 }
                 break;
             }
@@ -444,14 +432,14 @@ private:
         return position - origin.begin;
     }
 
-    void add(Problem problem, std::size_t position, std::string_view what,
-             std::optional<std::size_t> fixAt = std::nullopt) {
+    void add(FindingKind kind, std::size_t position, std::string_view what,
+             std::optional<std::size_t> fixAt = std::nullopt, Found::As as = Found::As::Text) {
         const SourceMap::Origin origin = m_map.originOf(position);
         std::optional<FieldRef> field;
         if (origin.source == SourceMap::Source::Field) {
             field = origin.field;
         }
-        m_tally.add(problem, field, what, fixAt);
+        m_tally.add(kind, field, as, what, fixAt);
     }
 
     std::string_view m_html;
@@ -459,6 +447,20 @@ private:
     FindingTally& m_tally;
     PhoneNumberFinder m_phoneNumbers;
 };
+
+Finding SummaryFinding(const SummaryProblem& problem) {
+    Finding finding{.kind = problem.kind == SummaryProblem::Kind::TooLong ? FindingKind::SummaryTooLong
+                                                                          : FindingKind::SummaryMarkup,
+                    .severity = Severity::HiddenFromBuyers,
+                    .field = FieldRef{FieldRef::Kind::Summary},
+                    .different = problem.markupCount,
+                    .length = problem.length,
+                    .limit = kSummaryLimit};
+    for (const std::string& markup : problem.markup) {
+        finding.found.push_back({.text = markup});
+    }
+    return finding;
+}
 
 std::string valueOf(const ListingFields& fields, std::string_view html, FieldRef field) {
     const int photoCount = PhotoCountOfStyle(fields.style);
@@ -507,14 +509,19 @@ std::vector<Finding> CheckListing(std::string_view html, const HtmlReading& read
         if (fields.background != kNoBackground) {
             fieldChecker.checkAddress({FieldRef::Kind::Background}, fields.background);
         }
-        if (const auto advice = BuiltInBackgroundAdvice(fields.background)) {
-            fieldChecker.findings.push_back(
-                {Severity::Advice, FieldRef{FieldRef::Kind::Background}, *advice, std::nullopt});
+        if (const std::optional<int> unloadable = UnloadableBuiltInBackground(fields.background)) {
+            Finding advice{.kind = FindingKind::BuiltInBackground,
+                           .severity = Severity::Advice,
+                           .field = FieldRef{FieldRef::Kind::Background}};
+            if (*unloadable != 0) {
+                advice.found.push_back(
+                    {.as = Found::As::BackgroundPicture, .text = BackgroundEntryText(*unloadable + 1)});
+            }
+            fieldChecker.findings.push_back(std::move(advice));
         }
         // eBay cuts a summary that is too long and drops markup it does not take: buyers miss part of it.
         for (const SummaryProblem& problem : SummaryProblems(fields.summary)) {
-            fieldChecker.findings.push_back({Severity::HiddenFromBuyers, FieldRef{FieldRef::Kind::Summary},
-                                             problem.message, std::nullopt});
+            fieldChecker.findings.push_back(SummaryFinding(problem));
         }
         fieldChecker.checkColour(ColourTarget::Border, fields.borderColour);
         fieldChecker.checkColour(ColourTarget::Font, fields.fontColour);
@@ -543,11 +550,10 @@ std::vector<Finding> CheckListing(std::string_view html, const HtmlReading& read
     // A character takes a byte at least, so only a longer html can hold too many.
     if (html.size() > kEbayDescriptionLimit) {
         if (const std::size_t length = Utf8CharacterCount(html); length > kEbayDescriptionLimit) {
-            findings.push_back({Severity::BlocksListing, std::nullopt,
-                                "The description is " + WithThousands(length) +
-                                    " characters long, tags included. eBay refuses descriptions over " +
-                                    WithThousands(kEbayDescriptionLimit) + " characters.",
-                                std::nullopt});
+            findings.push_back({.kind = FindingKind::DescriptionTooLong,
+                                .severity = Severity::BlocksListing,
+                                .length = length,
+                                .limit = kEbayDescriptionLimit});
         }
     }
     return findings;

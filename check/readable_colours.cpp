@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <vector>
 
@@ -16,7 +15,7 @@ namespace vellumo {
 namespace {
 
 struct Backdrop {
-    std::string name; // "the Background colour White", "background 004"
+    Found shown; // the background colour's value, or the built-in background picture's number
     double luminance;
 };
 
@@ -47,23 +46,16 @@ double distance(std::string_view first, std::string_view second) {
     return std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]);
 }
 
-std::string colourName(std::string_view htmlColour) {
-    const PaletteEntry* entry = PaletteEntryByHtmlValue(htmlColour);
-    return entry != nullptr ? std::string(entry->name) + " (" + std::string(htmlColour) + ")"
-                            : std::string(htmlColour);
-}
-
 // What stands behind the text: the background colour, and over it the background picture once it loads.
 std::optional<std::vector<Backdrop>> backdropsOf(const ListingFields& fields) {
     const std::optional<double> background = RelativeLuminance(fields.backgroundColour);
     if (!background) {
         return std::nullopt;
     }
-    std::vector<Backdrop> backdrops{
-        {"the Background colour " + colourName(fields.backgroundColour), *background}};
+    std::vector<Backdrop> backdrops{{{.text = fields.backgroundColour}, *background}};
     if (const int number = BackgroundNumberAt(fields.background); number != 0) {
-        backdrops.push_back(
-            {"background " + BackgroundEntryText(number + 1), BuiltInBackgroundLuminance(number)});
+        backdrops.push_back({{.as = Found::As::BackgroundPicture, .text = BackgroundEntryText(number + 1)},
+                             BuiltInBackgroundLuminance(number)});
     }
     return backdrops;
 }
@@ -90,10 +82,8 @@ double ContrastRatio(double first, double second) {
     return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
-std::string ContrastText(double ratio) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%.1f : 1", std::floor(ratio * 10) / 10);
-    return text;
+double ShownContrast(double ratio) {
+    return std::floor(ratio * 10) / 10;
 }
 
 std::optional<double> TextContrast(const ListingFields& fields) {
@@ -119,12 +109,11 @@ std::optional<Finding> ContrastAdvice(const ListingFields& fields) {
         return std::nullopt;
     }
     const FieldRef field{FieldRef::Kind::Colour, 0, ColourTarget::Font};
-    Finding finding{Severity::Advice, field,
-                    "Text colour " + colourName(fields.fontColour) + " on " + worst->name +
-                        " has a contrast of " + ContrastText(ratio) +
-                        ". Buyers need at least 4.5 : 1 to read it, most of all on a "
-                        "phone in daylight.",
-                    std::nullopt};
+    Finding finding{.kind = FindingKind::HardToRead,
+                    .severity = Severity::Advice,
+                    .field = field,
+                    .found = {{.text = fields.fontColour}, worst->shown},
+                    .contrast = ratio};
     const PaletteEntry* nearest = nullptr;
     for (const PaletteEntry& entry : ColourPalette()) {
         if (worstContrast(*RelativeLuminance(entry.htmlValue), backdrops) >= kReadableContrast &&
@@ -134,10 +123,10 @@ std::optional<Finding> ContrastAdvice(const ListingFields& fields) {
         }
     }
     if (nearest != nullptr) {
-        finding.fix = FieldFix{field, std::string(nearest->htmlValue), "Use " + std::string(nearest->name)};
-    } else {
-        finding.message += " No colour of the palette reads well on both the Background colour and the "
-                           "background picture: change one of them.";
+        finding.fix = FieldFix{.field = field,
+                               .newValue = std::string(nearest->htmlValue),
+                               .kind = FixKind::UseColour,
+                               .shown = {std::string(nearest->name)}};
     }
     return finding;
 }

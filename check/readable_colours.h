@@ -4,7 +4,6 @@
 #include "generator/listing_fields.h"
 
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace vellumo {
@@ -20,8 +19,9 @@ double ContrastRatio(double first, double second);
 // The lowest contrast of the text colour against the background colour and the built-in background picture
 // behind it; none when a colour is not a colour.
 std::optional<double> TextContrast(const ListingFields& fields);
-// A contrast as the seller reads it, rounded down so that a ratio short of 4.5 never shows as 4.5: "4.4 : 1".
-std::string ContrastText(double ratio);
+// A contrast as the seller reads it, to a tenth and rounded down, so that a ratio short of 4.5 never shows
+// as 4.5.
+double ShownContrast(double ratio);
 
 // Advice when the text colour is hard to read against the background colour or the built-in background
 // picture behind it, with a fix that picks the palette colour nearest to the text colour that reads well

@@ -2,7 +2,6 @@
 
 #include "shown_words.h"
 #include "speller.h"
-#include "text/numbers.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -27,15 +26,6 @@ struct FieldWords {
     std::vector<std::string> words; // each unknown word once, in the order met
     std::unordered_set<std::string> seen;
 };
-
-std::string joined(const std::vector<std::string>& parts) {
-    std::string text;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        text += i == 0 ? "" : i + 1 == parts.size() ? " and " : ", ";
-        text += parts[i];
-    }
-    return text;
-}
 
 } // namespace
 
@@ -85,7 +75,10 @@ std::vector<Finding> SpellingAdvice(std::string_view html, const HtmlReading& re
     std::size_t suggested = 0;
     std::vector<Finding> findings;
     for (const FieldWords& group : unknown) {
-        std::vector<std::string> named;
+        Finding finding{.kind = FindingKind::UnknownWords,
+                        .severity = Severity::Advice,
+                        .field = group.field,
+                        .different = group.words.size()};
         std::vector<std::string> used;
         for (const std::string& word : group.words) {
             if (!corrections.contains(word) && suggested < kWordsSuggested) {
@@ -96,27 +89,14 @@ std::vector<Finding> SpellingAdvice(std::string_view html, const HtmlReading& re
                 }
             }
             const auto correction = corrections.find(word);
-            if (named.size() < kWordsNamed) {
-                named.push_back("\"" + word + "\"" +
-                                (correction != corrections.end() ? " (" + correction->second + "?)" : ""));
+            const std::string suggestion = correction != corrections.end() ? correction->second : "";
+            if (finding.found.size() < kWordsNamed) {
+                finding.found.push_back({.text = word, .suggestion = suggestion});
             }
-            if (correction != corrections.end()) {
-                used.push_back(correction->second);
+            if (!suggestion.empty()) {
+                used.push_back(suggestion);
             }
         }
-        const std::size_t count = group.words.size();
-        if (count > kWordsNamed) {
-            named.push_back(WithThousands(count - kWordsNamed) + " more");
-        }
-        Finding finding{Severity::Advice, group.field,
-                        FieldName(group.field) +
-                            (count == 1
-                                 ? " has a word the dictionary does not know: "
-                                 : " has " + WithThousands(count) + " words the dictionary does not know: ") +
-                            joined(named) +
-                            ". A typo makes buyers trust a listing less, and a misspelled brand is not found "
-                            "in a search.",
-                        std::nullopt};
         if (!used.empty()) {
             const std::string value = valueOf(group.field);
             std::string fixed =
@@ -124,12 +104,14 @@ std::vector<Finding> SpellingAdvice(std::string_view html, const HtmlReading& re
                     const auto found = corrections.find(std::string(word));
                     return found == corrections.end() ? std::nullopt : std::optional(found->second);
                 });
-            if (used.size() > kWordsNamed) {
-                used.resize(kWordsNamed);
-                used.push_back("more");
-            }
+            const std::size_t count = used.size();
+            used.resize(std::min(count, kWordsNamed));
             if (fixed != value) {
-                finding.fix = FieldFix{group.field, std::move(fixed), "Correct to " + joined(used)};
+                finding.fix = FieldFix{.field = group.field,
+                                       .newValue = std::move(fixed),
+                                       .kind = FixKind::Correct,
+                                       .shown = std::move(used),
+                                       .count = count};
             }
         }
         findings.push_back(std::move(finding));

@@ -54,6 +54,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION web)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window's layout is fixed in pixels and measured with this font; another sans serif works but may
-# clip captions. Spelling needs a dictionary: US English, or that of the seller's language.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, hunspell-en-us | hunspell-dictionary")
+# clip captions. Spelling needs a dictionary: US English, or that of the seller's language. Qt's standard
+# buttons speak the window's language with Qt's own translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, hunspell-en-us | hunspell-dictionary, qt6-translations-l10n")
 include(CPack)

@@ -75,16 +75,12 @@ std::optional<std::string> OwnBackgroundAddress(std::string_view typed) {
     return std::string(address);
 }
 
-std::optional<std::string> BuiltInBackgroundAdvice(std::string_view background) {
+std::optional<int> UnloadableBuiltInBackground(std::string_view background) {
     const int number = BackgroundNumberAt(background);
     if (number == 0 && !background.starts_with(BackgroundBaseAddress)) {
         return std::nullopt;
     }
-    const std::string name = number != 0 ? "background " + BackgroundEntryText(number + 1) : "the background";
-    return "Buyers will not see " + name +
-           " until the picture is online where their browsers can load it. Click \"Export "
-           "backgrounds\u2026\", upload the picture to a picture host, then pick \"" +
-           std::string(kOwnPictureCaption) + "\" in the background list and give its https address.";
+    return number;
 }
 
 int BackgroundNumberAt(std::string_view address) {

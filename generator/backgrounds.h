@@ -10,7 +10,6 @@ inline constexpr int kBackgroundCount = 67;
 inline constexpr int kBackgroundEntryCount = kBackgroundCount + 1; // "No Background" first
 // The picker's last entry: a picture of the seller's own, given by its https address.
 inline constexpr int kOwnPictureEntry = kBackgroundEntryCount + 1;
-inline constexpr std::string_view kOwnPictureCaption = "Your own picture\u2026";
 
 // The web folder holding the full-size background pictures; ends with "/eBay/Background/".
 extern const std::string_view BackgroundBaseAddress;
@@ -47,8 +46,9 @@ std::string BackgroundFileName(int number);
 // (no blanks, quotes, angle brackets or control characters inside).
 std::optional<std::string> OwnBackgroundAddress(std::string_view typed);
 
-// Advice for the seller while the background is one of the built-in ones at BackgroundBaseAddress, where
-// buyers cannot load it: what to do so they see it. None for no background or an address of their own.
-std::optional<std::string> BuiltInBackgroundAdvice(std::string_view background);
+// While the background is one of the built-in ones at BackgroundBaseAddress, where buyers cannot load it:
+// its number, or 0 when the address names none of them. None for no background or an address of the
+// seller's own.
+std::optional<int> UnloadableBuiltInBackground(std::string_view background);
 
 } // namespace vellumo

@@ -85,21 +85,12 @@ std::size_t SummaryLength(std::string_view summary) {
 std::vector<SummaryProblem> SummaryProblems(std::string_view summary) {
     std::vector<SummaryProblem> problems;
     if (const std::size_t length = SummaryLength(summary); length > kSummaryLimit) {
-        problems.push_back({SummaryProblem::Kind::TooLong,
-                            "The phone summary has " + std::to_string(length) + " characters; eBay shows " +
-                                std::to_string(kSummaryLimit) + " and drops the rest."});
+        problems.push_back({SummaryProblem::Kind::TooLong, length, {}, 0});
     }
-    if (const std::vector<std::string> markup = otherMarkup(summary); !markup.empty()) {
-        std::string named;
-        for (std::size_t k = 0; k < std::min(markup.size(), kMarkupNamed); ++k) {
-            named += (k == 0 ? "" : ", ") + markup[k];
-        }
-        if (markup.size() > kMarkupNamed) {
-            named += " and more";
-        }
-        problems.push_back({SummaryProblem::Kind::OtherMarkup,
-                            "The phone summary holds markup eBay does not take there (" + named +
-                                "); only lists (<ul>, <ol>, <li>), line breaks and &nbsp; show on a phone."});
+    if (std::vector<std::string> markup = otherMarkup(summary); !markup.empty()) {
+        const std::size_t count = markup.size();
+        markup.resize(std::min(count, kMarkupNamed));
+        problems.push_back({SummaryProblem::Kind::OtherMarkup, 0, std::move(markup), count});
     }
     return problems;
 }

@@ -23,7 +23,9 @@ std::size_t SummaryLength(std::string_view summary);
 struct SummaryProblem {
     enum class Kind { TooLong, OtherMarkup };
     Kind kind;
-    std::string message; // for the seller: what is wrong and what eBay does with it
+    std::size_t length = 0;          // TooLong: the summary's length as eBay counts it
+    std::vector<std::string> markup; // OtherMarkup: the first few tags and references eBay does not take
+    std::size_t markupCount = 0;     // OtherMarkup: how many different ones in all
     bool operator==(const SummaryProblem&) const = default;
 };
 

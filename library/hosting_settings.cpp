@@ -101,38 +101,32 @@ HostingSettings TidiedHostingSettings(HostingSettings typed) {
     return typed;
 }
 
-std::optional<std::string> HostingSettingsProblem(const HostingSettings& settings) {
+std::optional<HostingSettingsFault> HostingSettingsProblem(const HostingSettings& settings) {
     if (StartsWithNoCase(settings.host, "ftp://")) {
-        return "Plain FTP is not offered: it sends your password and your photos unencrypted. Choose \"FTP "
-               "with TLS (FTPS)\" or SFTP; most hosting packages offer both.";
+        return HostingSettingsFault::PlainFtp;
     }
     if (StartsWithNoCase(settings.host, "http://")) {
-        return "WebDAV over http is not offered: it sends your password and your photos unencrypted. Use "
-               "the server's https address.";
+        return HostingSettingsFault::PlainHttp;
     }
     if (settings.host.empty()) {
-        return "Please give the server's name, such as dav.example.com.";
+        return HostingSettingsFault::NoServer;
     }
     if (settings.host.find_first_of(" /:@?#") != std::string::npos) {
-        return "\"" + settings.host +
-               "\" is not a server name: give only the name, such as "
-               "dav.example.com, and the port in its own box.";
+        return HostingSettingsFault::NotAServerName;
     }
     if (settings.port < 0 || settings.port > kHighestPort) {
-        return "The port must be a number from 1 to 65535, or empty for the usual one.";
+        return HostingSettingsFault::BadPort;
     }
     if (settings.user.empty()) {
-        return "Please give the user name of your hosting account.";
+        return HostingSettingsFault::NoUser;
     }
     if (StartsWithNoCase(settings.publicAddress, "http://")) {
-        return "The public address must begin with https://: eBay shows no pictures from http:// "
-               "addresses.";
+        return HostingSettingsFault::HttpPublicAddress;
     }
     if (!StartsWithNoCase(settings.publicAddress, "https://") ||
         settings.publicAddress.size() <= std::string_view("https://").size() + 1 ||
         settings.publicAddress.find_first_of(" \"'<>\\") != std::string::npos) {
-        return "Please give the public address where buyers' browsers find the folder's pictures, such as "
-               "https://www.example.com/photos/.";
+        return HostingSettingsFault::NoPublicAddress;
     }
     return std::nullopt;
 }

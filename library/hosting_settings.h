@@ -34,10 +34,21 @@ int PortOf(const HostingSettings& settings);
 // names it.
 HostingSettings TidiedHostingSettings(HostingSettings typed);
 
-// Why the settings cannot be used, in a sentence for the seller; none when they can. Plain FTP and http
-// are refused with the reason: passwords and photos would travel unencrypted, and eBay shows only
-// pictures from https addresses.
-std::optional<std::string> HostingSettingsProblem(const HostingSettings& settings);
+// Why settings cannot be used. Plain FTP and http are refused because passwords and photos would travel
+// unencrypted, and eBay shows only pictures from https addresses.
+enum class HostingSettingsFault {
+    PlainFtp,  // ftp:// typed before the server
+    PlainHttp, // http:// typed before the server
+    NoServer,
+    NotAServerName, // the server holds blanks, a path, a port or a user
+    BadPort,
+    NoUser,
+    HttpPublicAddress, // the public address begins with http://
+    NoPublicAddress,   // none, or not an https address
+};
+
+// The first thing that keeps the settings from being used; none when they can be.
+std::optional<HostingSettingsFault> HostingSettingsProblem(const HostingSettings& settings);
 
 // Kept in Settings.ini, section "PictureHosting"; missing: empty settings (no host).
 HostingSettings LoadHostingSettings(const AppPaths& paths);

@@ -131,7 +131,7 @@ std::optional<std::string> TemplateFileText(const TemplateValues& values) {
 }
 
 TemplateReadResult ReadTemplateText(std::string_view bytes, int photoCount, const TemplateValues& current) {
-    TemplateReadResult result{TemplateReadStatus::Read, current, {}, {}, {}};
+    TemplateReadResult result{TemplateReadStatus::Read, current, {}, {}};
     if (!IsPhotoCount(photoCount)) {
         result.status = TemplateReadStatus::NotAPhotoCount;
         return result;
@@ -139,7 +139,6 @@ TemplateReadResult ReadTemplateText(std::string_view bytes, int photoCount, cons
     const IniDocument document = IniDocument::FromBytes(bytes);
     if (!document.hasSection(kTemplateSection)) {
         result.status = TemplateReadStatus::NotATemplate;
-        result.reason = "no [" + std::string(kTemplateSection) + "] section";
         return result;
     }
     const auto text = [&](std::string_view key, std::string_view defaultValue) {
@@ -185,7 +184,7 @@ TemplateReadResult ReadTemplateText(std::string_view bytes, int photoCount, cons
 
 TemplateReadResult ReadTemplateFile(const std::string& path, int photoCount, const TemplateValues& current) {
     if (!IsPhotoCount(photoCount)) {
-        return {TemplateReadStatus::NotAPhotoCount, current, {}, {}, {}};
+        return {TemplateReadStatus::NotAPhotoCount, current, {}, {}};
     }
     const auto bytes = ReadNormalFile(path);
     if (!bytes) {
@@ -193,7 +192,6 @@ TemplateReadResult ReadTemplateFile(const std::string& path, int photoCount, con
         return {missing ? TemplateReadStatus::FileMissing : TemplateReadStatus::Unreadable,
                 current,
                 bytes.error(),
-                {},
                 {}};
     }
     return ReadTemplateText(*bytes, photoCount, current);

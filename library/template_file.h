@@ -24,7 +24,7 @@ enum class TemplateReadStatus {
     FileMissing,    // the file has gone: values is the current values, unchanged
     Unreadable,     // the file is there but cannot be read (error says why): values unchanged
     NotAPhotoCount, // the photo count is not 2 to 5: nothing read, values unchanged
-    NotATemplate,   // the file holds no template (reason says why): values unchanged
+    NotATemplate,   // the file holds no template (no [STYLE] section): values unchanged
 };
 
 // A colour the file held that is not one a listing can carry, and what stood there.
@@ -38,7 +38,6 @@ struct TemplateReadResult {
     TemplateReadStatus status = TemplateReadStatus::Read;
     TemplateValues values;
     std::error_code error;                       // why a file that is there could not be read
-    std::string reason;                          // why a file is not a template: "no [STYLE] section"
     std::vector<ReplacedColour> replacedColours; // read as the default colour instead
 };
 

@@ -3,7 +3,6 @@
 #include <QBuffer>
 #include <QColorSpace>
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
@@ -20,14 +19,10 @@ constexpr int kDecodeLimitMegabytes = 512;
 
 const QList<QByteArray> kPhotoFormats = {"jpeg", "png", "webp", "heic", "heif"};
 
-PreparedPhoto Refused(std::string problem) {
+PreparedPhoto Refused(PhotoProblem problem) {
     PreparedPhoto refused;
     refused.problem = std::move(problem);
     return refused;
-}
-
-std::string Quoted(const QString& file) {
-    return "\"" + QFileInfo(file).fileName().toStdString() + "\"";
 }
 
 // A JPEG's image data must run to its end marker: decoders fill a cut-off photo with grey and call it
@@ -82,7 +77,7 @@ PreparedPhoto PreparePhoto(const QString& file) {
 
     QFile input(file);
     if (!input.open(QIODevice::ReadOnly)) {
-        return Refused(Quoted(file) + " could not be opened: " + input.errorString().toStdString() + ".");
+        return Refused({PhotoProblem::Kind::Unopenable, {}, input.errorString()});
     }
     const QByteArray bytes = input.readAll();
     QBuffer buffer;
@@ -93,24 +88,18 @@ PreparedPhoto PreparePhoto(const QString& file) {
     reader.setAutoTransform(true);
     const QByteArray format = reader.format();
     if (!reader.canRead() || !kPhotoFormats.contains(format)) {
-        return Refused(Quoted(file) +
-                       " is not a photo Vellumo can read: it takes JPEG, PNG and WebP pictures.");
+        return Refused({PhotoProblem::Kind::NotAPhoto});
     }
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty() || (format == "jpeg" && !JpegIsComplete(bytes))) {
-        return Refused(Quoted(file) + " is damaged: its picture data is incomplete.");
+        return Refused({PhotoProblem::Kind::Incomplete});
     }
     if (static_cast<qint64>(size.width()) * size.height() > kMostPhotoPixels) {
-        return Refused(Quoted(file) + " has " +
-                       std::to_string(static_cast<qint64>(size.width()) * size.height() / 1'000'000) +
-                       " megapixels; Vellumo takes photos of up to 100 megapixels.");
+        return Refused({PhotoProblem::Kind::TooManyPixels, size});
     }
     const int longest = std::max(size.width(), size.height());
     if (longest < kEbayLeastLongestSide) {
-        return Refused(Quoted(file) + " is " + std::to_string(size.width()) + " x " +
-                       std::to_string(size.height()) +
-                       " pixels; eBay asks for at least 500 pixels on the longest side. Please use a larger "
-                       "photo.");
+        return Refused({PhotoProblem::Kind::TooSmall, size});
     }
     // Never scaled up. JPEG decodes straight at a fraction of its size, which is most of the speed.
     if (longest > kPreparedLongestSide) {
@@ -118,7 +107,7 @@ PreparedPhoto PreparePhoto(const QString& file) {
     }
     QImage image = reader.read();
     if (image.isNull()) {
-        return Refused(Quoted(file) + " is damaged: " + reader.errorString().toStdString() + ".");
+        return Refused({PhotoProblem::Kind::Undecodable, {}, reader.errorString()});
     }
     image = WithoutTransparency(image);
     if (image.colorSpace().isValid() && image.colorSpace() != QColorSpace(QColorSpace::SRgb)) {
@@ -136,7 +125,7 @@ PreparedPhoto PreparePhoto(const QString& file) {
     QImageWriter writer(&output, "jpeg");
     writer.setQuality(kJpegQuality);
     if (!writer.write(pixels)) {
-        return Refused(Quoted(file) + " could not be converted: " + writer.errorString().toStdString() + ".");
+        return Refused({PhotoProblem::Kind::Unconvertible, {}, writer.errorString()});
     }
     PreparedPhoto prepared;
     prepared.jpeg = jpeg;

@@ -4,9 +4,25 @@
 #include <QSize>
 #include <QString>
 
-#include <string>
+#include <optional>
 
 namespace vellumo {
+
+// Why a photo file cannot be used, with what the window needs to say so.
+struct PhotoProblem {
+    enum class Kind {
+        Unopenable,    // reason: the system's
+        NotAPhoto,     // not a JPEG, PNG or WebP picture (nor HEIC where Qt reads it)
+        Incomplete,    // cut off: its picture data is incomplete
+        TooManyPixels, // size: the photo's
+        TooSmall,      // size: the photo's, under eBay's least on its longest side
+        Undecodable,   // reason: the picture reader's
+        Unconvertible, // reason: the JPEG writer's
+    };
+    Kind kind;
+    QSize size = {};
+    QString reason = {}; // Qt's own words, in the window's language where Qt has them
+};
 
 // A photo made ready for a listing: upright, in sRGB, at most 1600 pixels on its longest side, written as a
 // JPEG of quality 90 that carries no metadata at all (no EXIF or GPS position, XMP, IPTC, comments,
@@ -14,7 +30,7 @@ namespace vellumo {
 struct PreparedPhoto {
     QByteArray jpeg; // empty when the file cannot be used
     QSize size;
-    std::string problem; // why not, in a sentence for the seller
+    std::optional<PhotoProblem> problem; // why the file cannot be used
     explicit operator bool() const { return !jpeg.isEmpty(); }
 };
 

@@ -3,16 +3,16 @@
 namespace vellumo {
 
 CompatibilityResult WriteCompatibilityEntry(const AppPaths& paths, AppSettings& settings,
-                                            const ShowMessage& showMessage) {
+                                            const TellIncorrectFormat& tellIncorrectFormat) {
     CompatibilityResult result;
     // Each step runs whatever the one before did; the entry's outcome is the first failure's.
     for (const char* key : {kAppCompatFlagsKey, kCompatibilityLayersKey}) {
-        if (Outcome created = CreateRegistryKey(paths.keyStoreFile, key, showMessage); result.entry) {
+        if (Outcome created = CreateRegistryKey(paths.keyStoreFile, key, tellIncorrectFormat); result.entry) {
             result.entry = created;
         }
     }
     if (Outcome value = SetRegistryString(paths.keyStoreFile, kCompatibilityLayersKey, paths.executablePath,
-                                          kCompatibilityMode, showMessage);
+                                          kCompatibilityMode, tellIncorrectFormat);
         result.entry) {
         result.entry = value;
     }

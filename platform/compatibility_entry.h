@@ -21,6 +21,6 @@ struct CompatibilityResult {
 // the value named by the executable's path to "WINXPSP2", then sets settings.pathSave to "1" and saves the
 // settings, whatever the key store did, so a store that cannot be written is not retried at every start.
 CompatibilityResult WriteCompatibilityEntry(const AppPaths& paths, AppSettings& settings,
-                                            const ShowMessage& showMessage);
+                                            const TellIncorrectFormat& tellIncorrectFormat);
 
 } // namespace vellumo

@@ -89,14 +89,10 @@ std::string_view RootKeyName(RootKey root) {
     return {};
 }
 
-std::string IncorrectFormatMessage(std::string_view path) {
-    return "Incorrect Format:\n\n" + std::string(path);
-}
-
-RegistryPath ParseRegistryPath(std::string_view path, const ShowMessage& showMessage) {
+RegistryPath ParseRegistryPath(std::string_view path, const TellIncorrectFormat& tellIncorrectFormat) {
     if (!path.starts_with("HKEY_") || path.ends_with('\\')) {
-        if (showMessage) {
-            showMessage(IncorrectFormatMessage(path));
+        if (tellIncorrectFormat) {
+            tellIncorrectFormat(std::string(path));
         }
         return {};
     }
@@ -110,8 +106,8 @@ RegistryPath ParseRegistryPath(std::string_view path, const ShowMessage& showMes
 }
 
 Outcome CreateRegistryKey(const std::string& storeFile, std::string_view path,
-                          const ShowMessage& showMessage) {
-    const RegistryPath parsed = ParseRegistryPath(path, showMessage);
+                          const TellIncorrectFormat& tellIncorrectFormat) {
+    const RegistryPath parsed = ParseRegistryPath(path, tellIncorrectFormat);
     if (!parsed.root) {
         return std::errc::invalid_argument;
     }
@@ -141,8 +137,8 @@ Outcome CreateRegistryKey(const std::string& storeFile, std::string_view path,
 }
 
 Outcome SetRegistryString(const std::string& storeFile, std::string_view path, std::string_view valueName,
-                          std::string_view text, const ShowMessage& showMessage) {
-    const RegistryPath parsed = ParseRegistryPath(path, showMessage);
+                          std::string_view text, const TellIncorrectFormat& tellIncorrectFormat) {
+    const RegistryPath parsed = ParseRegistryPath(path, tellIncorrectFormat);
     if (!parsed.root || !keyChain(parsed)) {
         return std::errc::invalid_argument;
     }

@@ -16,8 +16,8 @@ namespace vellumo {
 
 enum class RootKey { ClassesRoot, CurrentUser, LocalMachine, Users, PerformanceData, CurrentConfig, DynData };
 
-// How the window shows a message box with the program name as title and an OK button.
-using ShowMessage = std::function<void(const std::string& text)>;
+// How the window tells the seller that a key path is not in the registry's format, the path given.
+using TellIncorrectFormat = std::function<void(const std::string& path)>;
 
 // The root key of exactly that name (case-sensitive), if any.
 std::optional<RootKey> RootKeyFromName(std::string_view name);
@@ -28,21 +28,18 @@ struct RegistryPath {
     std::string subKey;          // everything after the first backslash
 };
 
-// "Incorrect Format:", two line feeds and the path.
-std::string IncorrectFormatMessage(std::string_view path);
-
 // Splits a path at its first backslash. A path that does not begin with "HKEY_" or ends with a backslash
-// shows the format message and gives no root; an unknown root name gives no root silently.
-RegistryPath ParseRegistryPath(std::string_view path, const ShowMessage& showMessage);
+// is told as incorrect and gives no root; an unknown root name gives no root silently.
+RegistryPath ParseRegistryPath(std::string_view path, const TellIncorrectFormat& tellIncorrectFormat);
 
 // Creates the key and any missing parent keys, or leaves them as they are. Success when the key exists
-// afterwards; nothing is reported to the seller beyond the format message. A path with no root key fails
+// afterwards; nothing is reported to the seller beyond an incorrect format. A path with no root key fails
 // as an invalid argument.
 Outcome CreateRegistryKey(const std::string& storeFile, std::string_view path,
-                          const ShowMessage& showMessage);
+                          const TellIncorrectFormat& tellIncorrectFormat);
 
 // Sets a string value under an existing key; never creates a key (a missing one fails as no such file).
 Outcome SetRegistryString(const std::string& storeFile, std::string_view path, std::string_view valueName,
-                          std::string_view text, const ShowMessage& showMessage);
+                          std::string_view text, const TellIncorrectFormat& tellIncorrectFormat);
 
 } // namespace vellumo

@@ -329,8 +329,8 @@ private:
     std::string m_pinProblem;
 };
 
-UploadResult Failure(UploadFailure kind, std::string message, std::string fingerprint = {}) {
-    return {{}, UploadProblem{kind, std::move(message), std::move(fingerprint)}};
+UploadResult Failure(UploadProblem problem) {
+    return {{}, std::move(problem)};
 }
 
 bool MeansServerFull(const Reply& reply) {
@@ -346,63 +346,41 @@ bool MeansServerFull(const Reply& reply) {
     return false;
 }
 
-// What went wrong with a request to the seller's server, in the seller's words.
+// What went wrong with a request to the seller's server.
 UploadResult ProblemOf(const Session& session, const Reply& reply, const std::string& knownHostsFile) {
-    const HostingSettings& settings = session.settings();
-    const std::string server = settings.host + ":" + std::to_string(PortOf(settings));
+    UploadProblem problem{.settings = session.settings(), .reason = reply.error};
     if (session.cancelled() || reply.code == CURLE_ABORTED_BY_CALLBACK) {
-        return Failure(UploadFailure::Cancelled, "The upload was cancelled; nothing was changed.");
-    }
-    if (settings.protocol == HostingProtocol::Sftp && reply.code == CURLE_PEER_FAILED_VERIFICATION) {
+        problem.kind = UploadFailure::Cancelled;
+        problem.reason.clear();
+    } else if (session.settings().protocol == HostingProtocol::Sftp &&
+               reply.code == CURLE_PEER_FAILED_VERIFICATION) {
+        problem.knownHostsFile = knownHostsFile;
+        problem.hostKeyFingerprint = session.offeredHostKey();
         if (!session.pinProblem().empty()) {
-            return Failure(UploadFailure::Refused, "The key of " + server + " could not be kept in " +
-                                                       knownHostsFile + ": " + session.pinProblem() + ".");
+            problem.kind = UploadFailure::HostKeyNotKept;
+            problem.reason = session.pinProblem();
+        } else {
+            problem.kind = session.hostKeyStatus() == HostKeyStatus::Changed ? UploadFailure::ChangedHostKey
+                                                                             : UploadFailure::UnknownHostKey;
         }
-        if (session.hostKeyStatus() == HostKeyStatus::Changed) {
-            return Failure(
-                UploadFailure::ChangedHostKey,
-                "The SFTP server " + server + " no longer shows the key you trusted before; it now shows " +
-                    session.offeredHostKey() +
-                    ". A reinstalled server does this, and so does someone listening in between. The "
-                    "upload was refused. Once your hosting provider confirms the new key, remove the "
-                    "line of this server from " +
-                    knownHostsFile + " and try again.",
-                session.offeredHostKey());
-        }
-        return Failure(UploadFailure::UnknownHostKey,
-                       "The SFTP server " + server + " is not known yet. It identifies itself with the key " +
-                           session.offeredHostKey() + ".",
-                       session.offeredHostKey());
+    } else if (reply.code == CURLE_LOGIN_DENIED || reply.status == kHttpUnauthorized) {
+        problem.kind = UploadFailure::WrongPassword;
+    } else if (reply.code == CURLE_PEER_FAILED_VERIFICATION || reply.code == CURLE_SSL_CACERT_BADFILE ||
+               reply.code == CURLE_SSL_CONNECT_ERROR) {
+        problem.kind = UploadFailure::UntrustedCertificate;
+    } else if (reply.code == CURLE_OPERATION_TIMEDOUT) {
+        problem.kind = UploadFailure::TimedOut;
+    } else if (MeansServerFull(reply)) {
+        problem.kind = UploadFailure::ServerFull;
+    } else if (reply.code == CURLE_COULDNT_RESOLVE_HOST || reply.code == CURLE_COULDNT_CONNECT ||
+               reply.code == CURLE_RECV_ERROR || reply.code == CURLE_SEND_ERROR ||
+               reply.code == CURLE_GOT_NOTHING) {
+        problem.kind = UploadFailure::Unreachable;
+    } else {
+        problem.kind = UploadFailure::Refused;
+        problem.answer = reply.status;
     }
-    if (reply.code == CURLE_LOGIN_DENIED || reply.status == kHttpUnauthorized) {
-        return Failure(UploadFailure::WrongPassword,
-                       "The server " + server + " refused the user name \"" + settings.user +
-                           "\" or its password. Check them under Picture hosting.");
-    }
-    if (reply.code == CURLE_PEER_FAILED_VERIFICATION || reply.code == CURLE_SSL_CACERT_BADFILE ||
-        reply.code == CURLE_SSL_CONNECT_ERROR) {
-        return Failure(UploadFailure::UntrustedCertificate,
-                       "The connection to " + server + " is not trusted: " + reply.error +
-                           ". Nothing was sent. Ask your hosting provider for a certificate this computer "
-                           "trusts.");
-    }
-    if (reply.code == CURLE_OPERATION_TIMEDOUT) {
-        return Failure(UploadFailure::TimedOut,
-                       "The server " + server + " stopped answering: " + reply.error + ".");
-    }
-    if (MeansServerFull(reply)) {
-        return Failure(UploadFailure::ServerFull, "The server " + server + " has no room for the photo (" +
-                                                      reply.error +
-                                                      "). Free some space in your web space and try again.");
-    }
-    if (reply.code == CURLE_COULDNT_RESOLVE_HOST || reply.code == CURLE_COULDNT_CONNECT ||
-        reply.code == CURLE_RECV_ERROR || reply.code == CURLE_SEND_ERROR || reply.code == CURLE_GOT_NOTHING) {
-        return Failure(UploadFailure::Unreachable,
-                       "The server " + server + " could not be reached: " + reply.error + ".");
-    }
-    const std::string status = reply.status > 0 ? " (answer " + std::to_string(reply.status) + ")" : "";
-    return Failure(UploadFailure::Refused,
-                   "The server " + server + " refused the upload: " + reply.error + status + ".");
+    return Failure(std::move(problem));
 }
 
 // The file written under its temporary name and renamed: a buyer never loads half a picture.
@@ -462,12 +440,13 @@ void RemoveFile(Session& session, const Places& places, const std::string& name)
 
 UploadResult Publish(const UploadAccount& account, const UploadConnection& connection, std::string_view name,
                      std::string_view bytes, const UploadProgress& progress) {
-    if (const auto problem = HostingSettingsProblem(account.settings)) {
-        return Failure(UploadFailure::Refused, *problem);
+    if (const auto fault = HostingSettingsProblem(account.settings)) {
+        return Failure(
+            {.kind = UploadFailure::UnusableSettings, .settings = account.settings, .settingsFault = fault});
     }
     Session session(account, connection, progress);
     if (!session.valid()) {
-        return Failure(UploadFailure::Refused, "The upload could not start: libcurl did not initialise.");
+        return Failure({.kind = UploadFailure::NotStarted, .settings = account.settings});
     }
     const Places places = session.placesOf(name);
     Stored stored;
@@ -504,23 +483,15 @@ UploadResult Publish(const UploadAccount& account, const UploadConnection& conne
     if (renameFailed) {
         return ProblemOf(session, stored.reply, connection.knownHostsFile);
     }
-    if (fetched.status == kHttpNotFound) {
-        return Failure(UploadFailure::NotPublished,
-                       "The photo is on the server, but " + places.publicAddress +
-                           " answers 404 Not Found: the public address does not lead to the folder \"" +
-                           account.settings.folder + "\". Check both under Picture hosting.");
-    }
-    if (fetched.ok() || fetched.code == CURLE_WRITE_ERROR) {
-        return Failure(
-            UploadFailure::DifferentBytes,
-            "The photo is on the server, but " + places.publicAddress +
-                " gives back something else than was sent: the public address does not lead to the "
-                "folder \"" +
-                account.settings.folder + "\". Check both under Picture hosting.");
+    if (fetched.status == kHttpNotFound || fetched.ok() || fetched.code == CURLE_WRITE_ERROR) {
+        return Failure({.kind = fetched.status == kHttpNotFound ? UploadFailure::NotPublished
+                                                                : UploadFailure::DifferentBytes,
+                        .settings = account.settings,
+                        .publicAddress = places.publicAddress});
     }
     UploadResult problem = ProblemOf(session, fetched, connection.knownHostsFile);
-    problem.problem->message = "The photo is on the server, but its public address " + places.publicAddress +
-                               " could not be loaded. " + problem.problem->message;
+    problem.problem->publicAddress = places.publicAddress;
+    problem.problem->publicAddressUnloadable = true;
     return problem;
 }
 

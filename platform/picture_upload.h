@@ -32,9 +32,12 @@ struct UploadConnection {
 };
 
 enum class UploadFailure {
+    UnusableSettings, // which: in settingsFault
+    NotStarted,       // libcurl did not initialise
     WrongPassword,
     UnknownHostKey,
     ChangedHostKey,
+    HostKeyNotKept, // the key the seller agreed to trust could not be written to the known hosts file
     UntrustedCertificate,
     Unreachable,
     TimedOut,
@@ -45,10 +48,19 @@ enum class UploadFailure {
     Refused, // any other refusal, with the server's reason
 };
 
+// What went wrong, with what the window needs to say so: the server, user and folder come from settings.
 struct UploadProblem {
-    UploadFailure kind;
-    std::string message;            // a sentence for the seller
-    std::string hostKeyFingerprint; // the key an SFTP server offered (unknown or changed key)
+    UploadFailure kind = UploadFailure::Refused;
+    HostingSettings settings = {};
+    std::optional<HostingSettingsFault> settingsFault = {};
+    std::string reason = {};             // libcurl's or the system's own words; empty when there are none
+    long answer = 0;                     // Refused: the server's answer number, 0 when it gave none
+    std::string hostKeyFingerprint = {}; // the key an SFTP server offered (unknown or changed key)
+    std::string knownHostsFile = {};     // ChangedHostKey, HostKeyNotKept: where trusted keys are kept
+    // The photo's public address: for NotPublished and DifferentBytes, and when the photo went to the server
+    // but its public address could not be loaded, which kind then tells why.
+    std::string publicAddress = {};
+    bool publicAddressUnloadable = false;
 };
 
 // The public address of the published file, or why there is none.

@@ -4,6 +4,9 @@
 VELLUMO_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools libqt6webenginecore6-bin
+    qt6-tools-dev
+    qt6-l10n-tools
+    qt6-translations-l10n
     libgl-dev libvulkan-dev
     googletest libgtest-dev libbenchmark-dev
     libgumbo-dev libidn2-dev

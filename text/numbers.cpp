@@ -30,12 +30,4 @@ std::optional<std::int32_t> LeadingWholeNumber(std::string_view text) {
     return number;
 }
 
-std::string WithThousands(std::size_t number) {
-    std::string digits = std::to_string(number);
-    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) {
-        digits.insert(static_cast<std::size_t>(at), ",");
-    }
-    return digits;
-}
-
 } // namespace vellumo

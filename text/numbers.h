@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace vellumo {
@@ -13,8 +12,5 @@ std::optional<std::int32_t> ParseWholeNumber(std::string_view text);
 // The decimal number at the start of a text, after any blanks ("7 Inline" gives 7); none when the text
 // does not start with one or the number does not fit in 32 bits.
 std::optional<std::int32_t> LeadingWholeNumber(std::string_view text);
-
-// A count as messages write it, in groups of three digits: "500,000".
-std::string WithThousands(std::size_t number);
 
 } // namespace vellumo

@@ -4,6 +4,7 @@
 #include "check/readable_colours.h"
 #include "core_text.h"
 #include "desktop_services.h"
+#include "finding_texts.h"
 #include "generator/backgrounds.h"
 #include "generator/design.h"
 #include "message_boxes.h"
@@ -60,40 +61,40 @@ QRadioButton* AddOption(QWidget* parent, const char* name, const QString& captio
 } // namespace
 
 ColourStrip::ColourStrip(MessageBoxes& messageBoxes, DesktopServices& desktop, QWidget* parent)
-    : QGroupBox(QStringLiteral("Select Colors"), parent)
+    : QGroupBox(tr("Select Colors"), parent)
     , m_messageBoxes(messageBoxes)
     , m_desktop(desktop) {
     setObjectName(QStringLiteral("Frame2"));
     QWidget* panel = AddBorderlessPanel(this, "Picture2", 40, 200, 10335, 840);
 
-    m_colourPicker = AddPicker(panel, "ImageCombo", QStringLiteral("Select Colors"), 120, 1575);
+    m_colourPicker = AddPicker(panel, "ImageCombo", tr("Select Colors"), 120, 1575);
     m_swatches.at(static_cast<std::size_t>(ColourTarget::Border)) = AddSwatch(panel, "lblCOLOR", 1980, 0);
-    m_borderOption = AddOption(panel, "optBACK", QStringLiteral("Borders"), 2325, 80, 975);
+    m_borderOption = AddOption(panel, "optBACK", tr("Borders"), 2325, 80, 975);
     m_borderOption->setChecked(true);
     m_swatches.at(static_cast<std::size_t>(ColourTarget::Background)) =
         AddSwatch(panel, "lblCOLOR3", 120, 495);
-    m_backgroundOption = AddOption(panel, "optBkgrnd", QStringLiteral("Background"), 480, 555, 1215);
+    m_backgroundOption = AddOption(panel, "optBkgrnd", tr("Background"), 480, 555, 1215);
     m_swatches.at(static_cast<std::size_t>(ColourTarget::Font)) = AddSwatch(panel, "lblCOLOR2", 1980, 495);
-    m_textOption = AddOption(panel, "optFORE", QStringLiteral("Text"), 2325, 555, 720);
+    m_textOption = AddOption(panel, "optFORE", tr("Text"), 2325, 555, 720);
     m_contrastWarning = new QLabel(panel);
     m_contrastWarning->setObjectName(QStringLiteral("lblContrast"));
     SetTextColour(m_contrastWarning, QColor(0xC0, 0x00, 0x00));
     m_contrastWarning->setFont(WithPixelSize(m_contrastWarning->font(), kWindowFontPixels - 1));
     PlaceTwips(m_contrastWarning, 3045, 495, 660, 315);
     m_contrastWarning->hide();
-    m_backgroundPicker = AddPicker(panel, "ImageCombo2", QStringLiteral("No Background"), 3720, 2415);
-    m_exportButton = AddButton(panel, "cmdExportBackgrounds", QStringLiteral("Export backgrounds\u2026"),
-                               QStringLiteral("Save the full-size background pictures in a folder, ready to "
-                                              "upload to a picture host"),
+    m_backgroundPicker = AddPicker(panel, "ImageCombo2", tr("No Background"), 3720, 2415);
+    m_exportButton = AddButton(panel, "cmdExportBackgrounds", tr("Export backgrounds\u2026"),
+                               tr("Save the full-size background pictures in a folder, ready to upload to a "
+                                  "picture host"),
                                3720, 480, 2415, 330);
     auto* exportChoices = new QMenu(m_exportButton);
     exportChoices->setObjectName(QStringLiteral("mnuExportBackgrounds"));
-    m_exportChosen = exportChoices->addAction(QStringLiteral("The chosen background"));
+    m_exportChosen = exportChoices->addAction(tr("The chosen background"));
     m_exportChosen->setEnabled(false);
-    m_exportAll = exportChoices->addAction(QStringLiteral("All %1 backgrounds").arg(kBackgroundCount));
+    m_exportAll = exportChoices->addAction(tr("All %1 backgrounds").arg(kBackgroundCount));
     m_exportButton->setMenu(exportChoices);
     m_stylePicker = AddPicker(panel, "ImageCombo1", QString(), 6480, 2625);
-    m_exitButton = AddButton(panel, "cmdExit", QStringLiteral("Exit"), QString(), 9200, 0, 1095, 810);
+    m_exitButton = AddButton(panel, "cmdExit", tr("Exit"), QString(), 9200, 0, 1095, 810);
 
     // The style and background pictures are shown at full size in the open list; the closed box has room for
     // a small copy only.
@@ -150,8 +151,8 @@ void ColourStrip::showDesign(const Design& design) {
     const std::optional<Finding> contrast = ContrastAdvice(fields);
     m_contrastWarning->setVisible(contrast.has_value());
     if (contrast) {
-        m_contrastWarning->setText(QStringLiteral("\u26A0 ") + FromCore(ContrastText(*TextContrast(fields))));
-        m_contrastWarning->setToolTip(FromCore(contrast->message));
+        m_contrastWarning->setText(QStringLiteral("\u26A0 ") + ContrastText(*TextContrast(fields)));
+        m_contrastWarning->setToolTip(FindingMessage(*contrast));
     }
     m_stylePicker->setCurrentIndex(design.style() - 1);
     const BackgroundChoice& background = design.background();
@@ -161,15 +162,13 @@ void ColourStrip::showDesign(const Design& design) {
                                     Qt::ToolTipRole);
     m_chosenBuiltIn = background.kind == BackgroundChoice::Kind::BuiltIn ? background.number : 0;
     m_exportChosen->setEnabled(m_chosenBuiltIn != 0);
-    m_exportChosen->setText(
-        m_chosenBuiltIn != 0
-            ? QStringLiteral("Background %1").arg(FromCore(BackgroundEntryText(m_chosenBuiltIn + 1)))
-            : QStringLiteral("The chosen background"));
+    m_exportChosen->setText(m_chosenBuiltIn != 0
+                                ? tr("Background %1").arg(FromCore(BackgroundEntryText(m_chosenBuiltIn + 1)))
+                                : tr("The chosen background"));
 }
 
 void ColourStrip::exportBackgrounds(const std::vector<int>& numbers) {
-    const QString chosen =
-        m_desktop.chooseFolder(this, QStringLiteral("Export backgrounds to"), QDir::homePath());
+    const QString chosen = m_desktop.chooseFolder(this, tr("Export backgrounds to"), QDir::homePath());
     if (chosen.isEmpty()) {
         return;
     }
@@ -177,32 +176,33 @@ void ColourStrip::exportBackgrounds(const std::vector<int>& numbers) {
     const std::vector<std::string> existing = ExistingExportFiles(folder, numbers);
     if (!existing.empty() &&
         !m_messageBoxes.question(this, kProgramTitle,
-                                 QStringLiteral("%1 of the pictures %2 in %3 already. Replace them?")
-                                     .arg(QString::number(existing.size()),
-                                          existing.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"),
-                                          chosen))) {
+                                 existing.size() == 1
+                                     ? tr("1 of the pictures is in %1 already. Replace them?").arg(chosen)
+                                     : tr("%n of the pictures are in %1 already. Replace them?", nullptr,
+                                          static_cast<int>(existing.size()))
+                                           .arg(chosen))) {
         return;
     }
     if (const Outcome exported = ExportBackgrounds(folder, numbers); !exported) {
-        m_messageBoxes.warning(this, kProgramTitle,
-                               QStringLiteral("The backgrounds could not be saved in %1: %2.")
-                                   .arg(chosen, FromCore(exported.message())));
+        m_messageBoxes.warning(
+            this, kProgramTitle,
+            tr("The backgrounds could not be saved in %1: %2.").arg(chosen, FromCore(exported.message())));
         return;
     }
     const QString saved =
         numbers.size() == 1
-            ? QStringLiteral("Background %1 is saved in %2 as %3.")
+            ? tr("Background %1 is saved in %2 as %3.")
                   .arg(FromCore(BackgroundEntryText(numbers.front() + 1)), chosen,
                        FromCore(BackgroundFileName(numbers.front())))
-            : QStringLiteral("The %1 backgrounds are saved in %2, as %3 to %4.")
+            : tr("The %1 backgrounds are saved in %2, as %3 to %4.")
                   .arg(QString::number(numbers.size()), chosen, FromCore(BackgroundFileName(1)),
                        FromCore(BackgroundFileName(kBackgroundCount)));
     m_messageBoxes.information(
         this, kProgramTitle,
-        saved + QStringLiteral(
-                    " Upload the picture you want to a picture host, then pick \"%1\" in the background "
-                    "list and give its https address: buyers see the background from there.")
-                    .arg(FromCore(kOwnPictureCaption)));
+        saved + QLatin1Char(' ') +
+            tr("Upload the picture you want to a picture host, then pick \"%1\" in the background list and "
+               "give its https address: buyers see the background from there.")
+                .arg(OwnPictureCaption()));
 }
 
 } // namespace vellumo

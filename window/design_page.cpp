@@ -2,6 +2,7 @@
 
 #include "core_text.h"
 #include "generator/design.h"
+#include "generator/phone_summary.h"
 #include "picture_box_upload.h"
 #include "picture_hosting.h"
 #include "placed_controls.h"
@@ -29,7 +30,6 @@ enum class FieldKind { Title, Paragraph, Picture };
 struct FieldPlace {
     FieldKind kind;
     const char* labelName;
-    const char* caption;
     int labelLeft;
     int labelTop;
     const char* boxName;
@@ -54,107 +54,75 @@ const std::array<FieldPanelLayout, 4> kFieldPanels = {{
      "Frame1_0",
      "Picture1",
      {
-         {FieldKind::Title, "Label1", "Product Title", 1620, 120, "txtTitle", {1620, 360, 7695, 285}},
-         {FieldKind::Paragraph, "Label3", "First Paragraph", 120, 720, "txtAlt21", {120, 960, 4815, 1935}},
-         {FieldKind::Paragraph, "Label4", "Second Paragraph", 120, 3000, "txtAlt22", {120, 3240, 4815, 1935}},
-         {FieldKind::Picture, "Label2", "First Picture", 5280, 1560, "txtPicAlt21", {5280, 1785, 4815, 285}},
-         {FieldKind::Picture, "Label5", "Second Picture", 5280, 3840, "txtPicAlt22", {5280, 4065, 4815, 285}},
+         {FieldKind::Title, "Label1", 1620, 120, "txtTitle", {1620, 360, 7695, 285}},
+         {FieldKind::Paragraph, "Label3", 120, 720, "txtAlt21", {120, 960, 4815, 1935}},
+         {FieldKind::Paragraph, "Label4", 120, 3000, "txtAlt22", {120, 3240, 4815, 1935}},
+         {FieldKind::Picture, "Label2", 5280, 1560, "txtPicAlt21", {5280, 1785, 4815, 285}},
+         {FieldKind::Picture, "Label5", 5280, 3840, "txtPicAlt22", {5280, 4065, 4815, 285}},
      }},
     {3,
      "Frame1_2",
      "Picture4",
      {
-         {FieldKind::Title, "Label8", "Product Title", 1620, 120, "txtTitle3", {1620, 360, 7695, 285}},
-         {FieldKind::Paragraph, "Label9", "First Paragraph", 120, 720, "txtAlt31", {120, 960, 4815, 1935}},
-         {FieldKind::Paragraph,
-          "Label10",
-          "Second Paragraph",
-          120,
-          3000,
-          "txtAlt32",
-          {120, 3240, 4815, 1935}},
-         {FieldKind::Paragraph, "Label11", "Third Paragraph", 5400, 720, "txtAlt33", {5400, 960, 4815, 1935}},
-         {FieldKind::Picture, "Label12", "First Picture", 5400, 3000, "txtPicAlt31", {5400, 3240, 4815, 285}},
-         {FieldKind::Picture,
-          "Label13",
-          "Second Picture",
-          5400,
-          3840,
-          "txtPicAlt32",
-          {5400, 4065, 4815, 285}},
-         {FieldKind::Picture, "Label14", "Third Picture", 5400, 4680, "txtPicAlt33", {5400, 4890, 4815, 285}},
+         {FieldKind::Title, "Label8", 1620, 120, "txtTitle3", {1620, 360, 7695, 285}},
+         {FieldKind::Paragraph, "Label9", 120, 720, "txtAlt31", {120, 960, 4815, 1935}},
+         {FieldKind::Paragraph, "Label10", 120, 3000, "txtAlt32", {120, 3240, 4815, 1935}},
+         {FieldKind::Paragraph, "Label11", 5400, 720, "txtAlt33", {5400, 960, 4815, 1935}},
+         {FieldKind::Picture, "Label12", 5400, 3000, "txtPicAlt31", {5400, 3240, 4815, 285}},
+         {FieldKind::Picture, "Label13", 5400, 3840, "txtPicAlt32", {5400, 4065, 4815, 285}},
+         {FieldKind::Picture, "Label14", 5400, 4680, "txtPicAlt33", {5400, 4890, 4815, 285}},
      }},
     {4,
      "Frame1_3",
      "Picture5",
      {
-         {FieldKind::Title, "Label15", "Product Title", 1620, 0, "txtTitle4", {1620, 240, 7695, 285}},
-         {FieldKind::Paragraph, "Label16", "First Paragraph", 120, 600, "txtAlt41", {120, 840, 4815, 1215}},
-         {FieldKind::Paragraph,
-          "Label17",
-          "Second Paragraph",
-          120,
-          2160,
-          "txtAlt42",
-          {120, 2400, 4815, 1215}},
-         {FieldKind::Paragraph, "Label18", "Third Paragraph", 120, 3720, "txtAlt43", {120, 3960, 4815, 1215}},
-         {FieldKind::Paragraph,
-          "Label19",
-          "Fourth Paragraph",
-          5400,
-          600,
-          "txtAlt44",
-          {5400, 840, 4815, 1215}},
-         {FieldKind::Picture, "Label20", "First Picture", 5400, 2160, "txtPicAlt41", {5400, 2400, 4815, 285}},
-         {FieldKind::Picture,
-          "Label21",
-          "Second Picture",
-          5400,
-          3000,
-          "txtPicAlt42",
-          {5400, 3230, 4815, 285}},
-         {FieldKind::Picture, "Label22", "Third Picture", 5400, 3840, "txtPicAlt43", {5400, 4060, 4815, 285}},
-         {FieldKind::Picture,
-          "Label23",
-          "Fourth Picture",
-          5400,
-          4680,
-          "txtPicAlt44",
-          {5400, 4890, 4815, 285}},
+         {FieldKind::Title, "Label15", 1620, 0, "txtTitle4", {1620, 240, 7695, 285}},
+         {FieldKind::Paragraph, "Label16", 120, 600, "txtAlt41", {120, 840, 4815, 1215}},
+         {FieldKind::Paragraph, "Label17", 120, 2160, "txtAlt42", {120, 2400, 4815, 1215}},
+         {FieldKind::Paragraph, "Label18", 120, 3720, "txtAlt43", {120, 3960, 4815, 1215}},
+         {FieldKind::Paragraph, "Label19", 5400, 600, "txtAlt44", {5400, 840, 4815, 1215}},
+         {FieldKind::Picture, "Label20", 5400, 2160, "txtPicAlt41", {5400, 2400, 4815, 285}},
+         {FieldKind::Picture, "Label21", 5400, 3000, "txtPicAlt42", {5400, 3230, 4815, 285}},
+         {FieldKind::Picture, "Label22", 5400, 3840, "txtPicAlt43", {5400, 4060, 4815, 285}},
+         {FieldKind::Picture, "Label23", 5400, 4680, "txtPicAlt44", {5400, 4890, 4815, 285}},
      }},
     {5,
      "Frame1_4",
      "Picture6",
      {
-         {FieldKind::Title, "Label24", "Product Title", 1620, 0, "txtTitle5", {1620, 240, 7695, 285}},
-         {FieldKind::Paragraph, "Label30", "First Paragraph", 120, 600, "txtAlt51", {120, 840, 4815, 855}},
-         {FieldKind::Paragraph, "Label31", "Second Paragraph", 120, 1780, "txtAlt52", {120, 2010, 4815, 855}},
-         {FieldKind::Paragraph, "Label32", "Third Paragraph", 120, 2940, "txtAlt53", {120, 3180, 4815, 855}},
-         {FieldKind::Paragraph, "Label33", "Fourth Paragraph", 120, 4120, "txtAlt54", {120, 4350, 4815, 855}},
-         {FieldKind::Paragraph, "Label34", "Fifth Paragraph", 5400, 600, "txtAlt55", {5400, 840, 4815, 855}},
-         {FieldKind::Picture, "Label25", "First Picture", 5400, 1780, "txtPicAlt51", {5400, 2010, 4815, 285}},
-         {FieldKind::Picture,
-          "Label26",
-          "Second Picture",
-          5400,
-          2520,
-          "txtPicAlt52",
-          {5400, 2737, 4815, 285}},
-         {FieldKind::Picture, "Label27", "Third Picture", 5400, 3240, "txtPicAlt53", {5400, 3464, 4815, 285}},
-         {FieldKind::Picture,
-          "Label28",
-          "Fourth Picture",
-          5400,
-          3960,
-          "txtPicAlt54",
-          {5400, 4191, 4815, 285}},
-         {FieldKind::Picture, "Label29", "Fifth Picture", 5400, 4680, "txtPicAlt55", {5400, 4920, 4815, 285}},
+         {FieldKind::Title, "Label24", 1620, 0, "txtTitle5", {1620, 240, 7695, 285}},
+         {FieldKind::Paragraph, "Label30", 120, 600, "txtAlt51", {120, 840, 4815, 855}},
+         {FieldKind::Paragraph, "Label31", 120, 1780, "txtAlt52", {120, 2010, 4815, 855}},
+         {FieldKind::Paragraph, "Label32", 120, 2940, "txtAlt53", {120, 3180, 4815, 855}},
+         {FieldKind::Paragraph, "Label33", 120, 4120, "txtAlt54", {120, 4350, 4815, 855}},
+         {FieldKind::Paragraph, "Label34", 5400, 600, "txtAlt55", {5400, 840, 4815, 855}},
+         {FieldKind::Picture, "Label25", 5400, 1780, "txtPicAlt51", {5400, 2010, 4815, 285}},
+         {FieldKind::Picture, "Label26", 5400, 2520, "txtPicAlt52", {5400, 2737, 4815, 285}},
+         {FieldKind::Picture, "Label27", 5400, 3240, "txtPicAlt53", {5400, 3464, 4815, 285}},
+         {FieldKind::Picture, "Label28", 5400, 3960, "txtPicAlt54", {5400, 4191, 4815, 285}},
+         {FieldKind::Picture, "Label29", 5400, 4680, "txtPicAlt55", {5400, 4920, 4815, 285}},
      }},
 }};
 
 std::size_t slotOf(int photoCount) {
     return static_cast<std::size_t>(photoCount - kMinPhotoCount);
 }
+
+// The captions over the paragraph and picture boxes, by row.
+constexpr std::array<const char*, kMaxPhotoCount> kParagraphCaptions = {
+    QT_TRANSLATE_NOOP("vellumo::DesignPage", "First Paragraph"),
+    QT_TRANSLATE_NOOP("vellumo::DesignPage", "Second Paragraph"),
+    QT_TRANSLATE_NOOP("vellumo::DesignPage", "Third Paragraph"),
+    QT_TRANSLATE_NOOP("vellumo::DesignPage", "Fourth Paragraph"),
+    QT_TRANSLATE_NOOP("vellumo::DesignPage", "Fifth Paragraph"),
+};
+constexpr std::array<const char*, kMaxPhotoCount> kPictureCaptions = {
+    QT_TRANSLATE_NOOP("vellumo::DesignPage", "First Picture"),
+    QT_TRANSLATE_NOOP("vellumo::DesignPage", "Second Picture"),
+    QT_TRANSLATE_NOOP("vellumo::DesignPage", "Third Picture"),
+    QT_TRANSLATE_NOOP("vellumo::DesignPage", "Fourth Picture"),
+    QT_TRANSLATE_NOOP("vellumo::DesignPage", "Fifth Picture"),
+};
 
 } // namespace
 
@@ -171,28 +139,33 @@ DesignPage::DesignPage(Design& design, Spelling& spelling, PictureHosting& hosti
         QWidget* panel = AddPagePanel(frame, layout.panelName);
         FieldBoxes& boxes = m_boxes.at(slotOf(layout.photoCount));
         for (const FieldPlace& place : layout.places) {
-            AddLabel(panel, place.labelName, QLatin1String(place.caption), place.labelLeft, place.labelTop);
             const QRect& box = place.box;
             switch (place.kind) {
             case FieldKind::Title: {
+                AddLabel(panel, place.labelName, tr("Product Title"), place.labelLeft, place.labelTop);
                 boxes.title = AddLineEdit(panel, place.boxName, box.x(), box.y(), box.width(), box.height());
                 new TitleSpelling(boxes.title, m_spelling);
                 const int left = box.x() + box.width() + kSummaryButtonGap;
                 const QString name =
                     QStringLiteral("cmdSummary") +
                     (layout.photoCount == kMinPhotoCount ? QString() : QString::number(layout.photoCount));
-                boxes.summary = AddButton(panel, qPrintable(name), QStringLiteral("Summary"),
-                                          QStringLiteral("eBay's phone summary: up to 800 characters that "
-                                                         "buyers on a phone see first"),
+                boxes.summary = AddButton(panel, qPrintable(name), tr("Summary"),
+                                          tr("eBay's phone summary: up to %1 characters that buyers on a "
+                                             "phone see first")
+                                              .arg(kSummaryLimit),
                                           left, box.y() - 15, kPanelWidth - left, box.height() + 30);
                 break;
             }
             case FieldKind::Paragraph:
+                AddLabel(panel, place.labelName, tr(kParagraphCaptions.at(boxes.paragraphs.size())),
+                         place.labelLeft, place.labelTop);
                 boxes.paragraphs.push_back(
                     AddParagraphBox(panel, place.boxName, box.x(), box.y(), box.width(), box.height()));
                 new SpellHighlighter(boxes.paragraphs.back(), m_spelling);
                 break;
             case FieldKind::Picture:
+                AddLabel(panel, place.labelName, tr(kPictureCaptions.at(boxes.pictures.size())),
+                         place.labelLeft, place.labelTop);
                 boxes.pictures.push_back(
                     AddLineEdit(panel, place.boxName, box.x(), box.y(), box.width(), box.height()));
                 boxes.uploads.push_back(
@@ -209,13 +182,14 @@ void DesignPage::buildLanguageChooser(QWidget* tabRow) {
     // The panels have no room left beside their fields; the tab row has, right of the tabs.
     m_languageChooser = new QWidget(tabRow->parentWidget());
     m_languageChooser->setObjectName(QStringLiteral("SpellingLanguage"));
-    auto* caption = new QLabel(QStringLiteral("Spelling:"), m_languageChooser);
+    auto* caption = new QLabel(tr("Spelling:"), m_languageChooser);
     caption->setObjectName(QStringLiteral("lblSpellingLanguage"));
     m_languagePicker = new QComboBox(m_languageChooser);
     m_languagePicker->setObjectName(QStringLiteral("cboSpellingLanguage"));
-    m_languagePicker->setToolTip(QStringLiteral(
-        "The language of your listing: the title, paragraphs and summary are spell-checked in it, "
-        "and the check before Save looks for phone numbers as its eBay site's country writes them"));
+    m_languagePicker->setToolTip(
+        tr("The language of your listing: the title, paragraphs and summary are "
+           "spell-checked in it, and the check before Save looks for phone numbers as "
+           "its eBay site's country writes them"));
     for (const LanguageInfo& language : ListingLanguages()) {
         m_languagePicker->addItem(FromCore(language.caption));
     }

@@ -3,6 +3,7 @@
 #include "platform/text_editor.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -41,9 +42,10 @@ QString QtDesktopServices::chooseFolder(QWidget* parent, const QString& title, c
 
 QStringList QtDesktopServices::choosePhotos(QWidget* parent, const QString& title,
                                             const QStringList& patterns) {
-    return QFileDialog::getOpenFileNames(parent, title,
-                                         QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
-                                         QStringLiteral("Photos (%1)").arg(patterns.join(QLatin1Char(' '))));
+    return QFileDialog::getOpenFileNames(
+        parent, title, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
+        QCoreApplication::translate("vellumo::DesktopServices", "Photos (%1)")
+            .arg(patterns.join(QLatin1Char(' '))));
 }
 
 void QtDesktopServices::readSecret(const QString& key, SecretRead done) {

@@ -25,9 +25,10 @@ struct WidthChoice {
 constexpr int kBarFontPixels = 14;
 
 constexpr WidthChoice kWidthChoices[] = {
-    {ListingWidth::Phone, "cmdPhoneWidth", "Phone (375 px)"},
-    {ListingWidth::EbayDescription, "cmdEbayWidth", "eBay description (700 px)"},
-    {ListingWidth::Full, "cmdFullWidth", "Full width"},
+    {ListingWidth::Phone, "cmdPhoneWidth", QT_TRANSLATE_NOOP("vellumo::FullScreenView", "Phone (375 px)")},
+    {ListingWidth::EbayDescription, "cmdEbayWidth",
+     QT_TRANSLATE_NOOP("vellumo::FullScreenView", "eBay description (700 px)")},
+    {ListingWidth::Full, "cmdFullWidth", QT_TRANSLATE_NOOP("vellumo::FullScreenView", "Full width")},
 };
 
 } // namespace
@@ -66,12 +67,12 @@ FullScreenView::FullScreenView(DesktopServices& desktop, QWidget* parent)
     auto* bar = new QHBoxLayout;
     bar->setContentsMargins(12, 8, 12, 8);
     bar->setSpacing(10);
-    auto* widthCaption = new QLabel(QStringLiteral("Show the listing at:"), this);
+    auto* widthCaption = new QLabel(tr("Show the listing at:"), this);
     widthCaption->setFont(barFont);
     bar->addWidget(widthCaption);
     m_widthChoices = new QButtonGroup(this);
     for (const WidthChoice& choice : kWidthChoices) {
-        auto* button = new QPushButton(QLatin1String(choice.caption), this);
+        auto* button = new QPushButton(tr(choice.caption), this);
         button->setObjectName(QLatin1String(choice.name));
         button->setFont(barFont);
         button->setCheckable(true);
@@ -83,7 +84,7 @@ FullScreenView::FullScreenView(DesktopServices& desktop, QWidget* parent)
         bar->addWidget(button);
     }
     bar->addStretch();
-    auto* closeHint = new QLabel(QStringLiteral("Esc closes this view"), this);
+    auto* closeHint = new QLabel(tr("Esc closes this view"), this);
     closeHint->setFont(barFont);
     bar->addWidget(closeHint);
     connect(m_widthChoices, &QButtonGroup::idClicked, this, [this](int id) {

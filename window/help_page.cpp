@@ -54,11 +54,11 @@ HelpPage::HelpPage(DesktopServices& desktop, QWidget* parent)
     AddPicture(panel, "Image5", QStringLiteral(":/help/icon72.png"), 360, 487, 1080, 1080);
     ClickableLabel* makerBanner =
         AddPicture(panel, "Image7", QStringLiteral(":/help/maker-banner.png"), 2760, 645, 4725, 765);
-    makerBanner->setToolTip(QStringLiteral("Brenvik 2000 Web Site"));
+    makerBanner->setToolTip(tr("Brenvik 2000 Web Site"));
     addLink(makerBanner, kMakerSite);
     ClickableLabel* marketplace =
         AddPicture(panel, "Image4", QStringLiteral(":/help/marketplace.png"), 8325, 690, 1650, 675);
-    marketplace->setToolTip(QStringLiteral("eBay Web Site"));
+    marketplace->setToolTip(tr("eBay Web Site"));
     addLink(marketplace, kMarketplace);
 
     // About the program.
@@ -71,14 +71,14 @@ HelpPage::HelpPage(DesktopServices& desktop, QWidget* parent)
                                 .arg(VELLUMO_VERSION_PATCH);
     AddBoxText(about, "lblTitle", kProgramTitle + QLatin1Char(' ') + version, 200, 120, 240)
         ->setFont(WithPixelSize(font(), kHeadingPixels, true));
-    m_mailingListButton = AddButton(about, "Command8", QStringLiteral("&Join the Brenvik mailing list"),
-                                    QStringLiteral("Join our mailing list"), 240, 1965, 2295, 375);
+    m_mailingListButton = AddButton(about, "Command8", tr("&Join the Brenvik mailing list"),
+                                    tr("Join our mailing list"), 240, 1965, 2295, 375);
     addLink(m_mailingListButton, kMailingList);
-    m_makerButton = AddButton(about, "Command7", QStringLiteral("&Brenvik"),
-                              QStringLiteral("Visit Brenvik 2000"), 2730, 1965, 1245, 375);
+    m_makerButton = AddButton(about, "Command7", QStringLiteral("&Brenvik"), tr("Visit Brenvik 2000"), 2730,
+                              1965, 1245, 375);
     addLink(m_makerButton, kMakerSite);
     // The notice's "Don't show this message again", seen from the other side, so it can be undone.
-    m_showNoticeBox = new QCheckBox(QStringLiteral("Show the notice after saving"), about);
+    m_showNoticeBox = new QCheckBox(tr("Show the notice after saving"), about);
     m_showNoticeBox->setObjectName(QStringLiteral("chkShowNotice"));
     PlaceTwips(m_showNoticeBox, 240, 1245, 3735, 255);
     // A click only: the box set from the settings at start-up saves nothing.
@@ -86,7 +86,7 @@ HelpPage::HelpPage(DesktopServices& desktop, QWidget* parent)
 
     ClickableLabel* help =
         AddPicture(panel, "Image6", QStringLiteral(":/help/help-icon.png"), 4800, 3247, 720, 720);
-    help->setToolTip(QStringLiteral("Vellumo Help"));
+    help->setToolTip(tr("Vellumo Help"));
     help->setCursor(Qt::PointingHandCursor);
     connect(help, &ClickableLabel::clicked, this, &HelpPage::openHelp);
 
@@ -94,7 +94,7 @@ HelpPage::HelpPage(DesktopServices& desktop, QWidget* parent)
     QGroupBox* hostsFrame = AddFrame(panel, QStringLiteral("Frame4"));
     PlaceTwips(hostsFrame, 5640, 2280, 4335, 2655);
     QWidget* hosts = AddBorderlessPanel(hostsFrame, "Picture10", 80, 120, 4200, 2440);
-    AddBoxText(hosts, "Label37", QStringLiteral("Free Image Hosting Sites"), 195, 120, 375)
+    AddBoxText(hosts, "Label37", tr("Free Image Hosting Sites"), 195, 120, 375)
         ->setFont(WithPixelSize(font(), kHeadingPixels, true));
     const QFont linkFont = WithPixelSize(font(), kWindowFontPixels, false, true);
     int top = 720;
@@ -107,13 +107,11 @@ HelpPage::HelpPage(DesktopServices& desktop, QWidget* parent)
         addLink(label, QUrl(QLatin1String(host.address)));
         top += 480;
     }
-    AddBoxText(hosts, "Label43", QStringLiteral("You can find many more using Google"), 195, 2160, 375);
+    AddBoxText(hosts, "Label43", tr("You can find many more using Google"), 195, 2160, 375);
     // Above the free hosts: the seller's own web space, where photos stay as long as the listing.
-    m_hostingButton =
-        AddButton(panel, "cmdPictureHosting", QStringLiteral("&Picture hosting…"),
-                  QStringLiteral("Upload your photos to your own web space (WebDAV, SFTP or FTP "
-                                 "with TLS)"),
-                  7975, 1770, 2000, 375);
+    m_hostingButton = AddButton(panel, "cmdPictureHosting", tr("&Picture hosting…"),
+                                tr("Upload your photos to your own web space (WebDAV, SFTP or FTP with TLS)"),
+                                7975, 1770, 2000, 375);
     connect(m_hostingButton, &QPushButton::clicked, this, &HelpPage::pictureHostingWanted);
 }
 

@@ -2,6 +2,7 @@
 
 #include "desktop_services.h"
 #include "placed_controls.h"
+#include "window_language.h"
 
 #include <QShortcut>
 #include <QTextBrowser>
@@ -17,7 +18,6 @@ namespace vellumo {
 
 namespace {
 
-const QUrl kGuide(QStringLiteral("qrc:/guide/guide.html"));
 constexpr QSize kGuideSize(640, 720);
 constexpr QColor kGuideText(0x1c, 0x21, 0x40);
 
@@ -27,7 +27,7 @@ HelpWindow::HelpWindow(DesktopServices& desktop, QWidget* parent)
     : QWidget(parent, Qt::Window) {
     InitGuideResources();
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Vellumo Help"));
+    setWindowTitle(tr("Vellumo Help"));
     resize(kGuideSize);
 
     m_browser = new QTextBrowser(this);
@@ -48,7 +48,7 @@ HelpWindow::HelpWindow(DesktopServices& desktop, QWidget* parent)
             m_browser->setSource(link);
         }
     });
-    m_browser->setSource(kGuide);
+    m_browser->setSource(GuidePage());
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

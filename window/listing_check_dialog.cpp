@@ -1,5 +1,6 @@
 #include "listing_check_dialog.h"
 
+#include "finding_texts.h"
 #include "placed_controls.h"
 
 #include <QDialogButtonBox>
@@ -36,13 +37,13 @@ QColor SeverityColour(Severity severity) {
 QString SeverityCaption(Severity severity) {
     switch (severity) {
     case Severity::BlocksListing:
-        return QStringLiteral("eBay blocks this");
+        return ListingCheckDialog::tr("eBay blocks this");
     case Severity::HiddenFromBuyers:
-        return QStringLiteral("Buyers will not see this");
+        return ListingCheckDialog::tr("Buyers will not see this");
     case Severity::Advice:
         break;
     }
-    return QStringLiteral("Advice");
+    return ListingCheckDialog::tr("Advice");
 }
 
 void OrderBySeverity(std::vector<Finding>& findings) {
@@ -57,10 +58,8 @@ ListingCheckDialog::ListingCheckDialog(const std::vector<Finding>& findings, QWi
     setModal(true);
     setMinimumWidth(kDialogWidth);
 
-    auto* heading =
-        new QLabel(QStringLiteral("Before this listing is saved and copied for eBay, look at what "
-                                  "Vellumo found in it:"),
-                   this);
+    auto* heading = new QLabel(
+        tr("Before this listing is saved and copied for eBay, look at what Vellumo found in it:"), this);
     heading->setWordWrap(true);
 
     auto* list = new QWidget;
@@ -75,7 +74,7 @@ ListingCheckDialog::ListingCheckDialog(const std::vector<Finding>& findings, QWi
         SetTextColour(severity, SeverityColour(finding.severity));
         rows->addWidget(severity);
 
-        auto* message = new QLabel(QString::fromStdString(finding.message), list);
+        auto* message = new QLabel(FindingMessage(finding), list);
         message->setObjectName(QStringLiteral("message%1").arg(i));
         message->setWordWrap(true);
         message->setTextFormat(Qt::PlainText);
@@ -83,7 +82,7 @@ ListingCheckDialog::ListingCheckDialog(const std::vector<Finding>& findings, QWi
         rows->addWidget(message);
 
         if (finding.fix) {
-            const QString caption = QString::fromStdString(finding.fix->caption);
+            const QString caption = FixCaption(*finding.fix);
             auto* fix = new QPushButton(list);
             fix->setObjectName(QStringLiteral("fix%1").arg(i));
             fix->setAutoDefault(false);
@@ -108,9 +107,9 @@ ListingCheckDialog::ListingCheckDialog(const std::vector<Finding>& findings, QWi
     scroll->setMaximumHeight(kMaxListHeight);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* copyAnyway = buttons->addButton(QStringLiteral("Copy anyway"), QDialogButtonBox::AcceptRole);
+    QPushButton* copyAnyway = buttons->addButton(tr("Copy anyway"), QDialogButtonBox::AcceptRole);
     copyAnyway->setObjectName(QStringLiteral("copyAnyway"));
-    QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("cancel"));
     // Nothing leaves the program by a stray Enter.
     cancel->setDefault(true);

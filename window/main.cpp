@@ -8,8 +8,10 @@
 #include "platform/single_instance.h"
 #include "program_look.h"
 #include "running_instance.h"
+#include "window_language.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QMessageBox>
 #include <QStandardPaths>
 
@@ -57,11 +59,14 @@ int main(int argc, char* argv[]) {
         if (vellumo::RunningInstance::Ring(paths.appFolder)) {
             return 0;
         }
-        const QString message =
-            QStringLiteral("Vellumo is already running on your designs (in %1), but it does not answer.\n\n"
-                           "If its window is hidden or no longer responds, close it, or end Vellumo in your "
-                           "system monitor, then start Vellumo again.")
-                .arg(QString::fromStdString(paths.appFolder));
+        const vellumo::WindowTranslation language(
+            vellumo::WindowLanguageFor(QLocale::system().uiLanguages()));
+        const QString message = QCoreApplication::translate(
+                                    "vellumo::RunningInstance",
+                                    "Vellumo is already running on your designs (in %1), but it does not "
+                                    "answer.\n\nIf its window is hidden or no longer responds, close it, or "
+                                    "end Vellumo in your system monitor, then start Vellumo again.")
+                                    .arg(QString::fromStdString(paths.appFolder));
         std::fprintf(stderr, "%s\n", qPrintable(message));
         QMessageBox::warning(nullptr, QStringLiteral("Vellumo"), message);
         return 1;
@@ -76,6 +81,7 @@ int main(int argc, char* argv[]) {
     vellumo::PrepareWebEngine();
     QApplication application(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(VELLUMO_VERSION));
+    const vellumo::WindowTranslation language(vellumo::WindowLanguageFor(QLocale::system().uiLanguages()));
     vellumo::UseProgramLook();
 
     vellumo::QtMessageBoxes messageBoxes;

@@ -35,10 +35,6 @@ namespace vellumo {
 
 namespace {
 
-const QString kNoStyleMessage = QStringLiteral(
-    "Please select a Template Style, fill in the title and all other fields before previewing.  "
-    "Alternatively you may load an existing template from the My Templates tab.    ");
-
 constexpr int kStartUpFallbackMs = 1000;
 
 } // namespace
@@ -173,8 +169,9 @@ void MainWindow::start() {
     m_helpPage->setShowNotice(!m_settings.saved);
     if (m_settings.pathSave == "0") {
         const CompatibilityResult written =
-            WriteCompatibilityEntry(m_paths, m_settings, [this](const std::string& text) {
-                m_messageBoxes.information(this, kProgramTitle, FromCore(text));
+            WriteCompatibilityEntry(m_paths, m_settings, [this](const std::string& path) {
+                m_messageBoxes.information(this, kProgramTitle,
+                                           tr("Incorrect Format:\n\n%1").arg(FromCore(path)));
             });
         // Bookkeeping the seller never sees; a failure is worth a line on the console, not a message box.
         if (!written.entry) {
@@ -241,8 +238,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (m_design.changedSinceSaved()) {
-        switch (m_messageBoxes.askToSave(this, kProgramTitle,
-                                         QStringLiteral("Save changes to the design before closing?"))) {
+        switch (
+            m_messageBoxes.askToSave(this, kProgramTitle, tr("Save changes to the design before closing?"))) {
         case MessageBoxes::SaveChoice::Save:
             // A Save that was cancelled or failed keeps the window, and the design, open.
             if (!m_templatesPage->save()) {
@@ -295,7 +292,11 @@ void MainWindow::showSelectedTab() {
     case PreviewTab:
         if (m_design.photoCount() == 0) {
             selectTab(DesignTab);
-            m_messageBoxes.information(this, kProgramTitle, kNoStyleMessage);
+            m_messageBoxes.information(
+                this, kProgramTitle,
+                tr("Please select a Template Style, fill in the title and all other fields before "
+                   "previewing.  "
+                   "Alternatively you may load an existing template from the My Templates tab.    "));
             m_colourStrip->stylePicker()->setFocus();
             return;
         }
@@ -362,7 +363,7 @@ void MainWindow::pickBackground(int entryPosition) {
 bool MainWindow::askOwnBackground() {
     const std::optional<QString> typed = m_messageBoxes.askText(
         this, kProgramTitle,
-        QStringLiteral("The https address of your background picture, once it is on a picture host:"),
+        tr("The https address of your background picture, once it is on a picture host:"),
         FromCore(m_design.ownBackground()));
     if (!typed) {
         return false;
@@ -370,10 +371,9 @@ bool MainWindow::askOwnBackground() {
     if (!m_design.chooseOwnBackground(ToCore(*typed))) {
         m_messageBoxes.warning(
             this, kProgramTitle,
-            QStringLiteral(
-                "\"%1\" cannot be the background: it must be a whole https:// address (buyers' browsers "
-                "show no picture from other addresses), without blanks or quotes. The background "
-                "stays as it was.")
+            tr("\"%1\" cannot be the background: it must be a whole https:// address (buyers' browsers show "
+               "no "
+               "picture from other addresses), without blanks or quotes. The background stays as it was.")
                 .arg(typed->trimmed()));
         return false;
     }
@@ -391,7 +391,7 @@ void MainWindow::keepNoticeChoice(bool showNotice) {
     m_settings.saved = !showNotice;
     if (const Outcome saved = SaveSettings(m_paths, m_settings); !saved) {
         m_messageBoxes.warning(this, kProgramTitle,
-                               QStringLiteral("Your choice could not be saved in %1: %2.")
+                               tr("Your choice could not be saved in %1: %2.")
                                    .arg(FromCore(m_paths.settingsFile()), FromCore(saved.message())));
     }
 }

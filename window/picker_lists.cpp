@@ -1,16 +1,42 @@
 #include "picker_lists.h"
 
+#include "core_text.h"
+#include "finding_texts.h"
 #include "generator/backgrounds.h"
 #include "generator/template_style.h"
 #include "program_look.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QPainter>
+
+#include <algorithm>
+#include <array>
 
 namespace vellumo {
 
 namespace {
+
+// The pickers' entries that the core names, in the window's language.
+constexpr std::array<const char*, kStyleCount + 1> kPickerCaptions = {
+    QT_TRANSLATE_NOOP("vellumo::PickerLists", "Select Template"),
+    QT_TRANSLATE_NOOP("vellumo::PickerLists", "2 Alternating Photos"),
+    QT_TRANSLATE_NOOP("vellumo::PickerLists", "2 Inline Photos"),
+    QT_TRANSLATE_NOOP("vellumo::PickerLists", "3 Alternating Photos"),
+    QT_TRANSLATE_NOOP("vellumo::PickerLists", "3 Inline Photos"),
+    QT_TRANSLATE_NOOP("vellumo::PickerLists", "4 Alternating Photos"),
+    QT_TRANSLATE_NOOP("vellumo::PickerLists", "4 Inline Photos"),
+    QT_TRANSLATE_NOOP("vellumo::PickerLists", "5 Alternating Photos"),
+    QT_TRANSLATE_NOOP("vellumo::PickerLists", "5 Inline Photos"),
+    QT_TRANSLATE_NOOP("vellumo::PickerLists", "No Background"),
+};
+
+QString PickerCaption(std::string_view english) {
+    const auto known = std::ranges::find(kPickerCaptions, english);
+    return known != kPickerCaptions.end() ? QCoreApplication::translate("vellumo::PickerLists", *known)
+                                          : FromCore(english);
+}
 
 constexpr QSize kMiniatureSize(48, 48);
 constexpr QSize kIconSize(32, 32);
@@ -106,11 +132,10 @@ QPixmap DrawColourSwatch(DisplayColour colour, int scale) {
 
 void FillColourPicker(QComboBox* picker, PictureList& swatches) {
     for (const PaletteEntry& entry : ColourPalette()) {
-        const QString name = QString::fromUtf8(entry.name.data(), static_cast<qsizetype>(entry.name.size()));
         swatches.add(
             DrawnAtBothScales([&entry](int scale) { return DrawColourSwatch(entry.displayColour, scale); }),
-            QSize(kSwatchWidth, kSwatchHeight), name.toUpper());
-        picker->addItem(swatches.icon(swatches.count()), name);
+            QSize(kSwatchWidth, kSwatchHeight), FromCore(entry.name).toUpper());
+        picker->addItem(swatches.icon(swatches.count()), ColourName(entry.name));
     }
     picker->setIconSize(swatches.imageSize());
     picker->setCurrentIndex(picker->count() - 1);
@@ -139,20 +164,20 @@ PictureList LoadBackgroundImages() {
 
 void FillStylePicker(QComboBox* picker, const PictureList& images) {
     for (const TemplateStyle& style : TemplateStyles()) {
-        picker->addItem(
-            images.icon(style.position),
-            QString::fromUtf8(style.caption.data(), static_cast<qsizetype>(style.caption.size())));
+        picker->addItem(images.icon(style.position), PickerCaption(style.caption));
     }
     picker->setCurrentIndex(0);
 }
 
 void FillBackgroundPicker(QComboBox* picker, const PictureList& images) {
     for (int position = 1; position <= kBackgroundEntryCount; ++position) {
-        picker->addItem(images.icon(position), QString::fromStdString(BackgroundEntryText(position)));
+        picker->addItem(images.icon(position), PickerCaption(BackgroundEntryText(position)));
     }
-    picker->addItem(
-        images.icon(kOwnPictureEntry),
-        QString::fromUtf8(kOwnPictureCaption.data(), static_cast<qsizetype>(kOwnPictureCaption.size())));
+    picker->addItem(images.icon(kOwnPictureEntry), OwnPictureCaption());
+}
+
+QString OwnPictureCaption() {
+    return QCoreApplication::translate("vellumo::PickerLists", "Your own picture\u2026");
 }
 
 } // namespace vellumo

@@ -60,4 +60,7 @@ void FillStylePicker(QComboBox* picker, const PictureList& images);
 // "No Background", "001" to "067" and "Your own picture…".
 void FillBackgroundPicker(QComboBox* picker, const PictureList& images);
 
+// The background picker's last entry, which asks for the address of a picture of the seller's own.
+QString OwnPictureCaption();
+
 } // namespace vellumo

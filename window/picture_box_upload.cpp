@@ -15,8 +15,6 @@ namespace vellumo {
 namespace {
 
 constexpr int kButtonWidthTwips = 1500;
-const QString kChooseCaption = QStringLiteral("Upload photo…");
-const QString kCancelCaption = QStringLiteral("Cancel upload");
 
 // The local files a drag carries; empty when it carries anything else.
 QStringList LocalFiles(const QMimeData* data) {
@@ -41,11 +39,11 @@ PictureBoxUpload::PictureBoxUpload(QLineEdit* box, int labelTop, PictureHosting&
     , m_hosting(hosting) {
     const QString suffix = box->objectName().mid(QStringLiteral("txtPic").size());
     const QRect place = box->geometry();
-    m_button = new QPushButton(kChooseCaption, box->parentWidget());
+    m_button = new QPushButton(tr("Upload photo…"), box->parentWidget());
     m_button->setObjectName(QStringLiteral("cmdPhoto") + suffix);
     m_button->setToolTip(
-        QStringLiteral("Choose a photo on this computer: Vellumo uploads it to your picture "
-                       "hosting and puts its address here. You can also drop photos on the box."));
+        tr("Choose a photo on this computer: Vellumo uploads it to your picture hosting and puts its address "
+           "here. You can also drop photos on the box."));
     m_button->setAutoDefault(false);
     const int top = TwipsToPixels(labelTop);
     const int width = TwipsToPixels(kButtonWidthTwips);
@@ -55,7 +53,7 @@ PictureBoxUpload::PictureBoxUpload(QLineEdit* box, int labelTop, PictureHosting&
     m_progress->setObjectName(QStringLiteral("prgPhoto") + suffix);
     m_progress->setGeometry(place);
     m_progress->setRange(0, 100);
-    m_progress->setFormat(QStringLiteral("Uploading the photo… %p%"));
+    m_progress->setFormat(tr("Uploading the photo… %p%"));
     m_progress->setAlignment(Qt::AlignCenter);
     m_progress->hide();
 
@@ -99,7 +97,7 @@ void PictureBoxUpload::uploadPhoto(const QString& file) {
 
 void PictureBoxUpload::showUploading(bool uploading) {
     m_progress->setVisible(uploading);
-    m_button->setText(uploading ? kCancelCaption : kChooseCaption);
+    m_button->setText(uploading ? tr("Cancel upload") : tr("Upload photo…"));
 }
 
 bool PictureBoxUpload::eventFilter(QObject* watched, QEvent* event) {

@@ -6,6 +6,7 @@
 #include "photo/photo_preparation.h"
 #include "picture_hosting_dialog.h"
 #include "program_look.h"
+#include "upload_texts.h"
 
 #include <QPromise>
 #include <QtConcurrent>
@@ -77,7 +78,7 @@ PictureHosting::PictureHosting(const AppPaths& paths, MessageBoxes& messageBoxes
         if (future.resultCount() > 0) {
             outcome = future.result();
         } else {
-            outcome.problem = UploadProblem{UploadFailure::Cancelled, {}, {}};
+            outcome.problem = UploadProblem{.kind = UploadFailure::Cancelled};
         }
         finish(outcome);
     });
@@ -96,22 +97,19 @@ void PictureHosting::setConnection(const UploadConnection& connection) {
 
 QString PictureHosting::keyringKey() const {
     return QStringLiteral("picture hosting %1@%2:%3")
-        .arg(FromCore(m_settings.user), FromCore(m_settings.host))
-        .arg(PortOf(m_settings));
+        .arg(FromCore(m_settings.user), FromCore(m_settings.host), QString::number(PortOf(m_settings)));
 }
 
 QStringList PictureHosting::choosePhotos(QWidget* parent) {
-    return m_desktop.choosePhotos(parent, QStringLiteral("Photos to upload"), PhotoFilePatterns());
+    return m_desktop.choosePhotos(parent, tr("Photos to upload"), PhotoFilePatterns());
 }
 
 void PictureHosting::tellPhotosLeftOut(QWidget* parent, int given, int taken) {
     m_messageBoxes.information(
         parent, kProgramTitle,
-        QStringLiteral("%1 photos were given, but the layout has only %2 empty picture "
-                       "boxes left: the other %3 were not uploaded.")
-            .arg(given)
-            .arg(taken)
-            .arg(given - taken));
+        tr("%1 photos were given, but the layout has only %2 empty picture boxes left: the other %3 were not "
+           "uploaded.")
+            .arg(QString::number(given), QString::number(taken), QString::number(given - taken)));
 }
 
 void PictureHosting::loadSettings() {
@@ -185,9 +183,8 @@ void PictureHosting::obtainPassword() {
 void PictureHosting::askPassword() {
     const std::optional<QString> typed = m_messageBoxes.askPassword(
         m_parent, kProgramTitle,
-        QStringLiteral(
-            "The password of \"%1\" on %2 (Vellumo keeps it in the desktop's keyring, or in memory "
-            "until it closes where there is no keyring):")
+        tr("The password of \"%1\" on %2 (Vellumo keeps it in the desktop's keyring, or in memory until it "
+           "closes where there is no keyring):")
             .arg(FromCore(m_settings.user), FromCore(m_settings.host)));
     if (!typed) {
         dropWaiting();
@@ -222,18 +219,17 @@ void PictureHosting::finish(const PhotoOutcome& outcome) {
         proceed();
         return;
     }
-    if (!outcome.photoProblem.empty()) {
-        m_messageBoxes.warning(m_parent, kProgramTitle, FromCore(outcome.photoProblem));
+    if (outcome.photoProblem) {
+        m_messageBoxes.warning(m_parent, kProgramTitle, PhotoProblemText(*outcome.photoProblem, job.file));
     } else if (problem && problem->kind != UploadFailure::Cancelled &&
                problem->kind != UploadFailure::UnknownHostKey) {
-        m_messageBoxes.warning(m_parent, kProgramTitle, FromCore(problem->message));
+        m_messageBoxes.warning(m_parent, kProgramTitle, UploadProblemText(*problem));
     }
     if (problem && problem->kind == UploadFailure::WrongPassword) {
         m_password.reset();
         m_askRatherThanKeyring = true;
     }
-    emit job.upload->finished(outcome.photoProblem.empty() && !problem ? FromCore(outcome.address)
-                                                                       : QString());
+    emit job.upload->finished(!outcome.photoProblem && !problem ? FromCore(outcome.address) : QString());
     job.upload->deleteLater();
     if (problem && StopsTheOthers(problem->kind)) {
         dropWaiting();
@@ -277,7 +273,7 @@ void PictureHosting::keepSettings(const HostingSettings& settings, const QString
     m_settings = settings;
     if (const Outcome saved = SaveHostingSettings(m_paths, m_settings); !saved) {
         m_messageBoxes.warning(m_parent, kProgramTitle,
-                               QStringLiteral("The picture hosting settings could not be saved in %1: %2.")
+                               tr("The picture hosting settings could not be saved in %1: %2.")
                                    .arg(FromCore(m_paths.settingsFile()), FromCore(saved.message())));
     }
     if (!password.isEmpty()) {

@@ -2,6 +2,7 @@
 
 #include "library/app_paths.h"
 #include "library/hosting_settings.h"
+#include "photo/photo_preparation.h"
 #include "platform/picture_upload.h"
 
 #include <QFutureWatcher>
@@ -22,7 +23,7 @@ class PictureHostingDialog;
 struct PhotoOutcome {
     std::string address;
     std::optional<UploadProblem> problem;
-    std::string photoProblem; // the photo itself could not be used
+    std::optional<PhotoProblem> photoProblem; // the photo itself could not be used
 };
 
 // One photo on its way to the seller's web space. Lives until finished has been raised.

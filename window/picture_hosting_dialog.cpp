@@ -3,6 +3,7 @@
 #include "core_text.h"
 #include "message_boxes.h"
 #include "placed_controls.h"
+#include "upload_texts.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -35,9 +36,10 @@ QLineEdit* AddField(QFormLayout* form, const char* name, const QString& caption,
 } // namespace
 
 QString HostKeyQuestion(const UploadProblem& problem) {
-    return FromCore(problem.message) +
-           QStringLiteral("\n\nCompare it with the fingerprint your hosting provider publishes for its SFTP "
-                          "server. Trust this server and remember its key?");
+    return UploadProblemText(problem) + QStringLiteral("\n\n") +
+           PictureHostingDialog::tr(
+               "Compare it with the fingerprint your hosting provider publishes for its SFTP "
+               "server. Trust this server and remember its key?");
 }
 
 PictureHostingDialog::PictureHostingDialog(const HostingSettings& settings,
@@ -48,42 +50,42 @@ PictureHostingDialog::PictureHostingDialog(const HostingSettings& settings,
     , m_connection(connection)
     , m_messageBoxes(messageBoxes) {
     setObjectName(QStringLiteral("PictureHostingDialog"));
-    setWindowTitle(QStringLiteral("Picture Hosting"));
+    setWindowTitle(tr("Picture Hosting"));
 
-    auto* explanation = new QLabel(
-        QStringLiteral("Vellumo uploads your photos to your own web space and puts their https addresses "
-                       "into the picture boxes. Most hosting packages offer WebDAV, SFTP or FTP with TLS: "
-                       "your provider's help pages name the server, and the web address of each folder."));
+    auto* explanation = new QLabel(tr(
+        "Vellumo uploads your photos to your own web space and puts their https addresses into the picture "
+        "boxes. Most hosting packages offer WebDAV, SFTP or FTP with TLS: your provider's help pages name "
+        "the "
+        "server, and the web address of each folder."));
     explanation->setWordWrap(true);
 
     auto* form = new QFormLayout;
     m_protocol = new QComboBox;
     m_protocol->setObjectName(QStringLiteral("cboHostingProtocol"));
-    m_protocol->addItem(QStringLiteral("WebDAV over https"), static_cast<int>(HostingProtocol::WebDav));
-    m_protocol->addItem(QStringLiteral("SFTP"), static_cast<int>(HostingProtocol::Sftp));
-    m_protocol->addItem(QStringLiteral("FTP with TLS (FTPS)"), static_cast<int>(HostingProtocol::Ftps));
+    for (const HostingProtocol protocol :
+         {HostingProtocol::WebDav, HostingProtocol::Sftp, HostingProtocol::Ftps}) {
+        m_protocol->addItem(ProtocolCaption(protocol), static_cast<int>(protocol));
+    }
     m_protocol->setCurrentIndex(m_protocol->findData(static_cast<int>(settings.protocol)));
-    form->addRow(QStringLiteral("Upload with:"), m_protocol);
-    m_host = AddField(form, "txtHostingServer", QStringLiteral("Server:"), FromCore(settings.host),
+    form->addRow(tr("Upload with:"), m_protocol);
+    m_host = AddField(form, "txtHostingServer", tr("Server:"), FromCore(settings.host),
                       QStringLiteral("dav.example.com"));
-    m_port = AddField(form, "txtHostingPort", QStringLiteral("Port:"),
+    m_port = AddField(form, "txtHostingPort", tr("Port:"),
                       settings.port > 0 ? QString::number(settings.port) : QString(), QString());
     m_port->setValidator(new QIntValidator(1, 65535, m_port));
-    m_user =
-        AddField(form, "txtHostingUser", QStringLiteral("User name:"), FromCore(settings.user), QString());
-    m_password = AddField(form, "txtHostingPassword", QStringLiteral("Password:"),
-                          password.value_or(QString()), QStringLiteral("kept in your desktop's keyring"));
+    m_user = AddField(form, "txtHostingUser", tr("User name:"), FromCore(settings.user), QString());
+    m_password = AddField(form, "txtHostingPassword", tr("Password:"), password.value_or(QString()),
+                          tr("kept in your desktop's keyring"));
     m_password->setEchoMode(QLineEdit::Password);
-    m_folder = AddField(form, "txtHostingFolder", QStringLiteral("Folder on the server:"),
-                        FromCore(settings.folder), QStringLiteral("public_html/photos"));
+    m_folder = AddField(form, "txtHostingFolder", tr("Folder on the server:"), FromCore(settings.folder),
+                        QStringLiteral("public_html/photos"));
     m_publicAddress =
-        AddField(form, "txtHostingAddress", QStringLiteral("Its public address:"),
-                 FromCore(settings.publicAddress), QStringLiteral("https://www.example.com/photos/"));
+        AddField(form, "txtHostingAddress", tr("Its public address:"), FromCore(settings.publicAddress),
+                 QStringLiteral("https://www.example.com/photos/"));
 
-    m_testButton = new QPushButton(QStringLiteral("&Test"));
+    m_testButton = new QPushButton(tr("&Test"));
     m_testButton->setObjectName(QStringLiteral("cmdHostingTest"));
-    m_testButton->setToolTip(
-        QStringLiteral("Uploads a small file, loads it from the public address and removes it"));
+    m_testButton->setToolTip(tr("Uploads a small file, loads it from the public address and removes it"));
     m_result = new QLabel;
     m_result->setObjectName(QStringLiteral("lblHostingTestResult"));
     m_result->setWordWrap(true);
@@ -130,7 +132,7 @@ void PictureHostingDialog::showUsualPort() {
 void PictureHostingDialog::accept() {
     if (const auto problem = HostingSettingsProblem(settings())) {
         SetTextColour(m_result, kFailureColour);
-        m_result->setText(FromCore(*problem));
+        m_result->setText(HostingSettingsText(*problem, settings()));
         return;
     }
     QDialog::accept();
@@ -138,15 +140,18 @@ void PictureHostingDialog::accept() {
 
 void PictureHostingDialog::runTest(const std::string& acceptedHostKey) {
     const UploadAccount account{settings(), ToCore(password())};
-    if (const auto problem = HostingSettingsProblem(account.settings)) {
-        showTestResult({{}, UploadProblem{UploadFailure::Refused, *problem, {}}});
+    if (const auto fault = HostingSettingsProblem(account.settings)) {
+        showTestResult({{},
+                        UploadProblem{.kind = UploadFailure::UnusableSettings,
+                                      .settings = account.settings,
+                                      .settingsFault = fault}});
         return;
     }
     UploadConnection connection = m_connection;
     connection.acceptedHostKey = acceptedHostKey;
     m_testButton->setEnabled(false);
     SetTextColour(m_result, palette().color(QPalette::WindowText));
-    m_result->setText(QStringLiteral("Testing…"));
+    m_result->setText(tr("Testing…"));
     m_test.setFuture(QtConcurrent::run(&TestHosting, account, connection));
 }
 
@@ -158,10 +163,11 @@ void PictureHostingDialog::showTestResult(const UploadResult& result) {
         return;
     }
     SetTextColour(m_result, result ? kSuccessColour : kFailureColour);
-    m_result->setText(result ? QStringLiteral("The test worked: a small file went to the server, came back "
-                                              "unchanged from %1 and was removed again.")
-                                   .arg(FromCore(result.address))
-                             : FromCore(result.problem->message));
+    m_result->setText(
+        result ? tr("The test worked: a small file went to the server, came back unchanged from %1 "
+                    "and was removed again.")
+                     .arg(FromCore(result.address))
+               : UploadProblemText(*result.problem));
 }
 
 } // namespace vellumo

@@ -29,30 +29,29 @@ PreviewPage::PreviewPage(Design& design, const AppPaths& paths, DesktopServices&
     m_browserCustomizer->setDropEnabled(false);
     // The browser (WB1, 0, 0, 10275, 4815) is made once the window is on screen; see browser().
 
-    auto* note =
-        new QLabel(QStringLiteral("This preview is for checking colors only and the listing may appear "
-                                  "distorted.  To see how the listing will actually look click the "
-                                  "Full Screen button.  To save the finished Template and code click "
-                                  "the Save button."),
-                   m_panel);
+    auto* note = new QLabel(
+        tr("This preview is for checking colors only and the listing may appear distorted.  To see how "
+           "the listing will actually look click the Full Screen button.  To save the finished Template "
+           "and code click the Save button."),
+        m_panel);
     note->setObjectName(QStringLiteral("Label6"));
     note->setWordWrap(true);
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // A size smaller than the rest, so the whole note fits its two lines.
     note->setFont(WithPixelSize(font(), kWindowFontPixels - 1));
     PlaceTwips(note, 0, 4845, 7605, 390);
-    m_saveButton = AddButton(m_panel, "cmdCopy", QStringLiteral("Save"),
-                             QStringLiteral("Save the template and copy the code to the clipboard"), 7680,
-                             4900, 1095, 350);
-    m_fullScreenButton = AddButton(m_panel, "cmdFullScreen", QStringLiteral("Full Screen"),
-                                   QStringLiteral("Preview your listing full screen"), 8945, 4900, 1335, 350);
+    m_saveButton =
+        AddButton(m_panel, "cmdCopy", tr("Save"), tr("Save the template and copy the code to the clipboard"),
+                  7680, 4900, 1095, 350);
+    m_fullScreenButton = AddButton(m_panel, "cmdFullScreen", tr("Full Screen"),
+                                   tr("Preview your listing full screen"), 8945, 4900, 1335, 350);
 
     // The page has no room left beside its own controls; the tab row has, right of the tabs.
-    m_phoneLayoutBox = new QCheckBox(QStringLiteral("Phone-friendly layout"), tabRow->parentWidget());
+    m_phoneLayoutBox = new QCheckBox(tr("Phone-friendly layout"), tabRow->parentWidget());
     m_phoneLayoutBox->setObjectName(QStringLiteral("chkPhoneLayout"));
-    m_phoneLayoutBox->setToolTip(
-        QStringLiteral("Pictures scale down and long words wrap, so the listing fits a phone's screen; on a "
-                       "wide screen it looks the same"));
+    m_phoneLayoutBox->setToolTip(tr(
+        "Pictures scale down and long words wrap, so the listing fits a phone's screen; on a wide screen it "
+        "looks the same"));
     m_phoneLayoutBox->setChecked(true);
     const QRect row = tabRow->geometry();
     const int width = m_phoneLayoutBox->sizeHint().width();

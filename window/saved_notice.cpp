@@ -11,34 +11,32 @@ namespace vellumo {
 SavedNotice::SavedNotice(QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("frmSaved"));
-    setWindowTitle(QStringLiteral("Template Saved"));
+    setWindowTitle(tr("Template Saved"));
     setFixedSize(TwipsRect(0, 0, 4935, 2310).size());
 
-    auto* message =
-        new QLabel(QStringLiteral("Your Template and Html code file have been saved and are available in "
-                                  "the My Templates tab."),
-                   this);
+    auto* message = new QLabel(
+        tr("Your Template and Html code file have been saved and are available in the My Templates tab."),
+        this);
     message->setObjectName(QStringLiteral("lblMessage"));
     message->setWordWrap(true);
     message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PlaceTwips(message, 240, 360, 4455, 390);
 
-    auto* pasteHint = new QLabel(
-        QStringLiteral("The HTML code has been copied to the clipboard and saved in My Templates. In "
-                       "eBay's listing form, switch the description editor to HTML and paste it "
-                       "there."),
-        this);
+    auto* pasteHint = new QLabel(tr("The HTML code has been copied to the clipboard and saved in My "
+                                    "Templates. In eBay's listing form, "
+                                    "switch the description editor to HTML and paste it there."),
+                                 this);
     pasteHint->setObjectName(QStringLiteral("Label1"));
     pasteHint->setWordWrap(true);
     pasteHint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PlaceTwips(pasteHint, 240, 960, 4455, 615);
 
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setObjectName(QStringLiteral("cmdOK"));
     m_okButton->setDefault(true);
     PlaceTwips(m_okButton, 3840, 1755, 855, 350);
 
-    m_dontShowAgain = new QCheckBox(QStringLiteral("Don't show this message again"), this);
+    m_dontShowAgain = new QCheckBox(tr("Don't show this message again"), this);
     m_dontShowAgain->setObjectName(QStringLiteral("chkSaved"));
     PlaceTwips(m_dontShowAgain, 240, 1845, 3375, 195);
 

@@ -67,13 +67,13 @@ void Spelling::opened() {
     if (!*result) {
         const LanguageInfo& info = InfoOf(m_language);
         if (m_toldMissing.insert(m_language).second) {
-            m_messageBoxes.warning(
-                m_window, kProgramTitle,
-                QStringLiteral(
-                    "Spelling is off: the %1 dictionary could not be opened (%2/%3.dic: %4). Install "
-                    "the Debian package %5 to check spelling in %1.")
-                    .arg(FromCore(info.caption), FromCore(m_paths.dictionaryFolder), FromCore(info.code),
-                         FromCore(result->message()), FromCore(info.dictionary)));
+            m_messageBoxes.warning(m_window, kProgramTitle,
+                                   tr("Spelling is off: the %1 dictionary could not be opened (%2/%3.dic: "
+                                      "%4). Install the Debian "
+                                      "package %5 to check spelling in %1.")
+                                       .arg(FromCore(info.caption), FromCore(m_paths.dictionaryFolder),
+                                            FromCore(info.code), FromCore(result->message()),
+                                            FromCore(info.dictionary)));
         }
         return;
     }
@@ -84,7 +84,7 @@ void Spelling::opened() {
 void Spelling::addWord(const QString& word) {
     if (const Outcome added = AddOwnWord(m_paths, ToCore(word)); !added) {
         m_messageBoxes.warning(m_window, kProgramTitle,
-                               QStringLiteral("\"%1\" could not be added to your words in %2: %3.")
+                               tr("\"%1\" could not be added to your words in %2: %3.")
                                    .arg(word, FromCore(m_paths.ownWordsFile()), FromCore(added.message())));
         return;
     }

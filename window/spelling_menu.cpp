@@ -3,6 +3,7 @@
 #include "core_text.h"
 #include "spelling.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace vellumo {
@@ -32,15 +33,16 @@ void AddSpellingEntries(QMenu* menu, Spelling& spelling, const QString& word,
         menu->insertAction(first, action);
     }
     if (suggestions.empty()) {
-        auto* none = new QAction(QStringLiteral("No suggestions"), menu);
+        auto* none =
+            new QAction(QCoreApplication::translate("vellumo::SpellingMenu", "No suggestions"), menu);
         none->setEnabled(false);
         menu->insertAction(first, none);
     }
     menu->insertSeparator(first);
-    auto* add = new QAction(QStringLiteral("Add to dictionary"), menu);
+    auto* add = new QAction(QCoreApplication::translate("vellumo::SpellingMenu", "Add to dictionary"), menu);
     QObject::connect(add, &QAction::triggered, &spelling, [&spelling, word] { spelling.addWord(word); });
     menu->insertAction(first, add);
-    auto* ignore = new QAction(QStringLiteral("Ignore"), menu);
+    auto* ignore = new QAction(QCoreApplication::translate("vellumo::SpellingMenu", "Ignore"), menu);
     QObject::connect(ignore, &QAction::triggered, &spelling,
                      [&spelling, word] { spelling.ignoreWord(word); });
     menu->insertAction(first, ignore);

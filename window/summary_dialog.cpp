@@ -1,6 +1,7 @@
 #include "summary_dialog.h"
 
 #include "core_text.h"
+#include "finding_texts.h"
 #include "generator/phone_summary.h"
 #include "placed_controls.h"
 #include "spell_highlighter.h"
@@ -23,13 +24,14 @@ const QColor kOverLimit(0xC0, 0x00, 0x00);
 SummaryDialog::SummaryDialog(Spelling& spelling, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("SummaryDialog"));
-    setWindowTitle(QStringLiteral("Phone Summary"));
+    setWindowTitle(tr("Phone Summary"));
 
     auto* explanation = new QLabel(
-        QStringLiteral("eBay's apps and phone pages show this summary first, before the buyer opens the full "
-                       "description. Keep it to the points a buyer decides on. Plain text and line breaks; "
-                       "lists (&lt;ul&gt;, &lt;ol&gt;, &lt;li&gt;), &lt;br&gt; and &amp;nbsp; are the only "
-                       "markup eBay takes. Leave it empty for none."),
+        tr("eBay's apps and phone pages show this summary first, before the buyer opens the full "
+           "description. "
+           "Keep it to the points a buyer decides on. Plain text and line breaks; lists (&lt;ul&gt;, "
+           "&lt;ol&gt;, "
+           "&lt;li&gt;), &lt;br&gt; and &amp;nbsp; are the only markup eBay takes. Leave it empty for none."),
         this);
     explanation->setTextFormat(Qt::RichText);
     explanation->setWordWrap(true);
@@ -75,11 +77,11 @@ std::string SummaryDialog::summary() const {
 void SummaryDialog::showCount() {
     const std::string typed = summary();
     const std::size_t length = SummaryLength(typed);
-    m_count->setText(QStringLiteral("%1 of %2 characters").arg(length).arg(kSummaryLimit));
+    m_count->setText(tr("%1 of %2 characters").arg(QString::number(length), QString::number(kSummaryLimit)));
     SetTextColour(m_count, length > kSummaryLimit ? kOverLimit : QColor());
     QStringList problems;
     for (const SummaryProblem& problem : SummaryProblems(typed)) {
-        problems << FromCore(problem.message);
+        problems << SummaryProblemText(problem);
     }
     m_problems->setText(problems.join(QLatin1Char('\n')));
     m_problems->setVisible(!problems.isEmpty());

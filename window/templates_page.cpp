@@ -3,6 +3,7 @@
 #include "check/listing_check.h"
 #include "core_text.h"
 #include "desktop_services.h"
+#include "finding_texts.h"
 #include "generator/design.h"
 #include "library/file_search.h"
 #include "library/template_file.h"
@@ -38,7 +39,7 @@ QString Quoted(const std::string& name) {
     if (shown.size() > kHead + kTail + 1) {
         shown = shown.left(kHead) + QChar(0x2026) + shown.right(kTail);
     }
-    return QStringLiteral("\"%1\"").arg(shown);
+    return TemplatesPage::tr("\"%1\"").arg(shown);
 }
 
 // Why a template file could not be read, as the seller understands it.
@@ -49,7 +50,7 @@ QString UnreadableReason(const TemplateReadResult& read, const std::string& path
     const QLocale locale;
     std::error_code unknownSize;
     const auto size = static_cast<qint64>(std::filesystem::file_size(path, unknownSize));
-    return QStringLiteral("at %1 it is too large to be a template (a template file holds at most %2)")
+    return TemplatesPage::tr("at %1 it is too large to be a template (a template file holds at most %2)")
         .arg(locale.formattedDataSize(size), locale.formattedDataSize(kMaxReadSize));
 }
 
@@ -65,11 +66,11 @@ TemplatesPage::TemplatesPage(Design& design, const AppPaths& paths, const Spelli
     , m_desktop(desktop) {
     setObjectName(QStringLiteral("Frame1_5"));
     QWidget* panel = AddPagePanel(this, "Picture7");
-    AddLabel(panel, "Label35", QStringLiteral("Saved Templates"), 120, 0);
+    AddLabel(panel, "Label35", tr("Saved Templates"), 120, 0);
     m_templateList = new QListWidget(panel);
     m_templateList->setObjectName(QStringLiteral("lstPlates"));
     PlaceTwips(m_templateList, 120, 240, 4215, 3765);
-    AddLabel(panel, "Label36", QStringLiteral("Saved Html Codes for Listings"), 6000, 0);
+    AddLabel(panel, "Label36", tr("Saved Html Codes for Listings"), 6000, 0);
     m_codeList = new QListWidget(panel);
     m_codeList->setObjectName(QStringLiteral("lstCode"));
     PlaceTwips(m_codeList, 6000, 240, 4215, 3765);
@@ -79,16 +80,16 @@ TemplatesPage::TemplatesPage(Design& design, const AppPaths& paths, const Spelli
         list->setUniformItemSizes(true);
         list->installEventFilter(this);
     }
-    m_deleteButton = AddButton(panel, "cmdDelete", QStringLiteral("Delete"),
-                               QStringLiteral("Delete selected template and file"), 4600, 1920, 1095, 375);
-    m_loadButton = AddButton(panel, "cmdLoad", QStringLiteral("Load selected template"),
-                             QStringLiteral("Load selected template"), 1140, 4080, 2175, 375);
-    m_openButton = AddButton(panel, "cmdOpen", QStringLiteral("Open selected file"),
-                             QStringLiteral("Open selected file"), 7020, 4080, 2175, 375);
-    AddLabel(panel, "Label38", QStringLiteral("Name of Template to Save"), 1320, 4680);
+    m_deleteButton = AddButton(panel, "cmdDelete", tr("Delete"), tr("Delete selected template and file"),
+                               4600, 1920, 1095, 375);
+    m_loadButton = AddButton(panel, "cmdLoad", tr("Load selected template"), tr("Load selected template"),
+                             1140, 4080, 2175, 375);
+    m_openButton = AddButton(panel, "cmdOpen", tr("Open selected file"), tr("Open selected file"), 7020, 4080,
+                             2175, 375);
+    AddLabel(panel, "Label38", tr("Name of Template to Save"), 1320, 4680);
     m_nameBox = AddLineEdit(panel, "txtFilename", 1320, 4920, 8895, 285);
-    m_saveButton = AddButton(panel, "cmdSave", QStringLiteral("Save"),
-                             QStringLiteral("Save template and file as"), 120, 4875, 1095, 375);
+    m_saveButton =
+        AddButton(panel, "cmdSave", tr("Save"), tr("Save template and file as"), 120, 4875, 1095, 375);
 
     // A selection made by click, keyboard or code runs the handler; one set to what it already is does not.
     connect(m_templateList, &QListWidget::itemSelectionChanged, this, &TemplatesPage::templateSelected);
@@ -199,8 +200,7 @@ void TemplatesPage::selectTemplateEntry(const std::string& entry) {
 
 void TemplatesPage::load() {
     if (SelectedRow(m_templateList) < 0) {
-        m_messageBoxes.information(this, kProgramTitle,
-                                   QStringLiteral("Please select a template to load     "));
+        m_messageBoxes.information(this, kProgramTitle, tr("Please select a template to load     "));
         m_templateList->setFocus();
         return;
     }
@@ -208,40 +208,42 @@ void TemplatesPage::load() {
     // The entry's own digit says which fields the file holds.
     const std::optional<int> photoCount = PhotoCountOfEntry(entry);
     if (!photoCount || !IsPhotoCount(*photoCount)) {
-        warn(
-            QStringLiteral("%1 is not a template Vellumo can load: the name of a template ends in 2, 3, 4 or "
-                           "5, the number of its photos.")
-                .arg(Quoted(entry)));
+        warn(tr("%1 is not a template Vellumo can load: the name of a template ends in 2, 3, 4 or 5, the "
+                "number of "
+                "its photos.")
+                 .arg(Quoted(entry)));
         return;
     }
     const std::string path = TemplateFilePath(m_paths, entry);
     const TemplateReadResult read = ReadTemplateFile(path, *photoCount, m_design.templateValues(*photoCount));
     if (read.status == TemplateReadStatus::FileMissing) {
-        warn(QStringLiteral("The template %1 is no longer in My Templates; nothing was loaded. The lists now "
-                            "show what the folder holds.")
+        warn(tr("The template %1 is no longer in My Templates; nothing was loaded. The lists now show what "
+                "the "
+                "folder holds.")
                  .arg(Quoted(entry)));
         fillLists();
         return;
     }
     if (read.status == TemplateReadStatus::Unreadable) {
-        warn(QStringLiteral("The template %1 could not be read: %2. Nothing was loaded.")
+        warn(tr("The template %1 could not be read: %2. Nothing was loaded.")
                  .arg(Quoted(entry), UnreadableReason(read, path)));
         return;
     }
     if (read.status == TemplateReadStatus::NotATemplate) {
-        warn(QStringLiteral("%1 is not a Vellumo template: %2. Nothing was loaded.")
-                 .arg(Quoted(entry), FromCore(read.reason)));
+        warn(tr("%1 is not a Vellumo template: no [%2] section. Nothing was loaded.")
+                 .arg(Quoted(entry), QLatin1String(kTemplateSection)));
         return;
     }
     if (!read.replacedColours.empty()) {
         QStringList colours;
         for (const ReplacedColour& colour : read.replacedColours) {
-            colours << FromCore(FieldName({FieldRef::Kind::Colour, 0, colour.target})) + QLatin1Char(' ') +
+            colours << FieldName({FieldRef::Kind::Colour, 0, colour.target}) + QLatin1Char(' ') +
                            Quoted(colour.text);
         }
-        warn(QStringLiteral("The template %1 holds colour values that are not colours (%2). Vellumo uses the "
-                            "default colours instead.")
-                 .arg(Quoted(entry), colours.join(QStringLiteral(", "))));
+        warn(tr("The template %1 holds colour values that are not colours (%2). Vellumo uses the default "
+                "colours "
+                "instead.")
+                 .arg(Quoted(entry), colours.join(tr(", "))));
     }
     m_design.applyTemplate(*photoCount, read.values);
     emit designLoaded(*photoCount);
@@ -263,9 +265,9 @@ bool TemplatesPage::save() {
                 return std::nullopt;
             }
             if (replacesDesign &&
-                !m_messageBoxes.question(this, kProgramTitle,
-                                         QStringLiteral("A design named %1 is saved already. Replace it?")
-                                             .arg(Quoted(name.text())))) {
+                !m_messageBoxes.question(
+                    this, kProgramTitle,
+                    tr("A design named %1 is saved already. Replace it?").arg(Quoted(name.text())))) {
                 return std::nullopt;
             }
             listing = m_design.listing();
@@ -291,27 +293,25 @@ bool TemplatesPage::save() {
 void TemplatesPage::showSaveRefusal(const SaveDesignResult& saved, const TemplateName& name) {
     switch (saved.status) {
     case SaveDesignStatus::NoPhotoCount:
-        warn(QStringLiteral("Please select a Template Style and fill in its fields before saving."));
+        warn(tr("Please select a Template Style and fill in its fields before saving."));
         emit styleWanted();
         return;
     case SaveDesignStatus::EmptyName:
-        warn(QStringLiteral("Please type a name for the template in \"Name of Template to Save\"."));
+        warn(tr("Please type a name for the template in \"%1\".").arg(tr("Name of Template to Save")));
         break;
     case SaveDesignStatus::NameTooLong:
-        warn(QStringLiteral(
-                 "The name %1 is too long for a file name: a template name may have at most %2 bytes "
-                 "(an accented letter takes two), and this one has %3. Please shorten it.")
-                 .arg(Quoted(name.text()))
-                 .arg(MaxTemplateNameBytes(m_paths))
-                 .arg(name.text().size()));
+        warn(tr("The name %1 is too long for a file name: a template name may have at most %2 bytes (an "
+                "accented "
+                "letter takes two), and this one has %3. Please shorten it.")
+                 .arg(Quoted(name.text()), QString::number(MaxTemplateNameBytes(m_paths)),
+                      QString::number(name.text().size())));
         break;
     case SaveDesignStatus::Declined:
     case SaveDesignStatus::Saved:
         return;
     case SaveDesignStatus::FolderMissing:
     case SaveDesignStatus::WriteFailed:
-        warn(QStringLiteral(
-                 "The template %1 could not be saved in %2: %3. Nothing was copied to the clipboard.")
+        warn(tr("The template %1 could not be saved in %2: %3. Nothing was copied to the clipboard.")
                  .arg(Quoted(name.text()), FromCore(m_paths.templateFolder()),
                       FromCore(saved.error.message())));
         return;
@@ -347,18 +347,18 @@ void TemplatesPage::deleteSelected() {
     const std::string codeEntry = SelectedEntry(m_codeList);
     if (templateEntry.empty() && codeEntry.empty()) {
         m_messageBoxes.information(this, kProgramTitle,
-                                   QStringLiteral("Please select a template or code file to delete."));
+                                   tr("Please select a template or code file to delete."));
         m_templateList->setFocus();
         return;
     }
     QString question;
     if (!templateEntry.empty() && !codeEntry.empty()) {
-        question = QStringLiteral("Delete the design %1, its template and its Html code file?")
+        question = tr("Delete the design %1, its template and its Html code file?")
                        .arg(Quoted(TemplateNameOfEntry(templateEntry)));
     } else if (!templateEntry.empty()) {
-        question = QStringLiteral("Delete the template %1?").arg(Quoted(templateEntry));
+        question = tr("Delete the template %1?").arg(Quoted(templateEntry));
     } else {
-        question = QStringLiteral("Delete the Html code file %1?").arg(Quoted(codeEntry));
+        question = tr("Delete the Html code file %1?").arg(Quoted(codeEntry));
     }
     if (!m_messageBoxes.question(this, kProgramTitle, question)) {
         return;
@@ -366,32 +366,31 @@ void TemplatesPage::deleteSelected() {
     const Outcome deleted = DeleteDesign(m_paths, templateEntry, codeEntry);
     fillLists();
     if (!deleted) {
-        warn(QStringLiteral("Not everything could be deleted from %1: %2. The lists show what is left.")
+        warn(tr("Not everything could be deleted from %1: %2. The lists show what is left.")
                  .arg(FromCore(m_paths.templateFolder()), FromCore(deleted.message())));
     }
 }
 
 void TemplatesPage::openSelected() {
     if (SelectedRow(m_codeList) < 0) {
-        m_messageBoxes.information(this, kProgramTitle,
-                                   QStringLiteral("Please select an Html code file to open."));
+        m_messageBoxes.information(this, kProgramTitle, tr("Please select an Html code file to open."));
         m_codeList->setFocus();
         return;
     }
     const std::string entry = SelectedEntry(m_codeList);
     const std::string path = CodeFilePath(m_paths, entry);
     if (path.empty() || !NormalFileExists(path)) {
-        warn(QStringLiteral("The Html code file %1 is no longer in My Templates. The lists now show what the "
-                            "folder holds.")
+        warn(tr("The Html code file %1 is no longer in My Templates. The lists now show what the folder "
+                "holds.")
                  .arg(Quoted(entry)));
         fillLists();
         return;
     }
     if (const Outcome opened = m_desktop.openTextFile(path); !opened) {
         const QString reason = opened.error() == std::errc::operation_not_supported
-                                   ? QStringLiteral("no program for text files is set up on this computer")
+                                   ? tr("no program for text files is set up on this computer")
                                    : FromCore(opened.message());
-        warn(QStringLiteral("The Html code file %1 could not be opened: %2. You will find it at\n%3")
+        warn(tr("The Html code file %1 could not be opened: %2. You will find it at\n%3")
                  .arg(Quoted(entry), reason, NameFromCore(path)));
     }
 }

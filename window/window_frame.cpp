@@ -4,6 +4,7 @@
 #include "placed_controls.h"
 #include "twips.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
@@ -13,6 +14,11 @@
 namespace vellumo {
 
 namespace {
+
+// The translations of the frame's captions are kept under this class's name.
+class WindowFrame {
+    Q_DECLARE_TR_FUNCTIONS(vellumo::WindowFrame)
+};
 
 // The page frame under the tab bar, drawn as the style draws a tab widget's pane.
 class TabPane final : public QWidget {
@@ -60,9 +66,12 @@ QTabBar* AddTabStrip(QWidget* window) {
     tabBar->setElideMode(Qt::ElideNone);
     tabBar->setUsesScrollButtons(false);
     tabBar->setDrawBase(false);
-    for (const char* caption :
-         {"     Design", "     Preview", "     My Templates     ", "     Help/About     "}) {
-        tabBar->addTab(QLatin1String(caption));
+    // The captions keep the room around them that the tabs were drawn with.
+    const QString lead(5, QLatin1Char(' '));
+    for (const QString& caption :
+         {lead + WindowFrame::tr("Design"), lead + WindowFrame::tr("Preview"),
+          lead + WindowFrame::tr("My Templates") + lead, lead + WindowFrame::tr("Help/About") + lead}) {
+        tabBar->addTab(caption);
     }
     const int barHeight = tabBar->sizeHint().height();
     tabBar->setGeometry(strip.x(), strip.y(), strip.width(), barHeight);

@@ -24,7 +24,7 @@ protected:
         m_paths.executablePath = "/opt/Apps/vellumo";
         m_paths.keyStoreFile = m_folder / "config/Registry.ini";
     }
-    ShowMessage recorder() {
+    TellIncorrectFormat recorder() {
         return [this](const std::string& text) { m_messages.push_back(text); };
     }
     TemporaryFolder m_folder;

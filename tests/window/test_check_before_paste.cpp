@@ -58,12 +58,20 @@ std::size_t FindingAt(const std::vector<Finding>& findings, FieldRef::Kind kind,
 
 std::vector<Finding> SampleFindings() {
     return {
-        {Severity::BlocksListing, FieldRef{FieldRef::Kind::Paragraph, 0},
-         "First Paragraph contains a script.", std::nullopt},
-        {Severity::HiddenFromBuyers, FieldRef{FieldRef::Kind::Picture, 1}, "Second Picture uses http://.",
-         FieldFix{FieldRef{FieldRef::Kind::Picture, 1}, "https://a.example/2.jpg",
-                  "Use https://a.example/2.jpg"}},
-        {Severity::Advice, FieldRef{FieldRef::Kind::Title}, "Title is empty.", std::nullopt},
+        {.kind = FindingKind::ActiveContent,
+         .severity = Severity::BlocksListing,
+         .field = FieldRef{FieldRef::Kind::Paragraph, 0},
+         .found = {{.as = Found::As::Element, .text = "<script>"}},
+         .different = 1},
+        {.kind = FindingKind::HttpAddress,
+         .severity = Severity::HiddenFromBuyers,
+         .field = FieldRef{FieldRef::Kind::Picture, 1},
+         .fix = FieldFix{.field = FieldRef{FieldRef::Kind::Picture, 1},
+                         .newValue = "https://a.example/2.jpg",
+                         .shown = {"https://a.example/2.jpg"}}},
+        {.kind = FindingKind::EmptyText,
+         .severity = Severity::Advice,
+         .field = FieldRef{FieldRef::Kind::Title}},
     };
 }
 
@@ -182,8 +190,10 @@ private slots:
         QFETCH(int, finding);
         ListingCheckDialog dialog(SampleFindings());
         QCOMPARE(dialog.findChild<QLabel*>("severity0")->text(), SeverityCaption(Severity::BlocksListing));
-        QCOMPARE(dialog.findChild<QLabel*>("message1")->text(),
-                 QStringLiteral("Second Picture uses http://."));
+        QCOMPARE(
+            dialog.findChild<QLabel*>("message1")->text(),
+            QStringLiteral("Second Picture uses an http:// address. eBay shows pictures only from https:// "
+                           "addresses."));
         QCOMPARE(dialog.findChild<QLabel*>("severity2")->text(), QStringLiteral("Advice"));
         // A fix button only where the finding offers one.
         QVERIFY(dialog.findChild<QPushButton*>("fix0") == nullptr);

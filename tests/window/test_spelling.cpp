@@ -1,6 +1,7 @@
 // Spelling in the text boxes as the seller types, the language chooser, and the colour warning beside the
 // swatches.
 
+#include "finding_texts.h"
 #include "library/settings.h"
 #include "spell_highlighter.h"
 #include "spelling.h"
@@ -137,7 +138,7 @@ void SpellingTest::theLanguageIsKeptAndTheCheckReadsPhoneNumbersOfItsSite() {
     QCOMPARE(under.messageBoxes.shownFindings.size(), std::size_t{1});
     const std::vector<Finding>& findings = under.messageBoxes.shownFindings.front();
     QVERIFY(std::any_of(findings.begin(), findings.end(), [](const Finding& finding) {
-        return finding.message.find("the phone number 030 12345678") != std::string::npos;
+        return FindingMessage(finding).contains(QStringLiteral("the phone number 030 12345678"));
     }));
 
     WindowUnderTest again;

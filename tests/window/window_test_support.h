@@ -7,6 +7,7 @@
 #include "main_window.h"
 #include "message_boxes.h"
 #include "program_look.h"
+#include "window_language.h"
 
 #include <QApplication>
 #include <QHash>
@@ -189,6 +190,7 @@ QPalette DarkPalette();
         vellumo::PrepareWebEngine();                                                                         \
         vellumo::test::AddTestWebEngineFlags();                                                              \
         QApplication application(argc, argv);                                                                \
+        const vellumo::WindowTranslation english(QStringLiteral("en"));                                      \
         vellumo::UseProgramLook();                                                                           \
         TestClass test;                                                                                      \
         return QTest::qExec(&test, argc, argv);                                                              \
