@@ -5,7 +5,6 @@
 #include "spelling_menu.h"
 #include "utf8_offsets.h"
 
-#include <QContextMenuEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -100,14 +99,8 @@ QMenu* SpellHighlighter::contextMenuAt(const QPoint& position) {
 }
 
 bool SpellHighlighter::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::ContextMenu) {
-        return QSyntaxHighlighter::eventFilter(watched, event);
-    }
-    const auto* request = static_cast<QContextMenuEvent*>(event);
-    QMenu* menu = contextMenuAt(request->pos());
-    menu->exec(request->globalPos());
-    delete menu;
-    return true;
+    return ShowContextMenu(event, [this](QPoint at) { return contextMenuAt(at); }) ||
+           QSyntaxHighlighter::eventFilter(watched, event);
 }
 
 } // namespace vellumo

@@ -3,6 +3,7 @@
 #include "core_text.h"
 #include "spelling.h"
 
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QMenu>
 
@@ -47,6 +48,17 @@ void AddSpellingEntries(QMenu* menu, Spelling& spelling, const QString& word,
                      [&spelling, word] { spelling.ignoreWord(word); });
     menu->insertAction(first, ignore);
     menu->insertSeparator(first);
+}
+
+bool ShowContextMenu(QEvent* event, const std::function<QMenu*(QPoint)>& menuAt) {
+    if (event->type() != QEvent::ContextMenu) {
+        return false;
+    }
+    const auto* request = static_cast<QContextMenuEvent*>(event);
+    QMenu* menu = menuAt(request->pos());
+    menu->exec(request->globalPos());
+    delete menu;
+    return true;
 }
 
 } // namespace vellumo

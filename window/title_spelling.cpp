@@ -6,7 +6,6 @@
 #include "spelling_menu.h"
 #include "utf8_offsets.h"
 
-#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -69,14 +68,8 @@ QMenu* TitleSpelling::contextMenuAt(const QPoint& position) {
 }
 
 bool TitleSpelling::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::ContextMenu) {
-        return QObject::eventFilter(watched, event);
-    }
-    const auto* request = static_cast<QContextMenuEvent*>(event);
-    QMenu* menu = contextMenuAt(request->pos());
-    menu->exec(request->globalPos());
-    delete menu;
-    return true;
+    return ShowContextMenu(event, [this](QPoint at) { return contextMenuAt(at); }) ||
+           QObject::eventFilter(watched, event);
 }
 
 } // namespace vellumo
